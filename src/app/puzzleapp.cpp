@@ -1,0 +1,23 @@
+// PuzzleApp: the application object that owns the run's state and its main window.
+#include "puzzleapp.h"
+
+#include "mainframe.h"
+
+PuzzleApp::PuzzleApp(int& argc, char** argv)
+    : QApplication(argc, argv)
+    , program_(ProgramFile::current())
+    , profile_(ProfileStore::userIniPath(program_.baseName))
+    , random_(RandomEngine::startupSeed())
+{
+    setOrganizationName(QStringLiteral("Tilewright"));
+    setApplicationName(program_.baseName);
+    frame_ = std::make_unique<MainFrame>(state_, profile_, random_, program_);
+}
+
+PuzzleApp::~PuzzleApp() = default;
+
+int PuzzleApp::run()
+{
+    frame_->show();
+    return exec();
+}

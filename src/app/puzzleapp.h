@@ -1,0 +1,28 @@
+// PuzzleApp: the application object that owns the run's state and its main window.
+#pragma once
+
+#include "gamestate.h"
+#include "platform/profilestore.h"
+#include "platform/programfile.h"
+#include "platform/randomengine.h"
+
+#include <QApplication>
+#include <memory>
+
+class MainFrame;
+
+class PuzzleApp : public QApplication {
+public:
+    PuzzleApp(int& argc, char** argv);
+    ~PuzzleApp() override;
+
+    // Shows the main window and runs the event loop; returns the exit code.
+    int run();
+
+private:
+    ProgramFile program_;
+    ProfileStore profile_;
+    RandomEngine random_;
+    GameState state_;
+    std::unique_ptr<MainFrame> frame_;
+};

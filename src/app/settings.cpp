@@ -1,0 +1,61 @@
+// Settings: the seven player settings between GameState and the profile.
+#include "settings.h"
+
+#include "gamestate.h"
+#include "platform/profilestore.h"
+
+namespace {
+const QString Section = QStringLiteral("Settings");
+const QString DimensionKey = QStringLiteral("Dimension");
+const QString FolderKey = QStringLiteral("Folder");
+
+// GetProfileInt-style first-run signal: no stored board size reads as this.
+constexpr int NoSettingsYet = 999;
+constexpr int DefaultDimension = 4;
+
+struct IntSetting {
+    const char* key;
+    int GameState::*field;
+    int fallback; // written on first run and used when the key alone is missing
+};
+
+constexpr IntSetting IntSettings[] = {
+    {"Grid", &GameState::grid, 1},
+    {"GridColour", &GameState::gridColour, 0},
+    {"SelColour", &GameState::selColour, 1},
+    {"Sound", &GameState::sound, 1},
+    {"PuzzleMode", &GameState::puzzleMode, 0},
+};
+
+bool isBoardSize(int n)
+{
+    return n >= Board::MinDimension && n <= Board::MaxDimension;
+}
+} // namespace
+
+void loadSettings(GameState& state, ProfileStore& profile)
+{
+    const int dimension = profile.readInt(Section, DimensionKey, NoSettingsYet);
+    if (dimension == NoSettingsYet) {
+        state.dimension = DefaultDimension;
+        for (const IntSetting& setting : IntSettings)
+            state.*setting.field = setting.fallback;
+        state.folder = state.programFolder;
+        saveSettings(state, profile);
+        return;
+    }
+    state.dimension = isBoardSize(dimension) ? dimension : DefaultDimension;
+    for (const IntSetting& setting : IntSettings)
+        state.*setting.field =
+            profile.readInt(Section, QLatin1String(setting.key), setting.fallback);
+    state.folder = profile.readText(Section, FolderKey, QString());
+}
+
+bool saveSettings(const GameState& state, ProfileStore& profile)
+{
+    profile.writeInt(Section, DimensionKey, state.dimension);
+    for (const IntSetting& setting : IntSettings)
+        profile.writeInt(Section, QLatin1String(setting.key), state.*setting.field);
+    profile.writeText(Section, FolderKey, state.folder);
+    return profile.sync();
+}

@@ -1,0 +1,13 @@
+// Settings: the seven player settings between GameState and the profile.
+#pragma once
+
+struct GameState;
+class ProfileStore;
+
+// Reads the "Settings" section. A profile without "Dimension" is a first run: the defaults
+// are applied and written at once, the folder being the program's. A stored board size
+// outside 3..10 is read as 4; nothing else is range-checked.
+void loadSettings(GameState& state, ProfileStore& profile);
+
+// Writes all seven settings; false when the profile could not be written.
+bool saveSettings(const GameState& state, ProfileStore& profile);

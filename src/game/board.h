@@ -1,0 +1,73 @@
+// Board: the tiles of both puzzle modes, how they are jumbled, moved and found in order.
+#pragma once
+
+#include <array>
+
+class RandomEngine;
+
+enum class PuzzleMode { TileSwap, Slider };
+
+// The stored setting: 0 is tile swap, anything else plays as the slider.
+constexpr PuzzleMode puzzleModeFromSetting(int setting)
+{
+    return setting == 0 ? PuzzleMode::TileSwap : PuzzleMode::Slider;
+}
+
+struct Cell {
+    int col = 0;
+    int row = 0;
+    friend bool operator==(const Cell&, const Cell&) = default;
+};
+
+// An N x N board (N = 3..10) in a 10 x 10 store addressed column first. The tile whose home
+// is column c, row r of the picture is number r * N + c; the slider's hole is Hole.
+// Callers pass N and cells inside the N x N square; cells outside it are never read.
+class Board {
+public:
+    static constexpr int MinDimension = 3;
+    static constexpr int MaxDimension = 10;
+    static constexpr int Hole = -1;
+
+    static constexpr int homeNumber(Cell cell, int n) { return cell.row * n + cell.col; }
+    static constexpr Cell homeCell(int tile, int n) { return {tile % n, tile / n}; }
+
+    int at(Cell cell) const { return board_[index(cell)]; }
+
+    // Every tile at home. The slider's start position leaves the bottom-right cell empty.
+    void setSolved(PuzzleMode mode, int n);
+
+    // A new random arrangement. Tile swap: any permutation (rarely the solved one). Slider:
+    // a random walk of the hole from the start position, so always solvable, ending with
+    // the hole in the bottom-right corner.
+    void jumble(PuzzleMode mode, int n, RandomEngine& random);
+
+    // Slider move: every tile between the clicked cell and the hole (same row or column)
+    // moves one cell towards the hole, and the hole takes the clicked cell. False, with
+    // nothing changed, for the hole itself, a cell off its row and column, or no hole.
+    bool slide(Cell clicked);
+
+    // Tile-swap move: the two cells exchange their tiles.
+    void swap(Cell selected, Cell clicked);
+
+    // In slider mode the bottom-right cell is not compared.
+    bool isSolved(PuzzleMode mode, int n) const;
+
+    // Every tile at home, the bottom-right one included, so the whole picture shows. The
+    // board has no hole afterwards until the next slider jumble or start position.
+    void fillSolved(int n);
+
+    bool hasHole() const { return hasHole_; }
+    friend bool operator==(const Board&, const Board&) = default;
+    int holeCol() const { return hole_.col; }
+    int holeRow() const { return hole_.row; }
+
+private:
+    static constexpr int index(Cell cell) { return cell.col * MaxDimension + cell.row; }
+    void put(Cell cell, int tile) { board_[index(cell)] = tile; }
+    void jumbleTiles(int n, RandomEngine& random);
+    void walkHole(int n, RandomEngine& random);
+
+    std::array<int, MaxDimension * MaxDimension> board_{};
+    Cell hole_;
+    bool hasHole_ = false;
+};

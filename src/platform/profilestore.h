@@ -1,0 +1,33 @@
+// ProfileStore: the per-user key-value store behind settings and scoreboards.
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+// Sections and keys over an INI file. Reads never fail: an absent or unusable value gives
+// the caller's fallback. Writes that cannot reach the disk are reported by sync() alone, so a
+// read-only profile means values are not kept, and nothing worse.
+class ProfileStore {
+public:
+    // The store at an explicit INI file; tests point it at a private folder.
+    explicit ProfileStore(const QString& iniPath);
+
+    // The user's store for this program: organisation "Tilewright", application = the
+    // program file's base name, so a renamed copy keeps a profile of its own.
+    static QString userIniPath(const QString& programBaseName);
+
+    // The fallback when the key is absent or does not hold a whole number in 32-bit range.
+    int readInt(const QString& section, const QString& key, int fallback) const;
+    QString readText(const QString& section, const QString& key, const QString& fallback) const;
+    void writeInt(const QString& section, const QString& key, int value);
+    void writeText(const QString& section, const QString& key, const QString& value);
+
+    // Flushes pending writes; false when the file could not be read or written.
+    bool sync();
+    QString fileName() const { return settings_.fileName(); }
+
+private:
+    static QString path(const QString& section, const QString& key);
+
+    QSettings settings_;
+};

@@ -1,0 +1,41 @@
+# Helpers for the end-to-end tests: run the real game on the X server that xvfb-run gave
+# us, under a small window manager, with a private settings folder.
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# start_window_manager: openbox gives windows a close box and real Alt+F4 handling.
+start_window_manager() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    WM_PID=$!
+    trap 'kill $WM_PID 2>/dev/null; [ -n "${GAME_PID:-}" ] && kill $GAME_PID 2>/dev/null' EXIT
+    sleep 0.5
+}
+
+# start_game GAME: starts the program and waits for its visible window; sets GAME_PID, WINDOW.
+start_game() {
+    QT_QPA_PLATFORM=xcb "$1" >"$WORK/game.log" 2>&1 &
+    GAME_PID=$!
+    WINDOW=""
+    for _ in $(seq 100); do
+        WINDOW=$(xdotool search --onlyvisible --name '^Tilewright$' 2>/dev/null | head -n 1 || true)
+        [ -n "$WINDOW" ] && return 0
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before showing its window"
+        sleep 0.1
+    done
+    fail "no Tilewright window appeared"
+}
+
+# close_game: Alt+F4 through the window manager, as a player closes the window.
+close_game() {
+    xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
+    for _ in $(seq 100); do
+        kill -0 "$GAME_PID" 2>/dev/null || { wait "$GAME_PID"; GAME_PID=""; return 0; }
+        sleep 0.1
+    done
+    fail "the game did not end when its window was closed"
+}
+
+# ini_value FILE KEY: the value of KEY in the [Settings] section.
+ini_value() {
+    awk -F= -v key="$2" '/^\[/{s=($0=="[Settings]")} s && $1==key {sub(/^[^=]*=/,""); print}' "$1"
+}

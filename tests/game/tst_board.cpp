@@ -1,0 +1,221 @@
+// Tests of the board model: jumbles, slides, swaps and the solved state.
+#include "game/board.h"
+#include "platform/randomengine.h"
+#include "testregistry.h"
+
+#include <QTest>
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace {
+std::vector<int> tilesInReadingOrder(const Board& board, int n)
+{
+    std::vector<int> tiles;
+    for (int row = 0; row < n; ++row)
+        for (int col = 0; col < n; ++col)
+            tiles.push_back(board.at({col, row}));
+    return tiles;
+}
+
+// A slider position with the hole bottom-right can be solved exactly when the tiles, read
+// in order with the hole counted as the missing last tile, form an even permutation.
+bool isEvenPermutation(std::vector<int> tiles)
+{
+    int swaps = 0;
+    for (int i = 0; i < static_cast<int>(tiles.size()); ++i) {
+        while (tiles[i] != i) {
+            std::swap(tiles[i], tiles[tiles[i]]);
+            ++swaps;
+        }
+    }
+    return swaps % 2 == 0;
+}
+
+Board sliderStart(int n)
+{
+    Board board;
+    board.setSolved(PuzzleMode::Slider, n);
+    return board;
+}
+} // namespace
+
+class TestBoard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void jumbleIsPermutation_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n = Board::MinDimension; n <= Board::MaxDimension; ++n)
+            QTest::addRow("%dx%d", n, n) << n;
+    }
+
+    void jumbleIsPermutation()
+    {
+        QFETCH(int, n);
+        RandomEngine random(1000 + n);
+        std::vector<int> everyTile(n * n);
+        std::iota(everyTile.begin(), everyTile.end(), 0);
+        for (int round = 0; round < 10; ++round) {
+            Board board;
+            board.jumble(PuzzleMode::TileSwap, n, random);
+            std::vector<int> tiles = tilesInReadingOrder(board, n);
+            std::sort(tiles.begin(), tiles.end());
+            QCOMPARE(tiles, everyTile);
+            QVERIFY(!board.hasHole());
+        }
+    }
+
+    void sliderJumbleIsSolvable_data() { jumbleIsPermutation_data(); }
+
+    void sliderJumbleIsSolvable()
+    {
+        QFETCH(int, n);
+        RandomEngine random(2000 + n);
+        for (int round = 0; round < 5; ++round) {
+            Board board;
+            board.jumble(PuzzleMode::Slider, n, random);
+            QVERIFY(board.hasHole());
+            QCOMPARE(board.holeCol(), n - 1);
+            QCOMPARE(board.holeRow(), n - 1);
+            std::vector<int> tiles = tilesInReadingOrder(board, n);
+            QCOMPARE(tiles.back(), Board::Hole);
+            QVERIFY(std::find(tiles.begin(), tiles.end(), n * n - 1) == tiles.end());
+            tiles.back() = n * n - 1;
+            std::vector<int> sorted = tiles;
+            std::sort(sorted.begin(), sorted.end());
+            QCOMPARE(sorted.front(), 0);
+            QVERIFY(std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end());
+            QVERIFY(isEvenPermutation(tiles));
+            QVERIFY2(!board.isSolved(PuzzleMode::Slider, n), "10000 slides left it in order");
+        }
+    }
+
+    void sameSeedSameBoardNextJumbleDiffers_data()
+    {
+        QTest::addColumn<PuzzleMode>("mode");
+        QTest::newRow("tile swap") << PuzzleMode::TileSwap;
+        QTest::newRow("slider") << PuzzleMode::Slider;
+    }
+
+    void sameSeedSameBoardNextJumbleDiffers()
+    {
+        QFETCH(PuzzleMode, mode);
+        RandomEngine first(42);
+        RandomEngine second(42);
+        Board a;
+        Board b;
+        a.jumble(mode, 5, first);
+        b.jumble(mode, 5, second);
+        QVERIFY(a == b);
+        b.jumble(mode, 5, second);
+        QVERIFY(!(a == b));
+    }
+
+    void slideMovesEveryTileUpToTheHole()
+    {
+        Board board = sliderStart(4);
+        // Three cells left of the hole in the bottom row: 12 13 14 _ becomes _ 12 13 14.
+        QVERIFY(board.slide({0, 3}));
+        QCOMPARE(board.at({0, 3}), Board::Hole);
+        QCOMPARE(board.at({1, 3}), 12);
+        QCOMPARE(board.at({2, 3}), 13);
+        QCOMPARE(board.at({3, 3}), 14);
+        QCOMPARE(board.holeCol(), 0);
+        QCOMPARE(board.holeRow(), 3);
+        // Then up the first column: 0 4 8 _ becomes _ 0 4 8.
+        QVERIFY(board.slide({0, 0}));
+        QCOMPARE(board.at({0, 0}), Board::Hole);
+        QCOMPARE(board.at({0, 1}), 0);
+        QCOMPARE(board.at({0, 2}), 4);
+        QCOMPARE(board.at({0, 3}), 8);
+        // And back down by one: the neighbour below slides up into the hole.
+        QVERIFY(board.slide({0, 1}));
+        QCOMPARE(board.at({0, 0}), 0);
+        QCOMPARE(board.at({0, 1}), Board::Hole);
+        QCOMPARE(board.holeRow(), 1);
+    }
+
+    void illegalSlideChangesNothing_data()
+    {
+        QTest::addColumn<Cell>("clicked");
+        QTest::newRow("diagonal") << Cell{2, 2};
+        QTest::newRow("far corner") << Cell{0, 0};
+        QTest::newRow("the hole") << Cell{3, 3};
+    }
+
+    void illegalSlideChangesNothing()
+    {
+        QFETCH(Cell, clicked);
+        const Board before = sliderStart(4);
+        Board board = before;
+        QVERIFY(!board.slide(clicked));
+        QVERIFY(board == before);
+    }
+
+    void noHoleAfterFillSolved()
+    {
+        RandomEngine random(7);
+        Board board;
+        board.jumble(PuzzleMode::Slider, 4, random);
+        board.fillSolved(4);
+        QVERIFY(!board.hasHole());
+        const Board filled = board;
+        // The hole's last cell now shows a tile; no click may overwrite it.
+        QVERIFY(!board.slide({0, 3}));
+        QVERIFY(!board.slide({3, 0}));
+        QVERIFY(board == filled);
+        board.jumble(PuzzleMode::Slider, 4, random);
+        QVERIFY(board.hasHole());
+    }
+
+    void swapExchangesTwoTiles()
+    {
+        Board board;
+        board.setSolved(PuzzleMode::TileSwap, 3);
+        board.swap({0, 0}, {2, 1});
+        QCOMPARE(board.at({0, 0}), 5);
+        QCOMPARE(board.at({2, 1}), 0);
+        QVERIFY(!board.isSolved(PuzzleMode::TileSwap, 3));
+        board.swap({2, 1}, {0, 0});
+        QVERIFY(board.isSolved(PuzzleMode::TileSwap, 3));
+    }
+
+    void sliderIgnoresTheCornerWhenJudgingSolved()
+    {
+        Board board = sliderStart(5);
+        QVERIFY(board.isSolved(PuzzleMode::Slider, 5));
+        QVERIFY(!board.isSolved(PuzzleMode::TileSwap, 5));
+        QVERIFY(board.slide({4, 2}));
+        QVERIFY(!board.isSolved(PuzzleMode::Slider, 5));
+        QVERIFY(board.slide({4, 4}));
+        QVERIFY(board.isSolved(PuzzleMode::Slider, 5));
+        board.fillSolved(5);
+        QCOMPARE(board.at({4, 4}), 24);
+        QVERIFY(board.isSolved(PuzzleMode::Slider, 5));
+        QVERIFY(board.isSolved(PuzzleMode::TileSwap, 5));
+    }
+
+    void smallerBoardIgnoresCellsBeyondIt()
+    {
+        RandomEngine random(3);
+        Board board;
+        board.jumble(PuzzleMode::TileSwap, 10, random);
+        board.fillSolved(3);
+        QVERIFY(board.isSolved(PuzzleMode::TileSwap, 3));
+        QVERIFY(!board.isSolved(PuzzleMode::TileSwap, 10));
+    }
+
+    void tileNumbersFollowReadingOrder()
+    {
+        QCOMPARE(Board::homeNumber({2, 1}, 4), 6);
+        QCOMPARE(Board::homeCell(6, 4), (Cell{2, 1}));
+        QCOMPARE(Board::homeCell(99, 10), (Cell{9, 9}));
+        QCOMPARE(puzzleModeFromSetting(0), PuzzleMode::TileSwap);
+        QCOMPARE(puzzleModeFromSetting(7), PuzzleMode::Slider);
+    }
+};
+
+TW_REGISTER_TEST(TestBoard)
+#include "tst_board.moc"

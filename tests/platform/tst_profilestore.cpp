@@ -1,0 +1,104 @@
+// Tests of the profile store: values kept, fallbacks for anything unusable, no crash.
+#include "platform/profilestore.h"
+#include "testregistry.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString Section = QStringLiteral("Settings");
+
+void writeFile(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+} // namespace
+
+class TestProfileStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void valuesSurviveAFreshStore()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        const QString awkward = QStringLiteral("C:\\Pictures, old; \"best\" = ü/ünd #1");
+        {
+            ProfileStore profile(path);
+            profile.writeInt(Section, QStringLiteral("Dimension"), 7);
+            profile.writeInt(QStringLiteral("Scores"), QStringLiteral("Time0"), -1000);
+            profile.writeText(Section, QStringLiteral("Folder"), awkward);
+            QVERIFY(profile.sync());
+        }
+        const ProfileStore profile(path);
+        QCOMPARE(profile.readInt(Section, QStringLiteral("Dimension"), 999), 7);
+        QCOMPARE(profile.readInt(QStringLiteral("Scores"), QStringLiteral("Time0"), 0), -1000);
+        QCOMPARE(profile.readText(Section, QStringLiteral("Folder"), QString()), awkward);
+        QCOMPARE(profile.readInt(QStringLiteral("Scores"), QStringLiteral("Dimension"), 999), 999);
+    }
+
+    void unusableNumbersGiveTheFallback_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("plain") << QByteArray("12") << 12;
+        QTest::newRow("negative") << QByteArray("-5") << -5;
+        QTest::newRow("spaces") << QByteArray(" 3 ") << 3;
+        QTest::newRow("text") << QByteArray("abc") << 55;
+        QTest::newRow("number then text") << QByteArray("4x4") << 55;
+        QTest::newRow("empty") << QByteArray("") << 55;
+        QTest::newRow("too large") << QByteArray("99999999999") << 55;
+        QTest::newRow("list") << QByteArray("1, 2") << 55;
+        QTest::newRow("fraction") << QByteArray("2.5") << 55;
+    }
+
+    void unusableNumbersGiveTheFallback()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, expected);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        writeFile(path, "[Settings]\nGrid=" + stored + "\n");
+        const ProfileStore profile(path);
+        QCOMPARE(profile.readInt(Section, QStringLiteral("Grid"), 55), expected);
+    }
+
+    void garbageFileReadsAsEmpty()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        QByteArray noise(4096, '\0');
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = static_cast<char>((i * 131 + 17) % 256);
+        writeFile(path, noise);
+        const ProfileStore profile(path);
+        QCOMPARE(profile.readInt(Section, QStringLiteral("Dimension"), 999), 999);
+        QCOMPARE(profile.readText(Section, QStringLiteral("Folder"), QStringLiteral("x")),
+                 QStringLiteral("x"));
+    }
+
+    void unwritableLocationKeepsNothing()
+    {
+        QTemporaryDir dir;
+        const QString blocker = dir.filePath(QStringLiteral("plain-file"));
+        writeFile(blocker, "not a folder");
+        // A folder that can never be created, whoever runs the test.
+        ProfileStore profile(blocker + QStringLiteral("/sub/game.ini"));
+        profile.writeInt(Section, QStringLiteral("Dimension"), 5);
+        QVERIFY(!profile.sync());
+        QVERIFY(QFile(blocker).size() == 12);
+    }
+
+    void userStoreIsNamedAfterTheProgram()
+    {
+        const QString path = ProfileStore::userIniPath(QStringLiteral("Tilewright Gift"));
+        QVERIFY2(path.endsWith(QStringLiteral("/Tilewright/Tilewright Gift.ini")),
+                 qPrintable(path));
+    }
+};
+
+TW_REGISTER_TEST(TestProfileStore)
+#include "tst_profilestore.moc"
