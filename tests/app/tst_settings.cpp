@@ -2,9 +2,9 @@
 #include "app/gamestate.h"
 #include "app/settings.h"
 #include "platform/profilestore.h"
+#include "testfiles.h"
 #include "testregistry.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,19 +12,21 @@
 namespace {
 const QString ProgramFolder = QStringLiteral("/opt/tilewright/");
 
-GameState freshState()
+// The seven settings in their profile order, for one comparison with readable failures.
+QVariantList settingsOf(const GameState& state)
+{
+    return {state.dimension, state.grid,       state.gridColour, state.selColour,
+            state.sound,     state.puzzleMode, state.folder};
+}
+
+GameState loadedFrom(const QString& path)
 {
     GameState state;
     state.programFolder = ProgramFolder;
     state.folder = ProgramFolder;
+    ProfileStore profile(path);
+    loadSettings(state, profile);
     return state;
-}
-
-void writeProfile(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
 }
 } // namespace
 
@@ -36,18 +38,9 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
-        ProfileStore profile(path);
-        GameState state = freshState();
-        state.grid = 0; // whatever the fields held, a first run starts from the defaults
-        loadSettings(state, profile);
-
-        QCOMPARE(state.dimension, 4);
-        QCOMPARE(state.grid, 1);
-        QCOMPARE(state.gridColour, 0);
-        QCOMPARE(state.selColour, 1);
-        QCOMPARE(state.sound, 1);
-        QCOMPARE(state.puzzleMode, 0);
-        QCOMPARE(state.folder, ProgramFolder);
+        const GameState state = loadedFrom(path);
+        const QVariantList defaults{4, 1, 0, 1, 1, 0, ProgramFolder};
+        QCOMPARE(settingsOf(state), defaults);
 
         QSettings written(path, QSettings::IniFormat);
         written.beginGroup(QStringLiteral("Settings"));
@@ -64,7 +57,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
-        GameState played = freshState();
+        GameState played;
         played.dimension = 9;
         played.grid = 0;
         played.gridColour = 2;
@@ -76,34 +69,18 @@ private slots:
             ProfileStore profile(path);
             QVERIFY(saveSettings(played, profile));
         }
-        ProfileStore profile(path);
-        GameState next = freshState();
-        loadSettings(next, profile);
-        QCOMPARE(next.dimension, 9);
-        QCOMPARE(next.grid, 0);
-        QCOMPARE(next.gridColour, 2);
-        QCOMPARE(next.selColour, 0);
-        QCOMPARE(next.sound, 0);
-        QCOMPARE(next.puzzleMode, 1);
-        QCOMPARE(next.folder, played.folder);
+        QCOMPARE(settingsOf(loadedFrom(path)), settingsOf(played));
     }
 
     void missingKeysTakeTheirOwnDefaults()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
-        writeProfile(path, "[Settings]\nDimension=5\nSound=0\nGridColour=9\nPuzzleMode=7\n");
-        ProfileStore profile(path);
-        GameState state = freshState();
-        loadSettings(state, profile);
-        QCOMPARE(state.dimension, 5);
-        QCOMPARE(state.sound, 0);
-        QCOMPARE(state.grid, 1);
-        QCOMPARE(state.selColour, 1);
-        // Only the board size is brought into range; other values are taken as stored.
-        QCOMPARE(state.gridColour, 9);
-        QCOMPARE(state.puzzleMode, 7);
-        QCOMPARE(state.folder, QString());
+        QVERIFY(writeFile(path, "[Settings]\nDimension=5\nSound=0\nGridColour=9\nPuzzleMode=7\n"));
+        // Only the board size is brought into range; other values are taken as stored, and
+        // a missing folder is empty rather than the program's.
+        const QVariantList expected{5, 1, 9, 1, 0, 7, QString()};
+        QCOMPARE(settingsOf(loadedFrom(path)), expected);
         QVERIFY(!QSettings(path, QSettings::IniFormat).contains(QStringLiteral("Settings/Folder")));
     }
 
@@ -128,10 +105,8 @@ private slots:
         QFETCH(int, expected);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
-        writeProfile(path, "[Settings]\nDimension=" + stored + "\nGrid=abc\n");
-        ProfileStore profile(path);
-        GameState state = freshState();
-        loadSettings(state, profile);
+        QVERIFY(writeFile(path, "[Settings]\nDimension=" + stored + "\nGrid=abc\n"));
+        const GameState state = loadedFrom(path);
         QCOMPARE(state.dimension, expected);
         QCOMPARE(state.grid, 1);
     }
@@ -140,12 +115,11 @@ private slots:
     {
         QTemporaryDir dir;
         const QString blocker = dir.filePath(QStringLiteral("file"));
-        writeProfile(blocker, "x");
-        ProfileStore profile(blocker + QStringLiteral("/tilewright.ini"));
-        GameState state = freshState();
-        loadSettings(state, profile);
-        QCOMPARE(state.dimension, 4);
-        QCOMPARE(state.folder, ProgramFolder);
+        QVERIFY(writeFile(blocker, "x"));
+        const QString path = blocker + QStringLiteral("/tilewright.ini");
+        GameState state = loadedFrom(path);
+        QCOMPARE(settingsOf(state), QVariantList({4, 1, 0, 1, 1, 0, ProgramFolder}));
+        ProfileStore profile(path);
         QVERIFY(!saveSettings(state, profile));
     }
 };

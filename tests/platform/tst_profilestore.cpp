@@ -1,5 +1,6 @@
 // Tests of the profile store: values kept, fallbacks for anything unusable, no crash.
 #include "platform/profilestore.h"
+#include "testfiles.h"
 #include "testregistry.h"
 
 #include <QFile>
@@ -8,13 +9,6 @@
 
 namespace {
 const QString Section = QStringLiteral("Settings");
-
-void writeFile(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
 } // namespace
 
 class TestProfileStore : public QObject {
@@ -61,7 +55,7 @@ private slots:
         QFETCH(int, expected);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("game.ini"));
-        writeFile(path, "[Settings]\nGrid=" + stored + "\n");
+        QVERIFY(writeFile(path, "[Settings]\nGrid=" + stored + "\n"));
         const ProfileStore profile(path);
         QCOMPARE(profile.readInt(Section, QStringLiteral("Grid"), 55), expected);
     }
@@ -73,7 +67,7 @@ private slots:
         QByteArray noise(4096, '\0');
         for (int i = 0; i < noise.size(); ++i)
             noise[i] = static_cast<char>((i * 131 + 17) % 256);
-        writeFile(path, noise);
+        QVERIFY(writeFile(path, noise));
         const ProfileStore profile(path);
         QCOMPARE(profile.readInt(Section, QStringLiteral("Dimension"), 999), 999);
         QCOMPARE(profile.readText(Section, QStringLiteral("Folder"), QStringLiteral("x")),
@@ -84,7 +78,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString blocker = dir.filePath(QStringLiteral("plain-file"));
-        writeFile(blocker, "not a folder");
+        QVERIFY(writeFile(blocker, "not a folder"));
         // A folder that can never be created, whoever runs the test.
         ProfileStore profile(blocker + QStringLiteral("/sub/game.ini"));
         profile.writeInt(Section, QStringLiteral("Dimension"), 5);
