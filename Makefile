@@ -10,7 +10,7 @@ PACKAGES := build-essential cmake pkgconf qt6-base-dev qt6-multimedia-dev qt6-qp
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench format clean
+.PHONY: all deps build run test bench pictures corpus format clean
 
 all: build
 
@@ -38,6 +38,13 @@ test: build
 
 bench: build
 	for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# Paint the built-in and sample pictures again, and rewrite the test corpus.
+pictures: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/resources/drawpictures resources pictures
+
+corpus: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/makecorpus tests/data
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

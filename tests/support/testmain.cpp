@@ -1,9 +1,12 @@
 // Test main: runs every registered test class of one executable.
 #include "testregistry.h"
 
-#ifdef TW_TEST_WIDGETS
+#if defined(TW_TEST_WIDGETS)
 #include <QApplication>
 using TestApplication = QApplication;
+#elif defined(TW_TEST_GUI)
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
 #else
 #include <QCoreApplication>
 using TestApplication = QCoreApplication;

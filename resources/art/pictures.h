@@ -1,0 +1,12 @@
+// Pictures: the game's own pictures, painted from code.
+#pragma once
+
+#include <QImage>
+
+QImage paintBuiltin();   // 350 x 351, the picture built into the game
+QImage paintBalloons();  // hot-air balloons over green hills
+QImage paintCoralReef(); // fish among corals under the sea
+QImage paintPatchwork(); // a quilt of flat-coloured patterns, suited to a GIF
+QImage paintNightCity(); // lit windows under the moon
+QImage paintGarden();    // flowers and butterflies, close up
+QImage paintRainbow();   // a rainbow over a valley

@@ -1,0 +1,48 @@
+// Picture: a decoded BMP, JPEG or GIF picture together with the bytes it was decoded from.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+class QPainter;
+class QRect;
+
+// The largest picture file or archive entry the game reads into memory.
+constexpr qint64 MaxPictureBytes = qint64{256} * 1024 * 1024;
+
+// Every load releases the old picture first, so a failed load leaves the Picture empty.
+// The format always comes from the bytes, never from a file name. Sizes are in pixels.
+class Picture {
+public:
+    Picture() = default;
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    // False for a missing, unreadable, empty or oversized file, or undecodable bytes.
+    bool loadFromFile(const QString& path);
+    bool loadFromMemory(const QByteArray& bytes);
+    // A picture carried in the program's resources, addressed by type and name.
+    bool loadFromResource(const QString& name, const QString& type);
+    void release();
+
+    bool isEmpty() const { return image_.isNull(); }
+    int width() const { return image_.width(); }
+    int height() const { return image_.height(); }
+    const QImage& image() const { return image_; }
+
+    // Stretches the source rectangle (picture pixels) over the destination rectangle.
+    // False, drawing nothing, without a painter or a picture.
+    bool draw(QPainter* painter, const QRect& destination, const QRect& source) const;
+
+    // The encoded bytes exactly as loaded; empty when the Picture is empty.
+    QByteArray saveEncoded() const { return encoded_; }
+
+private:
+    QImage image_;
+    QByteArray encoded_;
+};
+
+// Draws the whole picture stretched into a frame's inner area: 3 pixels in from the left
+// edge and 9 below the top edge, below the frame's caption line, to its right and bottom.
+bool drawInFrame(QPainter* painter, const Picture& picture, const QRect& frame);
