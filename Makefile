@@ -10,12 +10,13 @@ PACKAGES := build-essential cmake pkgconf qt6-base-dev qt6-multimedia-dev qt6-qp
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench pictures corpus format clean
+.PHONY: all deps build run test bench fuzz fuzz-run pictures corpus format clean
 
 all: build
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+# install_missing PACKAGES: apt-get install those not installed yet.
+define install_missing
+	@missing=$$(for p in $(1); do \
 		dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed' || echo "$$p"; \
 	done); \
 	if [ -n "$$missing" ]; then \
@@ -23,6 +24,10 @@ deps:
 		$(SUDO) apt-get update -qq && \
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
 
 $(BUILD_DIR)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -37,7 +42,24 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	for b in $(BUILD_DIR)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && "$$b" || true; done
+
+# Fuzzers need clang's libFuzzer: `make fuzz-run FUZZ_SECONDS=600` runs each for that long
+# from the committed corpus; findings land in build-fuzz/findings/.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+fuzz: deps
+	$(call install_missing,clang libclang-rt-14-dev)
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_picture fuzz_zip
+
+fuzz-run: fuzz
+	mkdir -p $(FUZZ_DIR)/findings $(FUZZ_DIR)/corpus-picture $(FUZZ_DIR)/corpus-zip
+	$(FUZZ_DIR)/fuzz/fuzz_picture -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+		-artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus-picture tests/data pictures
+	$(FUZZ_DIR)/fuzz/fuzz_zip -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+		-artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus-zip tests/data
 
 # Paint the built-in and sample pictures again, and rewrite the test corpus.
 pictures: build

@@ -1,0 +1,159 @@
+// Benchmarks of the picture sources and decoding, each beside a baseline from the same run.
+#include "pictures/folderscanner.h"
+#include "pictures/picture.h"
+#include "pictures/zippicturesource.h"
+#include "testzip.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <minizip/unzip.h>
+
+namespace {
+constexpr int ManyPictures = 10000;
+
+QTemporaryDir& workFolder()
+{
+    static QTemporaryDir folder;
+    return folder;
+}
+
+// An archive of 10,000 small BMP-headed entries, made once.
+const QString& manyPicturesZip()
+{
+    static const QString path = [] {
+        const QString zip = workFolder().filePath(QStringLiteral("many.zip"));
+        std::vector<TestZipEntry> entries;
+        for (int i = 0; i < ManyPictures; ++i)
+            entries.push_back({"picture" + QByteArray::number(i) + ".bmp",
+                               "BM" + QByteArray(200, static_cast<char>('a' + i % 26))});
+        writeTestZip(zip, entries);
+        return zip;
+    }();
+    return path;
+}
+
+// The least any picture count must do: one minizip walk reading 58 bytes of every entry.
+void BM_BaselineMinizipWalk(benchmark::State& run)
+{
+    const QByteArray path = QFile::encodeName(manyPicturesZip());
+    for (auto _ : run) {
+        unzFile zip = unzOpen64(path.constData());
+        int entries = 0;
+        for (int status = unzGoToFirstFile(zip); status == UNZ_OK; status = unzGoToNextFile(zip)) {
+            unz_file_info64 info;
+            char name[256];
+            unzGetCurrentFileInfo64(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0);
+            char header[58];
+            unzOpenCurrentFile(zip);
+            entries += unzReadCurrentFile(zip, header, sizeof header) == 58 ? 1 : 0;
+            unzCloseCurrentFile(zip);
+        }
+        unzClose(zip);
+        benchmark::DoNotOptimize(entries);
+    }
+}
+
+void BM_OpenAndCount10000(benchmark::State& run)
+{
+    ZipPictureSource zip;
+    for (auto _ : run) {
+        zip.open(manyPicturesZip());
+        if (zip.count() != ManyPictures)
+            run.SkipWithError("wrong count");
+    }
+}
+
+void BM_PreviousFromLastOf10000(benchmark::State& run)
+{
+    ZipPictureSource zip;
+    zip.open(manyPicturesZip());
+    for (auto _ : run) {
+        zip.goToPicture(ManyPictures);
+        zip.goToPreviousPicture();
+        benchmark::DoNotOptimize(zip.currentName());
+    }
+}
+
+// 2,000 pictures and 20 archives of 500 pictures each.
+void BM_ScanBusyFolder(benchmark::State& run)
+{
+    const QDir folder(workFolder().filePath(QStringLiteral("busy")));
+    if (!folder.exists()) {
+        folder.mkpath(QStringLiteral("."));
+        const QByteArray jpeg = encodedPicture(32, 24, "JPG");
+        for (int i = 0; i < 2000; ++i) {
+            QFile file(folder.filePath(QStringLiteral("p%1.jpg").arg(i)));
+            file.open(QIODevice::WriteOnly);
+            file.write(jpeg);
+        }
+        std::vector<TestZipEntry> entries;
+        for (int i = 0; i < 500; ++i)
+            entries.push_back({"p" + QByteArray::number(i) + ".jpg", jpeg});
+        for (int i = 0; i < 20; ++i)
+            writeTestZip(folder.filePath(QStringLiteral("a%1.zip").arg(i)), entries);
+    }
+    for (auto _ : run) {
+        if (FolderScanner::scan(folder.path()).size() != 2020)
+            run.SkipWithError("wrong listing");
+    }
+}
+
+// A 6000 x 4000 JPEG with detail everywhere, so the decoder has real work.
+const QByteArray& bigJpeg()
+{
+    static const QByteArray bytes = [] {
+        QImage image(6000, 4000, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                line[x] = qRgb(x * 7 % 256, y * 5 % 256, (x ^ y) % 256);
+        }
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPG", 85);
+        return jpeg;
+    }();
+    return bytes;
+}
+
+void BM_BaselineQImageDecode24MP(benchmark::State& run)
+{
+    for (auto _ : run) {
+        QImage image;
+        image.loadFromData(bigJpeg());
+        benchmark::DoNotOptimize(image.width());
+    }
+}
+
+void BM_LoadFromMemory24MP(benchmark::State& run)
+{
+    Picture picture;
+    for (auto _ : run) {
+        if (!picture.loadFromMemory(bigJpeg()))
+            run.SkipWithError("not decoded");
+    }
+}
+} // namespace
+
+BENCHMARK(BM_BaselineMinizipWalk)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenAndCount10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviousFromLastOf10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScanBusyFolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BaselineQImageDecode24MP)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadFromMemory24MP)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv); // image plugins are found through it
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

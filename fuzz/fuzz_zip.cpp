@@ -1,0 +1,52 @@
+// Fuzz target: ZipPictureSource over any file: open, count, walk both ways, extract.
+#include "pictures/zippicturesource.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdint>
+
+namespace {
+QTemporaryDir* folder = nullptr;
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    static QCoreApplication app(*argc, *argv);
+    static QTemporaryDir scratch;
+    folder = &scratch;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QString path = folder->filePath(QStringLiteral("input.zip"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return 0;
+        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    }
+    ZipPictureSource zip;
+    const bool any = ZipPictureSource::containsPicture(path);
+    if (!zip.open(path) || zip.count() < 1) {
+        if (any)
+            __builtin_trap(); // the quick test and the full walk must agree
+        return 0;
+    }
+    const int count = zip.count();
+    int steps = 1;
+    do {
+        if (zip.extract() && zip.extract()->size() != static_cast<qsizetype>(zip.currentSize()))
+            __builtin_trap();
+        (void)zip.currentName();
+    } while (zip.goToNextPicture() && ++steps);
+    if (steps != count || zip.position() != count)
+        __builtin_trap();
+    while (zip.goToPreviousPicture())
+        --steps;
+    if (steps != 1 || !zip.locateByName(zip.currentName()) || !zip.goToPicture(count))
+        __builtin_trap();
+    zip.extractToScratch();
+    return 0;
+}
