@@ -42,7 +42,9 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	for b in $(BUILD_DIR)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && "$$b" || true; done
+	for b in $(BUILD_DIR)/bench/bench_*; do \
+		if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
+	done
 
 # Fuzzers need clang's libFuzzer: `make fuzz-run FUZZ_SECONDS=600` runs each for that long
 # from the committed corpus; findings land in build-fuzz/findings/.
