@@ -10,7 +10,7 @@ PACKAGES := build-essential cmake pkgconf qt6-base-dev qt6-multimedia-dev qt6-qp
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench fuzz fuzz-run pictures corpus format clean
+.PHONY: all deps build run test bench fuzz fuzz-run pictures sounds corpus format clean
 
 all: build
 
@@ -63,9 +63,12 @@ fuzz-run: fuzz
 	$(FUZZ_DIR)/fuzz/fuzz_zip -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 		-artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus-zip tests/data
 
-# Paint the built-in and sample pictures again, and rewrite the test corpus.
+# Paint the built-in and sample pictures, synthesise the sounds, rewrite the test corpus.
 pictures: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/resources/drawpictures resources pictures
+
+sounds: build
+	$(BUILD_DIR)/resources/makesounds resources/sound
 
 corpus: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/makecorpus tests/data

@@ -1,48 +1,281 @@
-// MainFrame: the game's one top-level window.
+// MainFrame: the game's one top-level window, with its menus, toolbar and board.
 #include "mainframe.h"
 
-#include "gamestate.h"
+#include "game/boardsize.h"
+#include "game/boardview.h"
+#include "game/gamestate.h"
+#include "game/puzzlepicture.h"
+#include "game/solutiondialog.h"
+#include "platform/product.h"
 #include "platform/programfile.h"
 #include "platform/randomengine.h"
 #include "settings.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
 #include <QStyle>
+#include <QToolBar>
 
-MainFrame::MainFrame(GameState& state, ProfileStore& profile, RandomEngine& random,
-                     const ProgramFile& program, QWidget* parent)
+namespace {
+constexpr int ScreenMargin = 50;
+constexpr int ToolbarMargin = 12; // the band a docked toolbar takes beyond its own height
+} // namespace
+
+MainFrame::MainFrame(GameState& state, const FrameServices& services, const ProgramFile& program,
+                     QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint)
     , state_(state)
-    , profile_(profile)
+    , services_(services)
+    , flow_(state, services.random, services.sounds, services.clock)
+    , board_(new BoardView(state, flow_, picture_, this))
 {
     state_.programFolder = program.folder;
     state_.folder = state_.programFolder;
-    loadSettings(state_, profile_);
-    state_.board.jumble(puzzleModeFromSetting(state_.puzzleMode), state_.dimension, random);
+    loadSettings(state_, services_.profile);
 
-    setWindowTitle(QStringLiteral("Tilewright"));
-    auto* board = new QWidget(this);
-    board->setBackgroundRole(QPalette::Base);
-    board->setAutoFillBackground(true);
-    setCentralWidget(board);
-    readFrameMetrics();
-    setFixedSize(StartSize);
-    move(StartPosition);
-    state_.windowReady = true;
-}
-
-void MainFrame::readFrameMetrics()
-{
+    setWindowTitle(ProductName);
+    setCentralWidget(board_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // the window follows the board
+    createActions();
+    createMenus();
+    createToolBar();
     state_.menuBarHeight = menuBar()->sizeHint().height();
     state_.captionHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight);
     state_.dialogFrameBorder = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    move(StartPosition);
+    newPuzzle(true);
+    state_.windowReady = true;
+}
+
+MainFrame::~MainFrame() = default;
+
+void MainFrame::createActions()
+{
+    for (const Command& command : commandTable()) {
+        const QString text = QString::fromUtf8(command.text);
+        auto* action = new QAction(text, this);
+        action->setIconText(text.section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')));
+        if (command.shortcut != nullptr)
+            action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
+        action->setCheckable(command.checked != nullptr);
+        const CommandId id = command.id;
+        connect(action, &QAction::triggered, this, [this, id] { execute(id); });
+        actions_.emplace(id, action);
+    }
+    refreshChecks();
+}
+
+void MainFrame::createMenus()
+{
+    for (const Menu& layout : menuBarLayout()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.title));
+        connect(menu, &QMenu::aboutToShow, this, &MainFrame::refreshChecks);
+        for (const MenuItem& item : layout.items) {
+            if (item.submenu != nullptr) {
+                QMenu* submenu = menu->addMenu(QString::fromUtf8(item.submenu));
+                for (const CommandId id : item.submenuItems)
+                    submenu->addAction(action(id));
+            } else if (item.command == CommandId::Separator) {
+                menu->addSeparator();
+            } else {
+                menu->addAction(action(item.command));
+            }
+        }
+    }
+}
+
+void MainFrame::createToolBar()
+{
+    toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolbar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+    for (const CommandId id : {CommandId::New, CommandId::Jumble, CommandId::ShowSolution,
+                               CommandId::SolveForMe, CommandId::Grid})
+        toolbar_->addAction(action(id));
+    state_.toolbarBand = toolbar_->sizeHint().height() + ToolbarMargin;
+}
+
+QAction* MainFrame::action(CommandId id) const
+{
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainFrame::execute(CommandId id)
+{
+    if (const Command* command = findCommand(id))
+        command->run(*this);
+    refreshChecks();
+}
+
+void MainFrame::refreshChecks()
+{
+    if (toolbar_ != nullptr && !toolbar_->isVisible() && isVisible())
+        state_.toolbarVisible = false; // a floating toolbar closed by its own close box
+    for (const Command& command : commandTable())
+        if (command.checked != nullptr)
+            action(command.id)->setChecked(command.checked(state_));
+}
+
+void MainFrame::newPuzzle(bool randomPick)
+{
+    loadPuzzlePicture(state_, picture_, zip_, services_.random, randomPick);
+    layOutBoard();
+    flow_.jumble();
+    if (isMinimized())
+        showNormal();
+    repaintBoard();
+}
+
+void MainFrame::layOutBoard()
+{
+    const QRect work = screen()->availableGeometry();
+    const int band = state_.toolbarVisible && state_.toolbarDock != ToolbarDock::Floating
+                         ? state_.toolbarBand
+                         : 0;
+    const BoardRoom room{QSize(work.width() - ScreenMargin,
+                               work.height() - state_.captionHeight - state_.toolbarBand -
+                                   state_.menuBarHeight - ScreenMargin),
+                         state_.menuBarHeight, band};
+    const QSize board =
+        boardSizeFor(QSize(picture_.width(), picture_.height()), room, state_.dimension);
+    state_.boardWidth = board.width();
+    state_.boardHeight = board.height();
+    state_.tileWidth = board.width() / state_.dimension;
+    state_.tileHeight = board.height() / state_.dimension;
+    board_->fitBoard();
+    adjustSize();
+    keepOnScreen();
+}
+
+void MainFrame::keepOnScreen()
+{
+    const QRect work = screen()->availableGeometry();
+    QRect frame = frameGeometry();
+    if (frame.right() > work.right() && frame.left() > work.left() + ScreenMargin)
+        frame.moveLeft(work.left() + ScreenMargin);
+    if (frame.bottom() > work.bottom())
+        frame.moveTop(work.top() + 5);
+    move(frame.topLeft());
+}
+
+void MainFrame::repaintBoard()
+{
+    board_->repaint();
+}
+
+SolutionDialog* MainFrame::solutionWindow() const
+{
+    return solution_;
+}
+
+void MainFrame::closeSolution()
+{
+    if (solution_)
+        solution_->close();
+}
+
+void MainFrame::newFromFolder()
+{
+    closeSolution();
+    newPuzzle(true);
+}
+
+void MainFrame::newFromZip()
+{
+    closeSolution();
+    if (state_.zipCount == 1) {
+        QMessageBox::information(this, ProductName,
+                                 QStringLiteral("There is only 1 picture in this zip file!"));
+        return;
+    }
+    if (state_.zipCount < 1)
+        return;
+    const int previous = state_.zipIndex;
+    while (state_.zipIndex == previous)
+        state_.zipIndex = services_.random.below(state_.zipCount) + 1;
+    newPuzzle(false);
+}
+
+void MainFrame::jumble()
+{
+    flow_.jumble();
+    repaintBoard();
+}
+
+void MainFrame::toggleGrid()
+{
+    state_.grid = 1 - state_.grid;
+    repaintBoard();
+}
+
+void MainFrame::setGridColour(int colour)
+{
+    state_.gridColour = colour;
+    repaintBoard();
+}
+
+void MainFrame::setSelectionColour(int colour)
+{
+    state_.selColour = colour;
+    repaintBoard();
+}
+
+void MainFrame::showSolution()
+{
+    if (state_.modelessOpen)
+        return;
+    state_.modelessOpen = true;
+    solution_ = new SolutionDialog(state_, QSize(picture_.width(), picture_.height()), this);
+    connect(solution_, &QDialog::finished, this, [this] { state_.modelessOpen = false; });
+    solution_->show();
+}
+
+void MainFrame::solveForMe()
+{
+    flow_.solveForMe();
+    repaintBoard();
+}
+
+void MainFrame::toggleToolbar()
+{
+    toolbar_->setVisible(!toolbar_->isVisible());
+    state_.toolbarVisible = !state_.toolbarVisible;
+}
+
+void MainFrame::setPuzzleSize(int n)
+{
+    state_.dimension = n;
+    state_.selectedTile = -1;
+    newPuzzle(false);
+}
+
+void MainFrame::setPuzzleMode(int mode)
+{
+    state_.puzzleMode = mode;
+    flow_.jumble();
+    repaintBoard();
+}
+
+void MainFrame::toggleSound()
+{
+    state_.sound = 1 - state_.sound;
+}
+
+void MainFrame::exit()
+{
+    saveSettings(state_, services_.profile);
+    QApplication::quit();
 }
 
 void MainFrame::closeEvent(QCloseEvent* event)
 {
-    saveSettings(state_, profile_);
+    saveSettings(state_, services_.profile);
     event->accept();
 }

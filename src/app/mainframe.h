@@ -1,30 +1,91 @@
-// MainFrame: the game's one top-level window.
+// MainFrame: the game's one top-level window, with its menus, toolbar and board.
 #pragma once
 
+#include "commandtable.h"
+#include "game/gameflow.h"
+#include "pictures/picture.h"
+#include "pictures/zippicturesource.h"
+
 #include <QMainWindow>
+#include <QPointer>
+#include <map>
 
 struct GameState;
 struct ProgramFile;
+class BoardView;
+class Clock;
 class ProfileStore;
+class QToolBar;
 class RandomEngine;
+class SolutionDialog;
+class SoundPlayer;
 
-// A fixed-size window that cannot be maximised. It loads the settings into the state when
-// built, deals the first board, and saves the settings when closed. The state and the
-// profile must outlive it.
+// The services the window works with; all of them must outlive it.
+struct FrameServices {
+    ProfileStore& profile;
+    RandomEngine& random;
+    SoundPlayer& sounds;
+    const Clock& clock;
+};
+
+// A window of fixed size that follows the board: it loads the settings when built, starts a
+// puzzle from the picture folder, and saves the settings when closed or left by Exit.
 class MainFrame : public QMainWindow {
 public:
-    static constexpr QSize StartSize{632, 632};
     static constexpr QPoint StartPosition{50, 10};
 
-    MainFrame(GameState& state, ProfileStore& profile, RandomEngine& random,
-              const ProgramFile& program, QWidget* parent = nullptr);
+    MainFrame(GameState& state, const FrameServices& services, const ProgramFile& program,
+              QWidget* parent = nullptr);
+    ~MainFrame() override;
+
+    // Runs a command as its menu item, shortcut or toolbar button would.
+    void execute(CommandId id);
+    // The action behind a command, for menus, toolbar and tests.
+    QAction* action(CommandId id) const;
+
+    // The commands.
+    void newFromFolder();
+    void newFromZip();
+    void jumble();
+    void toggleGrid();
+    void setGridColour(int colour);
+    void setSelectionColour(int colour);
+    void showSolution();
+    void solveForMe();
+    void toggleToolbar();
+    void setPuzzleSize(int n);
+    void setPuzzleMode(int mode);
+    void toggleSound();
+    void exit();
+
+    // Loads a picture (a random one of the folder, or the current one), lays the board out
+    // for it, jumbles it and starts a new game.
+    void newPuzzle(bool randomPick);
+
+    const Picture& picture() const { return picture_; }
+    BoardView* boardView() const { return board_; }
+    SolutionDialog* solutionWindow() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void readFrameMetrics();
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void refreshChecks();
+    void layOutBoard();
+    void keepOnScreen();
+    void closeSolution();
+    void repaintBoard();
 
     GameState& state_;
-    ProfileStore& profile_;
+    FrameServices services_;
+    Picture picture_;
+    ZipPictureSource zip_;
+    GameFlow flow_;
+    BoardView* board_;
+    QToolBar* toolbar_ = nullptr;
+    QPointer<SolutionDialog> solution_;
+    std::map<CommandId, QAction*> actions_;
 };

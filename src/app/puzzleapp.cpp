@@ -2,6 +2,7 @@
 #include "puzzleapp.h"
 
 #include "mainframe.h"
+#include "platform/product.h"
 
 PuzzleApp::PuzzleApp(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -9,9 +10,10 @@ PuzzleApp::PuzzleApp(int& argc, char** argv)
     , profile_(ProfileStore::userIniPath(program_.baseName))
     , random_(RandomEngine::startupSeed())
 {
-    setOrganizationName(QStringLiteral("Tilewright"));
+    setOrganizationName(ProductName);
     setApplicationName(program_.baseName);
-    frame_ = std::make_unique<MainFrame>(state_, profile_, random_, program_);
+    frame_ = std::make_unique<MainFrame>(state_, FrameServices{profile_, random_, sounds_, clock_},
+                                         program_);
 }
 
 PuzzleApp::~PuzzleApp() = default;

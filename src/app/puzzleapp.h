@@ -1,10 +1,12 @@
 // PuzzleApp: the application object that owns the run's state and its main window.
 #pragma once
 
-#include "gamestate.h"
+#include "game/gamestate.h"
+#include "platform/clock.h"
 #include "platform/profilestore.h"
 #include "platform/programfile.h"
 #include "platform/randomengine.h"
+#include "platform/soundplayer.h"
 
 #include <QApplication>
 #include <memory>
@@ -23,6 +25,8 @@ private:
     ProgramFile program_;
     ProfileStore profile_;
     RandomEngine random_;
+    EffectSoundPlayer sounds_;
+    SystemClock clock_;
     GameState state_;
     std::unique_ptr<MainFrame> frame_;
 };

@@ -1,7 +1,7 @@
 // Settings: the seven player settings between GameState and the profile.
 #include "settings.h"
 
-#include "gamestate.h"
+#include "game/gamestate.h"
 #include "platform/profilestore.h"
 
 namespace {

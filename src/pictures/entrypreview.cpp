@@ -1,6 +1,7 @@
 // Entry preview: shows an archive's current picture, listing what went wrong for the player.
 #include "entrypreview.h"
 
+#include "folderscanner.h"
 #include "picture.h"
 #include "zippicturesource.h"
 
@@ -15,4 +16,17 @@ QStringList showCurrentEntry(ZipPictureSource& zip, Picture& picture)
     if (!picture.loadFromMemory(bytes.value_or(QByteArray())))
         problems << EntryProblem::CantCreatePicture;
     return problems;
+}
+
+QStringList loadPictureAt(Picture& picture, ZipPictureSource& zip, const QString& path,
+                          int zipIndex)
+{
+    if (!isArchivePath(path)) {
+        picture.loadFromFile(path);
+        return {};
+    }
+    picture.release();
+    if (!zip.open(path) || !zip.goToPicture(zipIndex))
+        return {};
+    return showCurrentEntry(zip, picture);
 }

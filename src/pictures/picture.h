@@ -11,6 +11,12 @@ class QRect;
 // The largest picture file or archive entry the game reads into memory.
 constexpr qint64 MaxPictureBytes = qint64{256} * 1024 * 1024;
 
+// The picture built into the program, shown whenever no other picture can be.
+namespace BuiltInPicture {
+inline const QString Name = QStringLiteral("IDR_BMP2");
+inline const QString Type = QStringLiteral("BMP");
+} // namespace BuiltInPicture
+
 // Every load releases the old picture first, so a failed load leaves the Picture empty.
 // The format always comes from the bytes, never from a file name. Sizes are in pixels.
 class Picture {
@@ -24,6 +30,7 @@ public:
     bool loadFromMemory(const QByteArray& bytes);
     // A picture carried in the program's resources, addressed by type and name.
     bool loadFromResource(const QString& name, const QString& type);
+    bool loadBuiltIn() { return loadFromResource(BuiltInPicture::Name, BuiltInPicture::Type); }
     void release();
 
     bool isEmpty() const { return image_.isNull(); }

@@ -1,6 +1,8 @@
 // ProfileStore: the per-user key-value store behind settings and scoreboards.
 #include "profilestore.h"
 
+#include "product.h"
+
 #include <QStringList>
 
 ProfileStore::ProfileStore(const QString& iniPath)
@@ -9,8 +11,7 @@ ProfileStore::ProfileStore(const QString& iniPath)
 
 QString ProfileStore::userIniPath(const QString& programBaseName)
 {
-    const QSettings user(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tilewright"),
-                         programBaseName);
+    const QSettings user(QSettings::IniFormat, QSettings::UserScope, ProductName, programBaseName);
     return user.fileName();
 }
 

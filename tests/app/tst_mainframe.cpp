@@ -1,67 +1,241 @@
-// Tests of the main window's frame: its fixed shape, and settings loaded and saved.
-#include "app/gamestate.h"
+// Tests of the main window: start-up, the commands of the menus and the window's size.
 #include "app/mainframe.h"
+#include "fakes.h"
+#include "game/boardview.h"
+#include "game/gamestate.h"
+#include "game/solutiondialog.h"
+#include "messageboxes.h"
 #include "platform/profilestore.h"
 #include "platform/programfile.h"
 #include "platform/randomengine.h"
+#include "testfiles.h"
 #include "testregistry.h"
 
+#include <QDir>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+
+namespace {
+// A game whose program folder, and so its first picture folder, holds the given corpus files.
+struct Game {
+    QTemporaryDir folder;
+    ProfileStore profile{folder.filePath(QStringLiteral("tilewright.ini"))};
+    RandomEngine random{21};
+    RecordingSoundPlayer sounds;
+    FixedClock clock;
+    GameState state;
+    std::unique_ptr<MainFrame> frame;
+
+    explicit Game(const QStringList& pictures)
+    {
+        for (const QString& name : pictures)
+            QFile::copy(testData(name), folder.filePath(name));
+        frame = std::make_unique<MainFrame>(
+            state, FrameServices{profile, random, sounds, clock},
+            ProgramFile::at(folder.filePath(QStringLiteral("tilewright"))));
+    }
+
+    QString inFolder(const QString& name) const { return QDir(folder.path()).filePath(name); }
+    bool checked(CommandId id) const { return frame->action(id)->isChecked(); }
+};
+} // namespace
 
 class TestMainFrame : public QObject {
     Q_OBJECT
 
 private slots:
-    void fixedWindowWithoutMaximise()
+    void windowFollowsTheBoard()
     {
-        QTemporaryDir dir;
-        ProfileStore profile(dir.filePath(QStringLiteral("tilewright.ini")));
-        RandomEngine random(1);
-        GameState state;
-        MainFrame frame(state, profile, random, ProgramFile::at(QStringLiteral("/opt/tw/tw")));
-        QCOMPARE(frame.windowTitle(), QStringLiteral("Tilewright"));
-        QCOMPARE(frame.minimumSize(), MainFrame::StartSize);
-        QCOMPARE(frame.maximumSize(), MainFrame::StartSize);
-        QCOMPARE(frame.pos(), MainFrame::StartPosition);
-        const Qt::WindowFlags flags = frame.windowFlags();
-        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
-        QVERIFY(flags & Qt::WindowSystemMenuHint);
-        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        QVERIFY(state.windowReady);
-    }
-
-    void settingsLoadedOnBuildSavedOnClose()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
-        {
-            QSettings seed(path, QSettings::IniFormat);
-            seed.setValue(QStringLiteral("Settings/Dimension"), 6);
-            seed.setValue(QStringLiteral("Settings/PuzzleMode"), 1);
-        }
-        ProfileStore profile(path);
-        RandomEngine random(1);
-        GameState state;
-        MainFrame frame(state, profile, random, ProgramFile::at(QStringLiteral("/opt/tw/tw")));
-        QCOMPARE(state.dimension, 6);
-        QCOMPARE(state.programFolder, QStringLiteral("/opt/tw/"));
-        // The first board is dealt for the loaded size and mode.
-        QVERIFY(state.board.hasHole());
-        QCOMPARE(state.board.holeCol(), 5);
-
+        Game game({"picture.jpg"});
+        MainFrame& frame = *game.frame;
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        state.grid = 0;
-        state.folder = QStringLiteral("/srv/pictures");
-        QVERIFY(frame.close());
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Tilewright"));
+        QVERIFY(frame.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(frame.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(frame.minimumSize(), frame.maximumSize());
+        QCOMPARE(frame.boardView()->size(), QSize(348, 232)); // 48 x 32 widened to 350
+        QVERIFY(frame.height() > 232 + frame.menuBar()->height());
+        QVERIFY(game.state.windowReady);
+    }
 
-        const QSettings saved(path, QSettings::IniFormat);
-        QCOMPARE(saved.value(QStringLiteral("Settings/Grid")).toString(), QStringLiteral("0"));
-        QCOMPARE(saved.value(QStringLiteral("Settings/Dimension")).toString(), QStringLiteral("6"));
-        QCOMPARE(saved.value(QStringLiteral("Settings/Folder")).toString(),
-                 QStringLiteral("/srv/pictures"));
+    void firstPuzzleComesFromTheProgramFolder()
+    {
+        Game game({"picture.jpg"});
+        QCOMPARE(game.state.folder, QDir(game.folder.path()).path() + "/");
+        QCOMPARE(game.state.picturePath, game.inFolder("picture.jpg"));
+        QVERIFY(!game.state.defaultPictureShown);
+        QCOMPARE(game.frame->picture().width(), 48);
+        QCOMPARE(game.state.tileWidth * game.state.dimension, game.state.boardWidth);
+    }
+
+    void builtInPictureWhenNothingUsable_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("empty folder") << QStringList();
+        QTest::newRow("broken picture") << QStringList{"text.jpg"};
+        QTest::newRow("broken archive entry") << QStringList{"bad-crc.zip"};
+        QTest::newRow("archive of no pictures") << QStringList{"jpeg-only.zip"};
+    }
+
+    void builtInPictureWhenNothingUsable()
+    {
+        QFETCH(QStringList, files);
+        Game game(files);
+        QVERIFY(game.state.defaultPictureShown);
+        QCOMPARE(game.frame->picture().width(), 350);
+        QCOMPARE(game.frame->boardView()->size(), QSize(348, 348));
+        game.frame->execute(CommandId::New);
+        QVERIFY(game.state.defaultPictureShown);
+    }
+
+    void newAlternatesBetweenTwoPictures()
+    {
+        Game game({"picture.jpg", "picture.bmp"});
+        QString previous = game.state.picturePath;
+        for (int i = 0; i < 6; ++i) {
+            game.frame->execute(CommandId::New);
+            QVERIFY(game.state.picturePath != previous);
+            previous = game.state.picturePath;
+        }
+    }
+
+    void puzzleSizeKeepsThePicture()
+    {
+        Game game({"three.zip"});
+        const int zipIndex = game.state.zipIndex;
+        QCOMPARE(game.state.zipCount, 3);
+        game.frame->execute(CommandId::Size7);
+        QCOMPARE(game.state.dimension, 7);
+        QCOMPARE(game.state.zipIndex, zipIndex);
+        QCOMPARE(game.state.picturePath, game.inFolder("three.zip"));
+        QCOMPARE(game.state.boardWidth % 7, 0);
+        QCOMPARE(game.state.boardHeight % 7, 0);
+        QCOMPARE(game.frame->boardView()->size(),
+                 QSize(game.state.boardWidth, game.state.boardHeight));
+        QVERIFY(game.checked(CommandId::Size7));
+        QVERIFY(!game.checked(CommandId::Size4));
+    }
+
+    void fromThisZipWithOnePicture()
+    {
+        Game game({"mixed.zip"});
+        QCOMPARE(game.state.zipCount, 1);
+        const Board before = game.state.board;
+        MessageBoxAnswerer answerer;
+        game.frame->execute(CommandId::NewFromZip);
+        QCOMPARE(answerer.texts, QStringList{"There is only 1 picture in this zip file!"});
+        QVERIFY(game.state.board == before);
+    }
+
+    void fromThisZipTakesAnotherPicture()
+    {
+        Game game({"three.zip"});
+        for (int i = 0; i < 5; ++i) {
+            const int previous = game.state.zipIndex;
+            game.frame->execute(CommandId::NewFromZip);
+            QVERIFY(game.state.zipIndex != previous);
+            QVERIFY(game.state.zipIndex >= 1 && game.state.zipIndex <= 3);
+            QVERIFY(!game.state.defaultPictureShown);
+        }
+    }
+
+    void displayCommandsAndTheirTicks()
+    {
+        Game game({"picture.jpg"});
+        game.frame->execute(CommandId::Grid);
+        QCOMPARE(game.state.grid, 0);
+        QVERIFY(!game.checked(CommandId::Grid));
+        game.frame->action(CommandId::Grid)->trigger();
+        QCOMPARE(game.state.grid, 1);
+        QVERIFY(game.checked(CommandId::Grid));
+        game.frame->execute(CommandId::GridRed);
+        QCOMPARE(game.state.gridColour, 2);
+        QVERIFY(game.checked(CommandId::GridRed) && !game.checked(CommandId::GridBlack));
+        game.frame->execute(CommandId::SelectionBlack);
+        QCOMPARE(game.state.selColour, 0);
+        QVERIFY(game.checked(CommandId::SelectionBlack) &&
+                !game.checked(CommandId::SelectionYellow));
+        game.frame->execute(CommandId::Sound);
+        QCOMPARE(game.state.sound, 0);
+        QVERIFY(!game.checked(CommandId::Sound));
+    }
+
+    void modeAndJumbleStartAFreshGame()
+    {
+        Game game({"picture.jpg"});
+        game.state.moves = 12;
+        game.clock.now += 40;
+        game.frame->execute(CommandId::Slider);
+        QCOMPARE(game.state.puzzleMode, 1);
+        QVERIFY(game.checked(CommandId::Slider) && !game.checked(CommandId::TileSwap));
+        QCOMPARE(game.state.moves, 0);
+        QCOMPARE(game.state.startTime, game.clock.now);
+        QVERIFY(game.state.board.hasHole());
+        game.state.moves = 3;
+        game.frame->execute(CommandId::Jumble);
+        QCOMPARE(game.state.moves, 0);
+    }
+
+    void solveForMePutsEveryTileHome()
+    {
+        Game game({"picture.jpg"});
+        game.frame->execute(CommandId::SolveForMe);
+        QVERIFY(game.state.puzzleOver);
+        QVERIFY(game.state.board.isSolved(PuzzleMode::TileSwap, game.state.dimension));
+    }
+
+    void oneSolutionWindowAtATime()
+    {
+        Game game({"three.zip"});
+        game.frame->execute(CommandId::ShowSolution);
+        QPointer<SolutionDialog> first = game.frame->solutionWindow();
+        QVERIFY(first);
+        QVERIFY(game.state.modelessOpen);
+        game.frame->execute(CommandId::ShowSolution);
+        QCOMPARE(game.frame->solutionWindow(), first.data());
+        first->close();
+        QVERIFY(!game.state.modelessOpen);
+        game.frame->execute(CommandId::ShowSolution);
+        QVERIFY(game.frame->solutionWindow());
+        game.frame->execute(CommandId::New); // a new picture closes it
+        QVERIFY(!game.state.modelessOpen);
+    }
+
+    void toolbarCommandHidesAndShows()
+    {
+        Game game({"picture.jpg"});
+        game.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(game.frame.get()));
+        const int height = game.frame->height();
+        game.frame->execute(CommandId::Toolbar);
+        QVERIFY(!game.state.toolbarVisible);
+        QVERIFY(!game.checked(CommandId::Toolbar));
+        QTRY_VERIFY(game.frame->height() < height);
+        game.frame->execute(CommandId::Toolbar);
+        QVERIFY(game.state.toolbarVisible);
+        QTRY_COMPARE(game.frame->height(), height);
+        QCOMPARE(game.frame->boardView()->size(),
+                 QSize(game.state.boardWidth, game.state.boardHeight));
+    }
+
+    void settingsSavedOnCloseAndExit()
+    {
+        Game game({"picture.jpg"});
+        game.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(game.frame.get()));
+        game.frame->execute(CommandId::Size6);
+        QVERIFY(game.frame->close());
+        const QString ini = game.profile.fileName();
+        QCOMPARE(QSettings(ini, QSettings::IniFormat).value("Settings/Dimension").toString(),
+                 QStringLiteral("6"));
+        game.frame->execute(CommandId::Size9);
+        game.frame->execute(CommandId::Exit);
+        QCOMPARE(QSettings(ini, QSettings::IniFormat).value("Settings/Dimension").toString(),
+                 QStringLiteral("9"));
     }
 };
 

@@ -1,6 +1,6 @@
 // Tests of the settings: first run, reading back, missing keys and out-of-range sizes.
-#include "app/gamestate.h"
 #include "app/settings.h"
+#include "game/gamestate.h"
 #include "platform/profilestore.h"
 #include "testfiles.h"
 #include "testregistry.h"

@@ -1,7 +1,7 @@
 // GameState: the one record of settings, picture source, board, game and layout of a run.
 #pragma once
 
-#include "game/board.h"
+#include "board.h"
 
 #include <QString>
 #include <cstdint>

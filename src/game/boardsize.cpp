@@ -1,0 +1,57 @@
+// Board size: how large the board is drawn for a picture, and the solution window's fit.
+#include "boardsize.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int NarrowestBoard = 350;
+constexpr int ShrinkMargin = 100;
+constexpr int SolutionSide = 200;
+
+int truncated(long double value)
+{
+    return static_cast<int>(value);
+}
+} // namespace
+
+QSize boardSizeFor(QSize picture, const BoardRoom& room, int n)
+{
+    const long double width = std::max(1, picture.width());
+    const long double height = std::max(1, picture.height());
+    const int maxWidth = room.available.width();
+    const int maxHeight = room.available.height();
+    int boardWidth = 0;
+    int boardHeight = 0;
+    if (width < NarrowestBoard) {
+        boardWidth = NarrowestBoard;
+        boardHeight = std::min(truncated(NarrowestBoard / width * height), maxHeight);
+    } else if (width < maxWidth && height < maxHeight) {
+        boardWidth = picture.width();
+        boardHeight = picture.height();
+    } else if (width > height) {
+        // Landscape: the height loses the menu bar and toolbar after scaling, as it always has.
+        boardWidth = maxWidth - ShrinkMargin;
+        boardHeight =
+            std::min(truncated(boardWidth / width * height) - room.menuBarHeight - room.toolbarBand,
+                     maxHeight);
+    } else {
+        boardHeight = maxHeight - ShrinkMargin - room.menuBarHeight - room.toolbarBand;
+        boardWidth = std::clamp(truncated(boardHeight / height * width), NarrowestBoard, maxWidth);
+    }
+    const int smallest = n * MinTilePixels;
+    boardWidth = std::max(boardWidth, smallest);
+    boardHeight = std::max(boardHeight, smallest);
+    return {boardWidth - boardWidth % n, boardHeight - boardHeight % n};
+}
+
+QSize solutionPictureSize(QSize picture)
+{
+    if (picture.width() <= 0 || picture.height() <= 0)
+        return {SolutionSide, SolutionSide};
+    if (picture.width() > picture.height()) {
+        const float ratio = static_cast<float>(picture.width()) / picture.height();
+        return {SolutionSide, static_cast<int>(SolutionSide / static_cast<double>(ratio))};
+    }
+    const float ratio = static_cast<float>(picture.height()) / picture.width();
+    return {static_cast<int>(SolutionSide / static_cast<double>(ratio)), SolutionSide};
+}

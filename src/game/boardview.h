@@ -1,0 +1,34 @@
+// BoardView: the board on the screen; turns left clicks into moves and repaints at once.
+#pragma once
+
+#include "boardpainter.h"
+
+#include <QWidget>
+#include <functional>
+
+struct GameState;
+class GameFlow;
+class Picture;
+
+// Exactly as large as the board. The state, flow and picture belong to the main window and
+// outlive the view.
+class BoardView : public QWidget {
+public:
+    BoardView(GameState& state, GameFlow& flow, const Picture& picture, QWidget* parent);
+
+    // Called when a move completes the puzzle, after the fanfare starts; may show a dialog.
+    void setCongratulate(std::function<void()> congratulate);
+    // Takes the board size from the state after a new puzzle was laid out.
+    void fitBoard();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    GameState& state_;
+    GameFlow& flow_;
+    const Picture& picture_;
+    BoardPainter painter_;
+    std::function<void()> congratulate_;
+};

@@ -1,0 +1,48 @@
+// Puzzle picture: chooses and loads the picture of a new puzzle, never failing to show one.
+#include "puzzlepicture.h"
+
+#include "gamestate.h"
+#include "pictures/entrypreview.h"
+#include "pictures/folderscanner.h"
+#include "pictures/picture.h"
+#include "pictures/zippicturesource.h"
+#include "platform/randomengine.h"
+
+#include <optional>
+
+namespace {
+bool loadFromArchive(GameState& state, Picture& picture, ZipPictureSource& zip,
+                     RandomEngine& random, bool randomPick)
+{
+    if (!zip.open(state.picturePath))
+        return false;
+    state.zipCount = zip.count();
+    if (state.zipCount <= 0)
+        return false;
+    state.zipIndex = randomPick ? random.below(state.zipCount) + 1 : state.zipIndex;
+    return zip.goToPicture(state.zipIndex) && showCurrentEntry(zip, picture).isEmpty();
+}
+
+bool loadChosen(GameState& state, Picture& picture, ZipPictureSource& zip, RandomEngine& random,
+                bool randomPick)
+{
+    if (randomPick) {
+        const std::optional<QString> pick =
+            pickRandomPicture(FolderScanner::scan(state.folder), state.picturePath, random);
+        if (!pick)
+            return false;
+        state.picturePath = *pick;
+    }
+    if (isArchivePath(state.picturePath))
+        return loadFromArchive(state, picture, zip, random, randomPick);
+    return picture.loadFromFile(state.picturePath);
+}
+} // namespace
+
+void loadPuzzlePicture(GameState& state, Picture& picture, ZipPictureSource& zip,
+                       RandomEngine& random, bool randomPick)
+{
+    state.defaultPictureShown = !loadChosen(state, picture, zip, random, randomPick);
+    if (state.defaultPictureShown)
+        picture.loadBuiltIn();
+}

@@ -1,0 +1,14 @@
+// Puzzle picture: chooses and loads the picture of a new puzzle, never failing to show one.
+#pragma once
+
+struct GameState;
+class Picture;
+class RandomEngine;
+class ZipPictureSource;
+
+// With a random pick, a random file of the picture folder other than the current one, and
+// in an archive a random picture; without, the current file at its remembered position.
+// Whatever cannot be found, opened or decoded gives the built-in picture instead, and
+// defaultPictureShown says which happened. The archive stays open in the zip source.
+void loadPuzzlePicture(GameState& state, Picture& picture, ZipPictureSource& zip,
+                       RandomEngine& random, bool randomPick);

@@ -1,0 +1,60 @@
+// SolutionDialog: a small window showing the whole current picture beside the board.
+#include "solutiondialog.h"
+
+#include "boardsize.h"
+#include "gamestate.h"
+#include "pictures/entrypreview.h"
+#include "platform/product.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+
+namespace {
+constexpr int Margin = 20;
+// The picture sits 3 pixels in from the frame's left edge and 9 below its top line.
+const QMargins FrameInset(3, 9, 0, 0);
+} // namespace
+
+SolutionDialog::SolutionDialog(const GameState& state, QSize pictureSize, QWidget* parent)
+    : QDialog(parent)
+    , frame_(new QGroupBox(this))
+{
+    setWindowTitle(QStringLiteral("Solution"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const QSize area = solutionPictureSize(pictureSize);
+    frame_->setGeometry(QRect(QPoint(Margin, Margin), area.grownBy(FrameInset)));
+    setFixedSize(frame_->geometry().bottomRight().x() + 1 + Margin,
+                 frame_->geometry().bottomRight().y() + 1 + Margin);
+    loadPicture(state);
+}
+
+void SolutionDialog::loadPicture(const GameState& state)
+{
+    if (state.defaultPictureShown) {
+        picture_.loadBuiltIn();
+        return;
+    }
+    for (const QString& problem : loadPictureAt(picture_, zip_, state.picturePath, state.zipIndex))
+        QMessageBox::information(parentWidget(), ProductName, problem);
+}
+
+QRect SolutionDialog::pictureFrame() const
+{
+    return frame_->geometry();
+}
+
+void SolutionDialog::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    drawInFrame(&painter, picture_, frame_->geometry());
+}
+
+void SolutionDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        close();
+    else
+        QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,60 @@
+// Tests of the board and solution-window sizes for pictures of every shape.
+#include "game/boardsize.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+class TestBoardSize : public QObject {
+    Q_OBJECT
+
+private slots:
+    void boardSize_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QSize>("board");
+        // Room 1230 x 800, menu bar 20, toolbar band 50.
+        QTest::newRow("narrow picture widened to 350") << QSize(200, 100) << 4 << QSize(348, 172);
+        QTest::newRow("narrow, exact at 5") << QSize(200, 100) << 5 << QSize(350, 175);
+        QTest::newRow("fits: natural size") << QSize(640, 480) << 7 << QSize(637, 476);
+        QTest::newRow("wide, too large") << QSize(2460, 1000) << 10 << QSize(1130, 380);
+        QTest::newRow("tall, too large") << QSize(1000, 2000) << 4 << QSize(348, 628);
+        QTest::newRow("tall and thin keeps 350") << QSize(360, 4000) << 3 << QSize(348, 630);
+        QTest::newRow("tall narrow picture capped") << QSize(100, 1000) << 4 << QSize(348, 800);
+        QTest::newRow("one pixel high") << QSize(1000, 1) << 4 << QSize(1000, 32);
+        QTest::newRow("empty picture") << QSize(0, 0) << 3 << QSize(348, 348);
+    }
+
+    void boardSize()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(int, n);
+        QFETCH(QSize, board);
+        const BoardRoom room{QSize(1230, 800), 20, 50};
+        const QSize size = boardSizeFor(picture, room, n);
+        QCOMPARE(size, board);
+        QCOMPARE(size.width() % n, 0);
+        QCOMPARE(size.height() % n, 0);
+    }
+
+    void solutionSize_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("area");
+        QTest::newRow("400 x 200") << QSize(400, 200) << QSize(200, 100);
+        QTest::newRow("400 x 300, single precision") << QSize(400, 300) << QSize(200, 149);
+        QTest::newRow("300 x 400") << QSize(300, 400) << QSize(149, 200);
+        QTest::newRow("square") << QSize(350, 350) << QSize(200, 200);
+        QTest::newRow("empty") << QSize(0, 0) << QSize(200, 200);
+    }
+
+    void solutionSize()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, area);
+        QCOMPARE(solutionPictureSize(picture), area);
+    }
+};
+
+TW_REGISTER_TEST(TestBoardSize)
+#include "tst_boardsize.moc"

@@ -1,0 +1,116 @@
+// Tests of the board view with real clicks: moves, sounds, repaints and completion.
+#include "fakes.h"
+#include "game/boardview.h"
+#include "game/gameflow.h"
+#include "game/gamestate.h"
+#include "platform/randomengine.h"
+#include "quarters.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+namespace {
+// A shown 4 x 4 board of 200 x 200 pixels over the quarters picture.
+struct Table {
+    GameState state;
+    RandomEngine random{8};
+    RecordingSoundPlayer sounds;
+    FixedClock clock;
+    GameFlow flow{state, random, sounds, clock};
+    Picture picture;
+    BoardView view{state, flow, picture, nullptr};
+    int congratulated = 0;
+
+    explicit Table(PuzzleMode mode)
+    {
+        Quarters::load(picture);
+        state.puzzleMode = mode == PuzzleMode::Slider ? 1 : 0;
+        state.boardWidth = state.boardHeight = 200;
+        state.tileWidth = state.tileHeight = 50;
+        state.board.setSolved(mode, 4);
+        flow.reset();
+        view.fitBoard();
+        view.setCongratulate([this] { ++congratulated; });
+        view.show();
+    }
+
+    void click(int col, int row, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(&view, button, {}, QPoint(col * 50 + 25, row * 50 + 25));
+    }
+
+    QColor at(int x, int y) { return view.grab().toImage().pixelColor(x, y); }
+};
+} // namespace
+
+class TestBoardView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void viewIsTheBoardsSize()
+    {
+        Table table(PuzzleMode::TileSwap);
+        QCOMPARE(table.view.size(), QSize(200, 200));
+    }
+
+    void slidesByClick()
+    {
+        Table table(PuzzleMode::Slider);
+        table.click(0, 3);
+        QCOMPARE(table.state.moves, 1);
+        QCOMPARE(table.sounds.played, QStringList{Sound::Slider});
+        QCOMPARE(table.state.board.holeCol(), 0);
+        table.click(2, 1); // off the hole's row and column
+        table.click(0, 3); // the hole itself
+        QCOMPARE(table.state.moves, 1);
+        QCOMPARE(table.sounds.played.size(), 1);
+        // Back to solved: completion, once.
+        table.click(3, 3);
+        QCOMPARE(table.congratulated, 1);
+        QCOMPARE(table.sounds.played.last(), Sound::Complete);
+    }
+
+    void onlyTheLeftButtonPlays()
+    {
+        Table table(PuzzleMode::Slider);
+        table.click(0, 3, Qt::RightButton);
+        table.click(0, 3, Qt::MiddleButton);
+        QCOMPARE(table.state.moves, 0);
+        QVERIFY(table.sounds.played.isEmpty());
+    }
+
+    void swapsByClickAndShowsTheSelection()
+    {
+        Table table(PuzzleMode::TileSwap);
+        table.state.selColour = 2;
+        table.click(3, 0);
+        QCOMPARE(table.state.selectedTile, 3);
+        QCOMPARE(table.at(199, 25), QColor(Qt::red)); // the last column's outline fits
+        table.click(3, 0);
+        QCOMPARE(table.state.selectedTile, -1);
+        QCOMPARE(table.at(199, 25), Quarters::TopRight);
+        table.click(3, 0);
+        table.click(0, 3);
+        QCOMPARE(table.state.moves, 1);
+        QCOMPARE(table.sounds.played, QStringList{Sound::Shuffle});
+        QCOMPARE(table.at(25, 175), Quarters::TopRight);
+        QCOMPARE(table.at(50, 25), QColor(Qt::black)); // unsolved: grid lines show
+        table.click(0, 3);
+        table.click(3, 0);
+        QCOMPARE(table.congratulated, 1);
+        QCOMPARE(table.at(50, 25), Quarters::TopLeft); // solved: no grid
+    }
+
+    void silentWithSoundOff()
+    {
+        Table table(PuzzleMode::TileSwap);
+        table.state.sound = 0;
+        table.click(0, 0);
+        table.click(1, 0);
+        QCOMPARE(table.state.moves, 1);
+        QVERIFY(table.sounds.played.isEmpty());
+    }
+};
+
+TW_REGISTER_TEST(TestBoardView)
+#include "tst_boardview.moc"
