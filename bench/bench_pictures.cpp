@@ -1,4 +1,5 @@
 // Benchmarks of the picture sources and decoding, each beside a baseline from the same run.
+#include "bigpicture.h"
 #include "pictures/folderscanner.h"
 #include "pictures/picture.h"
 #include "pictures/zippicturesource.h"
@@ -102,25 +103,6 @@ void BM_ScanBusyFolder(benchmark::State& run)
         if (FolderScanner::scan(folder.path()).size() != 2020)
             run.SkipWithError("wrong listing");
     }
-}
-
-// A 6000 x 4000 JPEG with detail everywhere, so the decoder has real work.
-const QByteArray& bigJpeg()
-{
-    static const QByteArray bytes = [] {
-        QImage image(6000, 4000, QImage::Format_RGB32);
-        for (int y = 0; y < image.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                line[x] = qRgb(x * 7 % 256, y * 5 % 256, (x ^ y) % 256);
-        }
-        QByteArray jpeg;
-        QBuffer buffer(&jpeg);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "JPG", 85);
-        return jpeg;
-    }();
-    return bytes;
 }
 
 void BM_BaselineQImageDecode24MP(benchmark::State& run)

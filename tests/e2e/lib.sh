@@ -39,3 +39,15 @@ close_game() {
 ini_value() {
     awk -F= -v key="$2" '/^\[/{s=($0=="[Settings]")} s && $1==key {sub(/^[^=]*=/,""); print}' "$1"
 }
+
+# pixel WINDOW X Y: the colour at a point of the window, as "r,g,b".
+pixel() {
+    import -window "$1" "$WORK/shot.png"
+    convert "$WORK/shot.png" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 |
+        sed -n 's/^[^(]*(\([0-9]*,[0-9]*,[0-9]*\).*/\1/p'
+}
+
+# client_height WINDOW: the height of the window's own area, without its frame.
+client_height() {
+    xwininfo -id "$1" | awk '/Height:/ {print $2}'
+}

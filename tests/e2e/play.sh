@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# A player's first minutes: the game starts on a picture of its folder, a click selects a
+# tile and shows its outline, a second click on it clears it, Ctrl+G turns the grid off,
+# and closing the window keeps the settings.
+# Usage: xvfb-run -a play.sh path/to/tilewright path/to/picture.bmp (480 x 360)
+set -euo pipefail
+GAME=$(realpath "$1")
+PICTURE=$(realpath "$2")
+. "$(dirname "$0")/lib.sh"
+
+WORK=$(mktemp -d)
+export XDG_CONFIG_HOME=$WORK/config
+mkdir -p "$XDG_CONFIG_HOME/Tilewright" "$WORK/pictures"
+cp "$PICTURE" "$WORK/pictures/"
+INI=$XDG_CONFIG_HOME/Tilewright/$(basename "$GAME").ini
+printf '[Settings]\nDimension=4\nPuzzleMode=0\nSelColour=1\nGrid=1\nFolder=%s\n' \
+    "$WORK/pictures" >"$INI"
+start_window_manager
+start_game "$GAME"
+
+# The board is the window's lowest part: 480 x 360 pixels, tiles of 120 x 90.
+board_top=$(( $(client_height "$WINDOW") - 360 ))
+[ "$board_top" -gt 0 ] || fail "the window is shorter than the board"
+cell_x=60
+cell_y=$((board_top + 3 * 90 + 45))
+xdotool mousemove --window "$WINDOW" "$cell_x" "$cell_y" click 1
+sleep 0.3
+[ "$(pixel "$WINDOW" 0 "$cell_y")" = "255,255,0" ] || fail "no yellow outline round the selected tile"
+xdotool mousemove --window "$WINDOW" "$cell_x" "$cell_y" click 1
+sleep 0.3
+[ "$(pixel "$WINDOW" 0 "$cell_y")" != "255,255,0" ] || fail "the outline stayed after a second click"
+
+xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+g
+sleep 0.2
+close_game
+grep -q '^Grid=0$' "$INI" || fail "Ctrl+G did not turn the grid off"
+grep -q '^Dimension=4$' "$INI" || fail "the board size was not kept"
+grep -q "^Folder=$WORK/pictures\$" "$INI" || fail "the picture folder was not kept"
+rm -rf "$WORK"
+echo "play: passed"
