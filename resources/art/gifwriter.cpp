@@ -3,6 +3,10 @@
 
 #include <QHash>
 #include <QImage>
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <vector>
 
 namespace {
 constexpr int MinCodeSize = 8;
@@ -85,6 +89,61 @@ QByteArray compress(const QImage& indexed)
     return stream.blocks();
 }
 
+// The 256 most common colours (at 5 bits a channel), each the average of what it stands
+// for; every pixel then takes its nearest palette colour. No dithering, so gradients band
+// gently instead of turning to noise.
+QImage quantised(const QImage& image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const auto bin = [](QRgb c) {
+        return (qRed(c) >> 3) << 10 | (qGreen(c) >> 3) << 5 | qBlue(c) >> 3;
+    };
+    std::vector<std::array<qint64, 4>> sums(1 << 15); // red, green, blue, count
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            auto& sum = sums[bin(line[x])];
+            sum[0] += qRed(line[x]);
+            sum[1] += qGreen(line[x]);
+            sum[2] += qBlue(line[x]);
+            ++sum[3];
+        }
+    }
+    std::vector<int> bins(sums.size());
+    std::iota(bins.begin(), bins.end(), 0);
+    std::partial_sort(bins.begin(), bins.begin() + 256, bins.end(),
+                      [&](int a, int b) { return sums[a][3] > sums[b][3]; });
+    QList<QRgb> palette;
+    for (int i = 0; i < 256 && sums[bins[i]][3] > 0; ++i) {
+        const auto& sum = sums[bins[i]];
+        palette << qRgb(sum[0] / sum[3], sum[1] / sum[3], sum[2] / sum[3]);
+    }
+    std::vector<int> nearest(sums.size(), -1);
+    QImage indexed(rgb.size(), QImage::Format_Indexed8);
+    indexed.setColorTable(palette);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* out = indexed.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            int& index = nearest[bin(line[x])];
+            if (index < 0) {
+                const auto distance = [&](QRgb c) {
+                    const int r = qRed(c) - qRed(line[x]);
+                    const int g = qGreen(c) - qGreen(line[x]);
+                    const int b = qBlue(c) - qBlue(line[x]);
+                    return r * r + g * g + b * b;
+                };
+                index = static_cast<int>(
+                    std::min_element(palette.begin(), palette.end(),
+                                     [&](QRgb a, QRgb b) { return distance(a) < distance(b); }) -
+                    palette.begin());
+            }
+            out[x] = static_cast<uchar>(index);
+        }
+    }
+    return indexed;
+}
+
 void putWord(QByteArray& out, int value)
 {
     out.append(static_cast<char>(value & 0xFF));
@@ -94,7 +153,7 @@ void putWord(QByteArray& out, int value)
 
 QByteArray encodeGif(const QImage& image)
 {
-    const QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
+    const QImage indexed = quantised(image);
     QByteArray out("GIF89a");
     putWord(out, indexed.width());
     putWord(out, indexed.height());

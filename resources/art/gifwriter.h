@@ -5,5 +5,5 @@
 
 class QImage;
 
-// A single-frame GIF89a with a 256-colour table chosen by Qt's palette conversion.
+// A single-frame GIF89a with a table of the picture's 256 most common colours.
 QByteArray encodeGif(const QImage& image);

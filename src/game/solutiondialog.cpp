@@ -18,7 +18,8 @@ const QMargins FrameInset(3, 9, 0, 0);
 } // namespace
 
 SolutionDialog::SolutionDialog(const GameState& state, QSize pictureSize, QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
     , frame_(new QGroupBox(this))
 {
     setWindowTitle(QStringLiteral("Solution"));
