@@ -2,6 +2,7 @@
 #include "mainframe.h"
 
 #include "game/boardsize.h"
+#include "maintoolbar.h"
 #include "game/boardview.h"
 #include "game/gamestate.h"
 #include "game/puzzlepicture.h"
@@ -19,7 +20,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
-#include <QToolBar>
 
 namespace {
 constexpr int ScreenMargin = 50;
@@ -93,8 +93,8 @@ void MainFrame::createMenus()
 
 void MainFrame::createToolBar()
 {
-    toolbar_ = addToolBar(QStringLiteral("Toolbar"));
-    toolbar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+    toolbar_ = new MainToolBar(this);
+    addToolBar(Qt::TopToolBarArea, toolbar_);
     for (const CommandId id : {CommandId::New, CommandId::Jumble, CommandId::ShowSolution,
                                CommandId::SolveForMe, CommandId::Grid})
         toolbar_->addAction(action(id));

@@ -13,9 +13,9 @@
 struct GameState;
 struct ProgramFile;
 class BoardView;
+class MainToolBar;
 class Clock;
 class ProfileStore;
-class QToolBar;
 class RandomEngine;
 class SolutionDialog;
 class SoundPlayer;
@@ -85,7 +85,7 @@ private:
     ZipPictureSource zip_;
     GameFlow flow_;
     BoardView* board_;
-    QToolBar* toolbar_ = nullptr;
+    MainToolBar* toolbar_ = nullptr;
     QPointer<SolutionDialog> solution_;
     std::map<CommandId, QAction*> actions_;
 };

@@ -58,6 +58,7 @@ private slots:
         QVERIFY(!(frame.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(frame.minimumSize(), frame.maximumSize());
         QCOMPARE(frame.boardView()->size(), QSize(348, 232)); // 48 x 32 widened to 350
+        QCOMPARE(frame.width(), 348); // no gap beside the board, whatever the toolbar holds
         QVERIFY(frame.height() > 232 + frame.menuBar()->height());
         QVERIFY(game.state.windowReady);
     }
