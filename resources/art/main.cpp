@@ -1,4 +1,4 @@
-// drawpictures: paints the built-in picture and the sample pictures of the picture folder.
+// drawpictures: paints the built-in picture, the toolbar images and the sample pictures.
 // Usage: drawpictures RESOURCES_FOLDER PICTURES_FOLDER
 #include "gifwriter.h"
 #include "pictures.h"
@@ -57,6 +57,10 @@ int main(int argc, char** argv)
     const QDir pictures(QString::fromLocal8Bit(argv[2]));
     const bool ok = writeFile(resources.filePath(QStringLiteral("builtin.bmp")),
                               encode(paintBuiltin(), "BMP")) &&
+                    writeFile(resources.filePath(QStringLiteral("toolbar-light.bmp")),
+                              encode(paintToolbarStrip(false), "BMP")) &&
+                    writeFile(resources.filePath(QStringLiteral("toolbar-dark.bmp")),
+                              encode(paintToolbarStrip(true), "BMP")) &&
                     writeFile(pictures.filePath(QStringLiteral("balloons.bmp")),
                               encode(paintBalloons(), "BMP")) &&
                     writeFile(pictures.filePath(QStringLiteral("coral-reef.jpg")),

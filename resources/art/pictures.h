@@ -10,3 +10,6 @@ QImage paintPatchwork(); // a quilt of flat-coloured patterns, suited to a GIF
 QImage paintNightCity(); // lit windows under the moon
 QImage paintGarden();    // flowers and butterflies, close up
 QImage paintRainbow();   // a rainbow over a valley
+
+// Eight 32 x 32 toolbar images side by side (seven used), on the masked grey (192,192,192).
+QImage paintToolbarStrip(bool darkFaces);

@@ -2,11 +2,12 @@
 #include "mainframe.h"
 
 #include "game/boardsize.h"
-#include "maintoolbar.h"
 #include "game/boardview.h"
 #include "game/gamestate.h"
 #include "game/puzzlepicture.h"
 #include "game/solutiondialog.h"
+#include "maintoolbar.h"
+#include "pictures/folderscanner.h"
 #include "platform/product.h"
 #include "platform/programfile.h"
 #include "platform/randomengine.h"
@@ -23,7 +24,6 @@
 
 namespace {
 constexpr int ScreenMargin = 50;
-constexpr int ToolbarMargin = 12; // the band a docked toolbar takes beyond its own height
 } // namespace
 
 MainFrame::MainFrame(GameState& state, const FrameServices& services, const ProgramFile& program,
@@ -67,6 +67,7 @@ void MainFrame::createActions()
         action->setCheckable(command.checked != nullptr);
         const CommandId id = command.id;
         connect(action, &QAction::triggered, this, [this, id] { execute(id); });
+        addAction(action); // shortcuts work whatever the menus and toolbar show
         actions_.emplace(id, action);
     }
     refreshChecks();
@@ -76,6 +77,8 @@ void MainFrame::createMenus()
 {
     for (const Menu& layout : menuBarLayout()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.title));
+        if (fileMenu_ == nullptr)
+            fileMenu_ = menu;
         connect(menu, &QMenu::aboutToShow, this, &MainFrame::refreshChecks);
         for (const MenuItem& item : layout.items) {
             if (item.submenu != nullptr) {
@@ -93,12 +96,39 @@ void MainFrame::createMenus()
 
 void MainFrame::createToolBar()
 {
-    toolbar_ = new MainToolBar(this);
+    toolbar_ = new MainToolBar([this](CommandId id) { return action(id); },
+                               [this](CommandId id) { execute(id); }, this);
     addToolBar(Qt::TopToolBarArea, toolbar_);
-    for (const CommandId id : {CommandId::New, CommandId::Jumble, CommandId::ShowSolution,
-                               CommandId::SolveForMe, CommandId::Grid})
-        toolbar_->addAction(action(id));
-    state_.toolbarBand = toolbar_->sizeHint().height() + ToolbarMargin;
+    state_.toolbarBand = toolbar_->sizeHint().height();
+    toolbar_->setOnMoved([this] { trackToolbar(); });
+}
+
+void MainFrame::trackToolbar()
+{
+    const ToolbarDock dock = toolbar_->isFloating() ? ToolbarDock::Floating
+                             : toolBarArea(toolbar_) == Qt::BottomToolBarArea ? ToolbarDock::Bottom
+                                                                              : ToolbarDock::Top;
+    state_.toolbarDock = dock;
+    if (dock != ToolbarDock::Floating && toolbar_->isVisible())
+        state_.toolbarBand = toolbar_->height();
+}
+
+void MainFrame::setNewForm(bool dropDown)
+{
+    if (toolbar_->newIsDropDown() == dropDown)
+        return;
+    toolbar_->setNewForm(dropDown);
+    if (dropDown) {
+        newSubmenu_ = new QMenu(QStringLiteral("&New"), fileMenu_);
+        newSubmenu_->addAction(action(CommandId::NewFromFolder));
+        newSubmenu_->addAction(action(CommandId::NewFromZip));
+        fileMenu_->insertMenu(action(CommandId::New), newSubmenu_);
+        fileMenu_->removeAction(action(CommandId::New));
+    } else {
+        fileMenu_->insertAction(newSubmenu_->menuAction(), action(CommandId::New));
+        delete newSubmenu_;
+        newSubmenu_ = nullptr;
+    }
 }
 
 QAction* MainFrame::action(CommandId id) const
@@ -131,6 +161,7 @@ void MainFrame::newPuzzle(bool randomPick)
     if (isMinimized())
         showNormal();
     repaintBoard();
+    setNewForm(!state_.defaultPictureShown && isArchivePath(state_.picturePath));
 }
 
 void MainFrame::layOutBoard()

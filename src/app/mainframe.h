@@ -63,6 +63,8 @@ public:
     void newPuzzle(bool randomPick);
 
     const Picture& picture() const { return picture_; }
+    MainToolBar* toolbar() const { return toolbar_; }
+    QMenu* fileMenu() const { return fileMenu_; }
     BoardView* boardView() const { return board_; }
     SolutionDialog* solutionWindow() const;
 
@@ -74,6 +76,8 @@ private:
     void createMenus();
     void createToolBar();
     void refreshChecks();
+    void setNewForm(bool dropDown);
+    void trackToolbar();
     void layOutBoard();
     void keepOnScreen();
     void closeSolution();
@@ -86,6 +90,8 @@ private:
     GameFlow flow_;
     BoardView* board_;
     MainToolBar* toolbar_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* newSubmenu_ = nullptr; // the File menu's "&New" while the picture is archived
     QPointer<SolutionDialog> solution_;
     std::map<CommandId, QAction*> actions_;
 };

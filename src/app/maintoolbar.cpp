@@ -1,11 +1,119 @@
-// MainToolBar: the main window's toolbar, docked at the top or bottom, or floating.
+// MainToolBar: the main window's seven buttons, docked at the top or bottom, or floating.
 #include "maintoolbar.h"
 
-MainToolBar::MainToolBar(QWidget* parent)
+#include <QEvent>
+#include <QMenu>
+#include <QPixmap>
+#include <QToolButton>
+
+namespace {
+constexpr QSize ButtonSize(40, 38);
+constexpr int ImageSide = 32;
+constexpr int SeparatorWidth = 10;
+const QColor MaskedGrey(192, 192, 192);
+
+struct Button {
+    CommandId id; // Separator: a 10-pixel gap
+    int image;
+    const char* tip;
+};
+
+constexpr Button Buttons[] = {
+    {CommandId::New, 0, "New puzzle!"},
+    {CommandId::Open, 1, "Open picture"},
+    {CommandId::Separator, 0, nullptr},
+    {CommandId::Jumble, 2, "Jumble!"},
+    {CommandId::ShowSolution, 3, "Show solution"},
+    {CommandId::SolveForMe, 4, "Solve for me!"},
+    {CommandId::Separator, 0, nullptr},
+    {CommandId::PuzzleDifficulty, 5, "Puzzle difficulty"},
+    {CommandId::Grid, 6, "Grid"},
+};
+
+constexpr CommandId Sizes[] = {CommandId::Size3, CommandId::Size4, CommandId::Size5,
+                               CommandId::Size6, CommandId::Size7, CommandId::Size8,
+                               CommandId::Size9, CommandId::Size10};
+} // namespace
+
+MainToolBar::MainToolBar(const ActionFor& actionFor, const Execute& execute, QWidget* parent)
     : QToolBar(QStringLiteral("Toolbar"), parent)
+    , actionFor_(actionFor)
+    , difficulty_(new QAction(QStringLiteral("Puzzle difficulty"), this))
+    , newMenu_(new QMenu(this))
 {
     setObjectName(QStringLiteral("MainToolBar"));
     setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+    setIconSize(QSize(ImageSide, ImageSide));
+
+    auto* sizes = new QMenu(this);
+    for (const CommandId id : Sizes)
+        sizes->addAction(actionFor(id));
+    difficulty_->setMenu(sizes);
+    newMenu_->addAction(actionFor(CommandId::NewFromFolder));
+    newMenu_->addAction(QStringLiteral("From this Zip"), this,
+                        [execute] { execute(CommandId::NewFromZip); });
+
+    for (const Button& button : Buttons) {
+        if (button.id == CommandId::Separator) {
+            widgetForAction(addSeparator())->setFixedWidth(SeparatorWidth);
+            continue;
+        }
+        QAction* action = buttonAction(button.id);
+        if (action == nullptr)
+            continue;
+        action->setToolTip(QString::fromUtf8(button.tip)); // menus show no tooltips
+        addAction(action);
+        widgetForAction(action)->setFixedSize(ButtonSize);
+    }
+    this->button(CommandId::PuzzleDifficulty)->setPopupMode(QToolButton::InstantPopup);
+    loadImages();
+}
+
+QString MainToolBar::imageStripFor(const QColor& buttonFace)
+{
+    const bool light =
+        buttonFace.red() >= 179 || buttonFace.green() >= 179 || buttonFace.blue() >= 179;
+    return light ? QStringLiteral(":/BITMAP/129") : QStringLiteral(":/BITMAP/133");
+}
+
+void MainToolBar::loadImages()
+{
+    QPixmap strip(imageStripFor(palette().color(QPalette::Button)));
+    strip.setMask(strip.createMaskFromColor(MaskedGrey));
+    for (const Button& button : Buttons) {
+        QAction* action = buttonAction(button.id);
+        if (action == nullptr)
+            continue;
+        action->setIcon(QIcon(strip.copy(button.image * ImageSide, 0, ImageSide, ImageSide)));
+        action->setIconVisibleInMenu(false);
+    }
+}
+
+QAction* MainToolBar::buttonAction(CommandId id) const
+{
+    if (id == CommandId::Separator)
+        return nullptr;
+    return id == CommandId::PuzzleDifficulty ? difficulty_ : actionFor_(id);
+}
+
+QToolButton* MainToolBar::button(CommandId id) const
+{
+    QAction* action = buttonAction(id);
+    return action == nullptr ? nullptr : qobject_cast<QToolButton*>(widgetForAction(action));
+}
+
+void MainToolBar::setNewForm(bool dropDown)
+{
+    QToolButton* newButton = button(CommandId::New);
+    if (newIsDropDown() == dropDown)
+        return;
+    newButton->setMenu(dropDown ? newMenu_ : nullptr);
+    newButton->setPopupMode(dropDown ? QToolButton::InstantPopup : QToolButton::DelayedPopup);
+}
+
+bool MainToolBar::newIsDropDown() const
+{
+    return button(CommandId::New)->menu() != nullptr;
 }
 
 QSize MainToolBar::sizeHint() const
@@ -14,4 +122,25 @@ QSize MainToolBar::sizeHint() const
     if (isFloating() || orientation() != Qt::Horizontal)
         return full;
     return {minimumSizeHint().width(), full.height()};
+}
+
+void MainToolBar::changeEvent(QEvent* event)
+{
+    QToolBar::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        loadImages();
+}
+
+void MainToolBar::moveEvent(QMoveEvent* event)
+{
+    QToolBar::moveEvent(event);
+    if (onMoved_)
+        onMoved_();
+}
+
+void MainToolBar::resizeEvent(QResizeEvent* event)
+{
+    QToolBar::resizeEvent(event);
+    if (onMoved_)
+        onMoved_();
 }

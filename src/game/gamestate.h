@@ -49,7 +49,7 @@ struct GameState {
     int menuBarHeight = 0;
     int captionHeight = 0;
     int dialogFrameBorder = 0;
-    int toolbarBand = 0; // docked toolbar height plus its margin
+    int toolbarBand = 0; // the height a docked toolbar takes
     bool toolbarVisible = true;
     ToolbarDock toolbarDock = ToolbarDock::Top;
 

@@ -51,3 +51,16 @@ pixel() {
 client_height() {
     xwininfo -id "$1" | awk '/Height:/ {print $2}'
 }
+
+# client_origin WINDOW: "X Y" of the window's own area on the screen.
+client_origin() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}'
+}
+
+# drag FROM_X FROM_Y TO_X TO_Y: a left-button drag in screen coordinates, in steps.
+drag() {
+    xdotool mousemove "$1" "$2" sleep 0.2 mousedown 1 sleep 0.2 \
+        mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )) sleep 0.2 \
+        mousemove "$3" "$4" sleep 0.3 mouseup 1
+    sleep 0.5
+}
