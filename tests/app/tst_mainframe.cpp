@@ -1,14 +1,8 @@
 // Tests of the main window: start-up, the commands of the menus and the window's size.
-#include "app/mainframe.h"
-#include "fakes.h"
 #include "game/boardview.h"
-#include "game/gamestate.h"
 #include "game/solutiondialog.h"
+#include "gamefixture.h"
 #include "messageboxes.h"
-#include "platform/profilestore.h"
-#include "platform/programfile.h"
-#include "platform/randomengine.h"
-#include "testfiles.h"
 #include "testregistry.h"
 
 #include <QDir>
@@ -18,38 +12,13 @@
 #include <QTest>
 #include <memory>
 
-namespace {
-// A game whose program folder, and so its first picture folder, holds the given corpus files.
-struct Game {
-    QTemporaryDir folder;
-    ProfileStore profile{folder.filePath(QStringLiteral("tilewright.ini"))};
-    RandomEngine random{21};
-    RecordingSoundPlayer sounds;
-    FixedClock clock;
-    GameState state;
-    std::unique_ptr<MainFrame> frame;
-
-    explicit Game(const QStringList& pictures)
-    {
-        for (const QString& name : pictures)
-            QFile::copy(testData(name), folder.filePath(name));
-        frame = std::make_unique<MainFrame>(
-            state, FrameServices{profile, random, sounds, clock},
-            ProgramFile::at(folder.filePath(QStringLiteral("tilewright"))));
-    }
-
-    QString inFolder(const QString& name) const { return QDir(folder.path()).filePath(name); }
-    bool checked(CommandId id) const { return frame->action(id)->isChecked(); }
-};
-} // namespace
-
 class TestMainFrame : public QObject {
     Q_OBJECT
 
 private slots:
     void windowFollowsTheBoard()
     {
-        Game game({"picture.jpg"});
+        GameFixture game({"picture.jpg"});
         MainFrame& frame = *game.frame;
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -65,7 +34,7 @@ private slots:
 
     void firstPuzzleComesFromTheProgramFolder()
     {
-        Game game({"picture.jpg"});
+        GameFixture game({"picture.jpg"});
         QCOMPARE(game.state.folder, QDir(game.folder.path()).path() + "/");
         QCOMPARE(game.state.picturePath, game.inFolder("picture.jpg"));
         QVERIFY(!game.state.defaultPictureShown);
@@ -85,7 +54,7 @@ private slots:
     void builtInPictureWhenNothingUsable()
     {
         QFETCH(QStringList, files);
-        Game game(files);
+        GameFixture game(files);
         QVERIFY(game.state.defaultPictureShown);
         QCOMPARE(game.frame->picture().width(), 350);
         QCOMPARE(game.frame->boardView()->size(), QSize(348, 348));
@@ -95,7 +64,7 @@ private slots:
 
     void newAlternatesBetweenTwoPictures()
     {
-        Game game({"picture.jpg", "picture.bmp"});
+        GameFixture game({"picture.jpg", "picture.bmp"});
         QString previous = game.state.picturePath;
         for (int i = 0; i < 6; ++i) {
             game.frame->execute(CommandId::New);
@@ -106,7 +75,7 @@ private slots:
 
     void puzzleSizeKeepsThePicture()
     {
-        Game game({"three.zip"});
+        GameFixture game({"three.zip"});
         const int zipIndex = game.state.zipIndex;
         QCOMPARE(game.state.zipCount, 3);
         game.frame->execute(CommandId::Size7);
@@ -123,7 +92,7 @@ private slots:
 
     void fromThisZipWithOnePicture()
     {
-        Game game({"mixed.zip"});
+        GameFixture game({"mixed.zip"});
         QCOMPARE(game.state.zipCount, 1);
         const Board before = game.state.board;
         MessageBoxAnswerer answerer;
@@ -134,7 +103,7 @@ private slots:
 
     void fromThisZipTakesAnotherPicture()
     {
-        Game game({"three.zip"});
+        GameFixture game({"three.zip"});
         for (int i = 0; i < 5; ++i) {
             const int previous = game.state.zipIndex;
             game.frame->execute(CommandId::NewFromZip);
@@ -146,7 +115,7 @@ private slots:
 
     void displayCommandsAndTheirTicks()
     {
-        Game game({"picture.jpg"});
+        GameFixture game({"picture.jpg"});
         game.frame->execute(CommandId::Grid);
         QCOMPARE(game.state.grid, 0);
         QVERIFY(!game.checked(CommandId::Grid));
@@ -167,7 +136,7 @@ private slots:
 
     void modeAndJumbleStartAFreshGame()
     {
-        Game game({"picture.jpg"});
+        GameFixture game({"picture.jpg"});
         game.state.moves = 12;
         game.clock.now += 40;
         game.frame->execute(CommandId::Slider);
@@ -183,7 +152,7 @@ private slots:
 
     void solveForMePutsEveryTileHome()
     {
-        Game game({"picture.jpg"});
+        GameFixture game({"picture.jpg"});
         game.frame->execute(CommandId::SolveForMe);
         QVERIFY(game.state.puzzleOver);
         QVERIFY(game.state.board.isSolved(PuzzleMode::TileSwap, game.state.dimension));
@@ -191,7 +160,7 @@ private slots:
 
     void oneSolutionWindowAtATime()
     {
-        Game game({"three.zip"});
+        GameFixture game({"three.zip"});
         game.frame->execute(CommandId::ShowSolution);
         QPointer<SolutionDialog> first = game.frame->solutionWindow();
         QVERIFY(first);
@@ -208,9 +177,8 @@ private slots:
 
     void toolbarCommandHidesAndShows()
     {
-        Game game({"picture.jpg"});
-        game.frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(game.frame.get()));
+        GameFixture game({"picture.jpg"});
+        QVERIFY(game.show());
         const int height = game.frame->height();
         game.frame->execute(CommandId::Toolbar);
         QVERIFY(!game.state.toolbarVisible);
@@ -225,9 +193,8 @@ private slots:
 
     void settingsSavedOnCloseAndExit()
     {
-        Game game({"picture.jpg"});
-        game.frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(game.frame.get()));
+        GameFixture game({"picture.jpg"});
+        QVERIFY(game.show());
         game.frame->execute(CommandId::Size6);
         QVERIFY(game.frame->close());
         const QString ini = game.profile.fileName();

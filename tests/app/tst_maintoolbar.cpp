@@ -1,14 +1,7 @@
 // Tests of the toolbar: its buttons, the New button's two forms, the size drop-down, the
 // images for light and dark faces, and the window's height as the toolbar comes and goes.
-#include "app/mainframe.h"
-#include "app/maintoolbar.h"
-#include "fakes.h"
 #include "game/boardview.h"
-#include "game/gamestate.h"
-#include "platform/profilestore.h"
-#include "platform/programfile.h"
-#include "platform/randomengine.h"
-#include "testfiles.h"
+#include "gamefixture.h"
 #include "testregistry.h"
 
 #include <QMenu>
@@ -18,35 +11,11 @@
 #include <memory>
 
 namespace {
-struct Game {
-    QTemporaryDir folder;
-    ProfileStore profile{folder.filePath(QStringLiteral("tilewright.ini"))};
-    RandomEngine random{4};
-    RecordingSoundPlayer sounds;
-    FixedClock clock;
-    GameState state;
-    std::unique_ptr<MainFrame> frame;
-
-    explicit Game(const QStringList& pictures)
-    {
-        for (const QString& name : pictures)
-            QFile::copy(testData(name), folder.filePath(name));
-        frame = std::make_unique<MainFrame>(
-            state, FrameServices{profile, random, sounds, clock},
-            ProgramFile::at(folder.filePath(QStringLiteral("tilewright"))));
-    }
-
-    MainToolBar* toolbar() const { return frame->toolbar(); }
-
-    void show()
-    {
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
-    }
-
-    // The File menu's first entry: the New command, or the "&New" submenu.
-    QAction* firstFileItem() const { return frame->fileMenu()->actions().first(); }
-};
+// The File menu's first entry: the New command, or the "&New" submenu.
+QAction* firstFileItem(const GameFixture& game)
+{
+    return game.frame->fileMenu()->actions().first();
+}
 
 QColor centreOf(const QIcon& icon)
 {
@@ -60,7 +29,7 @@ class TestMainToolBar : public QObject {
 private slots:
     void buttonsInTheirOrder()
     {
-        Game game({"picture.jpg"});
+        GameFixture game({"picture.jpg"});
         QStringList tips;
         for (QAction* action : game.toolbar()->actions()) {
             QWidget* widget = game.toolbar()->widgetForAction(action);
@@ -83,12 +52,12 @@ private slots:
 
     void newTurnsIntoAChoiceForArchives()
     {
-        Game game({"three.zip"});
+        GameFixture game({"three.zip"});
         QVERIFY(game.toolbar()->newIsDropDown());
-        QVERIFY(game.firstFileItem()->menu() != nullptr);
-        QCOMPARE(game.firstFileItem()->text(), QStringLiteral("&New"));
+        QVERIFY(firstFileItem(game)->menu() != nullptr);
+        QCOMPARE(firstFileItem(game)->text(), QStringLiteral("&New"));
         QStringList choices;
-        for (QAction* action : game.firstFileItem()->menu()->actions())
+        for (QAction* action : firstFileItem(game)->menu()->actions())
             choices << action->text();
         QCOMPARE(choices, QStringList({"From folder", "From Zip archive"}));
         choices.clear();
@@ -101,8 +70,8 @@ private slots:
         game.state.picturePath = game.folder.filePath("plain.jpg");
         game.frame->newPuzzle(false);
         QVERIFY(!game.toolbar()->newIsDropDown());
-        QCOMPARE(game.firstFileItem(), game.frame->action(CommandId::New));
-        QCOMPARE(game.firstFileItem()->text(), QStringLiteral("&New\tCtrl+N"));
+        QCOMPARE(firstFileItem(game), game.frame->action(CommandId::New));
+        QCOMPARE(firstFileItem(game)->text(), QStringLiteral("&New\tCtrl+N"));
 
         // The built-in picture, shown when the archive fails, is plain too.
         game.state.picturePath = game.folder.filePath("three.zip");
@@ -112,13 +81,13 @@ private slots:
         game.frame->newPuzzle(false);
         QVERIFY(game.state.defaultPictureShown);
         QVERIFY(!game.toolbar()->newIsDropDown());
-        QCOMPARE(game.firstFileItem(), game.frame->action(CommandId::New));
+        QCOMPARE(firstFileItem(game), game.frame->action(CommandId::New));
     }
 
     void ctrlNStaysNewFromFolder()
     {
-        Game game({"three.zip", "picture.jpg"});
-        game.show();
+        GameFixture game({"three.zip", "picture.jpg"});
+        QVERIFY(game.show());
         QString previous = game.state.picturePath;
         for (int i = 0; i < 4; ++i) {
             QTest::keyClick(game.frame.get(), Qt::Key_N, Qt::ControlModifier);
@@ -129,7 +98,7 @@ private slots:
 
     void difficultyMenuSetsTheSize()
     {
-        Game game({"picture.jpg"});
+        GameFixture game({"picture.jpg"});
         QMenu* sizes = game.toolbar()->difficultyAction()->menu();
         QCOMPARE(sizes->actions().size(), 8);
         QCOMPARE(sizes->actions()[3]->text(), QStringLiteral("6 x 6"));
@@ -163,7 +132,7 @@ private slots:
 
     void paletteChangeSwapsTheImages()
     {
-        Game game({"picture.jpg"});
+        GameFixture game({"picture.jpg"});
         QAction* grid = game.frame->action(CommandId::Grid);
         QPalette dark = game.toolbar()->palette();
         dark.setColor(QPalette::Button, QColor(50, 50, 50));
@@ -174,8 +143,8 @@ private slots:
 
     void windowFollowsTheToolbar()
     {
-        Game game({"picture.jpg"});
-        game.show();
+        GameFixture game({"picture.jpg"});
+        QVERIFY(game.show());
         const int full = game.frame->height();
         const QSize board = game.frame->boardView()->size();
         const int band = game.state.toolbarBand;

@@ -3,6 +3,18 @@
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# prepare_game PICTURE [SETTING...]: a private settings folder for $GAME whose picture folder
+# holds only PICTURE; each SETTING ("Key=value") goes into [Settings]. Sets WORK and INI.
+prepare_game() {
+    WORK=$(mktemp -d)
+    export XDG_CONFIG_HOME=$WORK/config
+    mkdir -p "$XDG_CONFIG_HOME/Tilewright" "$WORK/pictures"
+    cp "$1" "$WORK/pictures/"
+    shift
+    INI=$XDG_CONFIG_HOME/Tilewright/$(basename "$GAME").ini
+    { echo '[Settings]'; printf '%s\n' "$@"; echo "Folder=$WORK/pictures"; } >"$INI"
+}
+
 # start_window_manager: openbox gives windows a close box and real Alt+F4 handling.
 start_window_manager() {
     openbox --sm-disable >/dev/null 2>&1 &

@@ -8,13 +8,7 @@ GAME=$(realpath "$1")
 PICTURE=$(realpath "$2")
 . "$(dirname "$0")/lib.sh"
 
-WORK=$(mktemp -d)
-export XDG_CONFIG_HOME=$WORK/config
-mkdir -p "$XDG_CONFIG_HOME/Tilewright" "$WORK/pictures"
-cp "$PICTURE" "$WORK/pictures/"
-INI=$XDG_CONFIG_HOME/Tilewright/$(basename "$GAME").ini
-printf '[Settings]\nDimension=4\nPuzzleMode=0\nSelColour=1\nGrid=1\nFolder=%s\n' \
-    "$WORK/pictures" >"$INI"
+prepare_game "$PICTURE" Dimension=4 PuzzleMode=0 SelColour=1 Grid=1
 start_window_manager
 start_game "$GAME"
 

@@ -8,12 +8,7 @@ GAME=$(realpath "$1")
 PICTURE=$(realpath "$2")
 . "$(dirname "$0")/lib.sh"
 
-WORK=$(mktemp -d)
-export XDG_CONFIG_HOME=$WORK/config
-mkdir -p "$XDG_CONFIG_HOME/Tilewright" "$WORK/pictures"
-cp "$PICTURE" "$WORK/pictures/"
-printf '[Settings]\nDimension=4\nFolder=%s\n' "$WORK/pictures" \
-    >"$XDG_CONFIG_HOME/Tilewright/$(basename "$GAME").ini"
+prepare_game "$PICTURE" Dimension=4
 start_window_manager
 start_game "$GAME"
 
