@@ -52,6 +52,7 @@ const std::vector<Command>& commandTable()
         {Id::ShowSolution, "&Show solution\tCtrl+S", "Ctrl+S",
          [](MainFrame& f) { f.showSolution(); }, nullptr},
         {Id::SolveForMe, "Sol&ve for me", nullptr, [](MainFrame& f) { f.solveForMe(); }, nullptr},
+        {Id::Scoreboard, "Scoreboard", nullptr, [](MainFrame& f) { f.showScoreboard(); }, nullptr},
         {Id::Toolbar, "&Toolbar", nullptr, [](MainFrame& f) { f.toggleToolbar(); },
          [](const GameState& s) {
              return s.toolbarVisible;
@@ -90,6 +91,7 @@ const std::vector<Menu>& menuBarLayout()
           {Id::ShowSolution},
           {Id::SolveForMe},
           {Id::Separator},
+          {Id::Scoreboard},
           {Id::Toolbar}}},
         {"&Options",
          {{Id::Separator,

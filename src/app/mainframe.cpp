@@ -11,6 +11,8 @@
 #include "platform/product.h"
 #include "platform/programfile.h"
 #include "platform/randomengine.h"
+#include "scores/congratulationsdialog.h"
+#include "scores/scoreboarddialog.h"
 #include "settings.h"
 
 #include <QAction>
@@ -42,6 +44,7 @@ MainFrame::MainFrame(GameState& state, const FrameServices& services, const Prog
 
     setWindowTitle(ProductName);
     setCentralWidget(board_);
+    board_->setCongratulate([this] { congratulate(); });
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the window follows the board
     createActions();
     createMenus();
@@ -272,6 +275,21 @@ void MainFrame::solveForMe()
 {
     flow_.solveForMe();
     repaintBoard();
+}
+
+void MainFrame::showScoreboard()
+{
+    ScoreboardDialog dialog(services_.profile, this);
+    dialog.exec();
+}
+
+void MainFrame::congratulate()
+{
+    CongratulationsDialog dialog(
+        services_.profile,
+        {state_.puzzleMode, state_.dimension, state_.moves, static_cast<int>(state_.elapsed)},
+        this);
+    dialog.exec();
 }
 
 void MainFrame::toggleToolbar()

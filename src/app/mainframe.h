@@ -52,6 +52,7 @@ public:
     void setSelectionColour(int colour);
     void showSolution();
     void solveForMe();
+    void showScoreboard();
     void toggleToolbar();
     void setPuzzleSize(int n);
     void setPuzzleMode(int mode);
@@ -82,6 +83,7 @@ private:
     void keepOnScreen();
     void closeSolution();
     void repaintBoard();
+    void congratulate();
 
     GameState& state_;
     FrameServices services_;

@@ -3,13 +3,18 @@
 #include "game/solutiondialog.h"
 #include "gamefixture.h"
 #include "messageboxes.h"
+#include "scores/congratulationsdialog.h"
+#include "scores/scoretables.h"
 #include "testregistry.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 class TestMainFrame : public QObject {
@@ -189,6 +194,39 @@ private slots:
         QTRY_COMPARE(game.frame->height(), height);
         QCOMPARE(game.frame->boardView()->size(),
                  QSize(game.state.boardWidth, game.state.boardHeight));
+    }
+
+    void completingAPuzzleEntersTheScoreboard()
+    {
+        GameFixture game({"picture.jpg"});
+        QVERIFY(game.show());
+        game.frame->execute(CommandId::Size10);
+        game.state.board.setSolved(PuzzleMode::TileSwap, 10);
+        game.state.board.swap({0, 0}, {9, 9});
+        game.clock.now += 42;
+        QString shown;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto* dialog =
+                    dynamic_cast<CongratulationsDialog*>(QApplication::activeModalWidget())) {
+                shown = dialog->timeLine()->text();
+                dialog->nameEdit()->setText(QStringLiteral("Zoe"));
+                dialog->accept();
+            }
+        });
+        answer.start(10);
+        BoardView* board = game.frame->boardView();
+        const auto centre = [&](int col, int row) {
+            return QPoint(col * game.state.tileWidth + 2, row * game.state.tileHeight + 2);
+        };
+        QTest::mouseClick(board, Qt::LeftButton, {}, centre(0, 0));
+        QTest::mouseClick(board, Qt::LeftButton, {}, centre(9, 9));
+        QCOMPARE(shown, QStringLiteral("Time taken : 42 secs"));
+        QVERIFY(game.state.puzzleOver);
+        QCOMPARE(game.sounds.played.last(), Sound::Complete);
+        ScoreTables tables;
+        tables.load(game.profile);
+        QCOMPARE(tables.table(0)[0], (ScoreEntry{"Zoe", 10, 1, 42}));
     }
 
     void settingsSavedOnCloseAndExit()

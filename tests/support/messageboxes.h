@@ -1,20 +1,22 @@
 // Message boxes: answers the modal message boxes a test provokes, and remembers their texts.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
 
-// While it lives, every message box that opens is read and closed with its OK button.
+// While it lives, every message box that opens is read and answered with the given button
+// (OK by default).
 class MessageBoxAnswerer {
 public:
-    MessageBoxAnswerer()
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok)
     {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 texts << box->text();
-                box->accept();
+                box->button(answer)->click();
             }
         });
         timer_.start(10);

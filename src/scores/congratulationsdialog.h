@@ -1,0 +1,41 @@
+// CongratulationsDialog: the finished puzzle's statistics, and a place on the scoreboard.
+#pragma once
+
+#include <QDialog>
+
+class ProfileStore;
+class QLabel;
+class QLineEdit;
+
+// What a finished puzzle achieved.
+struct GameResult {
+    int mode = 0; // 0 tile swap, anything else the slider
+    int dimension = 4;
+    int moves = 0;
+    int seconds = 0;
+};
+
+// Modal. Shows the difficulty, time and moves; when the result earns a place on its mode's
+// scoreboard it also asks for a name, and OK records it. Escape or closing records nothing.
+class CongratulationsDialog : public QDialog {
+public:
+    CongratulationsDialog(ProfileStore& profile, const GameResult& result, QWidget* parent);
+
+    bool qualified() const { return qualified_; }
+    QLabel* difficultyLine() const { return difficulty_; }
+    QLabel* timeLine() const { return time_; }
+    QLabel* movesLine() const { return moves_; }
+    QLineEdit* nameEdit() const { return name_; }
+
+    void accept() override;
+
+private:
+    ProfileStore& profile_;
+    GameResult result_;
+    bool qualified_ = false;
+    QLabel* difficulty_;
+    QLabel* time_;
+    QLabel* moves_;
+    QLabel* prompt_;
+    QLineEdit* name_;
+};

@@ -1,0 +1,37 @@
+// ScoreboardDialog: both scoreboards, one at a time, with a switch and a reset.
+#pragma once
+
+#include "scoretables.h"
+
+#include <QDialog>
+
+class ProfileStore;
+class QGroupBox;
+class QPushButton;
+class QTreeWidget;
+
+// Modal; opens on the tile-swap table whatever the current mode. Closing saves nothing:
+// only a confirmed reset writes the tables.
+class ScoreboardDialog : public QDialog {
+public:
+    ScoreboardDialog(ProfileStore& profile, QWidget* parent);
+
+    QTreeWidget* tileSwapList() const { return lists_[0]; }
+    QTreeWidget* sliderList() const { return lists_[1]; }
+    QGroupBox* group() const { return group_; }
+    QPushButton* switchButton() const { return switch_; }
+    QPushButton* resetButton() const { return reset_; }
+
+private:
+    void fill();
+    void switchTable();
+    void resetScores();
+
+    ProfileStore& profile_;
+    ScoreTables tables_;
+    bool tileSwapShown_ = true;
+    QGroupBox* group_;
+    QTreeWidget* lists_[2];
+    QPushButton* switch_;
+    QPushButton* reset_;
+};

@@ -1,0 +1,170 @@
+// Score tables: the two ten-row scoreboards, their ranking and their place in the profile.
+#include "scoretables.h"
+
+#include "platform/profilestore.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace {
+const QString Sections[] = {QStringLiteral("Scores"), QStringLiteral("SliderScores")};
+
+// A missing difficulty reads as this: the signal that the table was never written.
+constexpr int NotStored = 999;
+
+const ScoreTable DefaultTileSwap{{{"Marbleowl", 10, 318, 1111},
+                                  {"Quenby", 9, 210, 854},
+                                  {"Marbleowl", 8, 192, 465},
+                                  {"Marbleowl", 7, 164, 251},
+                                  {"Quenby", 6, 124, 110},
+                                  {"Quenby", 5, 49, 36},
+                                  {"Marbleowl", 4, 19, 15},
+                                  {"Quenby", 4, 22, 18},
+                                  {"Marbleowl", 3, 7, 5},
+                                  {"Quenby", 3, 9, 7}}};
+
+const ScoreTable DefaultSlider{{{"Quenby", 10, 1124, 1754},
+                                {"Quenby", 9, 889, 1200},
+                                {"Marbleowl", 8, 714, 721},
+                                {"Marbleowl", 7, 578, 589},
+                                {"Quenby", 6, 356, 303},
+                                {"Quenby", 5, 209, 285},
+                                {"Marbleowl", 4, 117, 154},
+                                {"Quenby", 4, 128, 159},
+                                {"Marbleowl", 3, 58, 11},
+                                {"Quenby", 3, 62, 19}}};
+
+QString key(const char* word, int row)
+{
+    return QLatin1String(word) + QString::number(row);
+}
+
+bool ranksAbove(const ScoreEntry& a, const ScoreEntry& b)
+{
+    if (a.difficulty != b.difficulty)
+        return a.difficulty > b.difficulty;
+    if (a.time != b.time)
+        return a.time < b.time;
+    return a.moves < b.moves;
+}
+
+struct TimeParts {
+    int hours;
+    int minutes;
+    int seconds;
+};
+
+// Days are dropped: past 24 hours only the hours of the last day show.
+TimeParts partsOf(int t)
+{
+    const int days = t / 86400;
+    return {t / 3600 - 24 * days, t / 60 - 60 * (t / 3600), t - 60 * (t / 60)};
+}
+
+QString twoDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+} // namespace
+
+const QString ScoreTables::PlayerNameKey = QStringLiteral("PlayerName");
+const QString ScoreTables::DefaultPlayerName = QStringLiteral("Player 1");
+
+void ScoreTables::setDefaults(ProfileStore& profile)
+{
+    tileSwap_ = DefaultTileSwap;
+    slider_ = DefaultSlider;
+    save(profile);
+}
+
+void ScoreTables::save(ProfileStore& profile) const
+{
+    for (int row = 0; row < 10; ++row) {
+        for (int mode = 0; mode < 2; ++mode) {
+            const ScoreEntry& entry = table(mode)[row];
+            profile.writeText(Sections[mode], key("Name", row), entry.name);
+            profile.writeInt(Sections[mode], key("Difficulty", row), ~entry.difficulty);
+            profile.writeInt(Sections[mode], key("Time", row), ~entry.time);
+            profile.writeInt(Sections[mode], key("Moves", row), ~entry.moves);
+        }
+    }
+    profile.sync();
+}
+
+void ScoreTables::load(ProfileStore& profile)
+{
+    for (int mode = 0; mode < 2; ++mode) {
+        const QString& section = Sections[mode];
+        for (int row = 0; row < 10; ++row) {
+            const int difficulty = profile.readInt(section, key("Difficulty", row), NotStored);
+            if (difficulty == NotStored) {
+                setDefaults(profile);
+                return;
+            }
+            ScoreEntry& entry = rows(mode)[row];
+            entry.difficulty = ~difficulty;
+            entry.name = profile.readText(section, key("Name", row), QString());
+            entry.moves = ~profile.readInt(section, key("Moves", row), NotStored);
+            entry.time = ~profile.readInt(section, key("Time", row), NotStored);
+        }
+    }
+}
+
+bool ScoreTables::qualifies(int mode, int difficulty, int time, int moves) const
+{
+    return ranksAbove({QString(), difficulty, moves, time}, table(mode)[9]);
+}
+
+void ScoreTables::insert(int mode, const ScoreEntry& entry)
+{
+    ScoreTable& table = rows(mode);
+    int at = 0;
+    while (at < 10 && !ranksAbove(entry, table[at]))
+        ++at;
+    if (at == 10)
+        return;
+    std::move_backward(table.begin() + at, table.end() - 1, table.end());
+    table[at] = entry;
+}
+
+bool ScoreTables::record(ProfileStore& profile, int mode, const ScoreEntry& entry)
+{
+    profile.sync(); // see what another copy of the game may have saved meanwhile
+    load(profile);
+    if (!qualifies(mode, entry.difficulty, entry.time, entry.moves))
+        return false;
+    insert(mode, entry);
+    save(profile);
+    return true;
+}
+
+QString difficultyName(int n)
+{
+    static const QStringList names{"Beginner", "Novice", "Amateur", "Seasoned",
+                                   "Expert",   "Pro",    "Ace",     "Grandmaster"};
+    return n >= 3 && n <= 10 ? names[n - 3] : QString();
+}
+
+QString formatTimeTaken(int seconds)
+{
+    const TimeParts t = partsOf(seconds);
+    if (t.hours != 0)
+        return QStringLiteral("%1 hrs, %2 mins, %3 secs")
+            .arg(t.hours)
+            .arg(t.minutes)
+            .arg(t.seconds);
+    if (t.minutes != 0)
+        return QStringLiteral("%1 mins, %2 secs").arg(t.minutes).arg(t.seconds);
+    return QStringLiteral("%1 secs").arg(t.seconds);
+}
+
+QString formatScoreTime(int seconds)
+{
+    const TimeParts t = partsOf(seconds);
+    if (t.hours > 0)
+        return QStringLiteral("%1 hrs %2 mins %3 secs")
+            .arg(twoDigits(t.hours), twoDigits(t.minutes), twoDigits(t.seconds));
+    if (t.minutes > 0)
+        return QStringLiteral("%1 mins %2 secs").arg(twoDigits(t.minutes), twoDigits(t.seconds));
+    return QStringLiteral("%1 secs").arg(twoDigits(t.seconds));
+}

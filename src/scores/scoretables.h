@@ -1,0 +1,58 @@
+// Score tables: the two ten-row scoreboards, their ranking and their place in the profile.
+#pragma once
+
+#include <QString>
+#include <array>
+
+class ProfileStore;
+
+struct ScoreEntry {
+    QString name;
+    int difficulty = 0; // the grid size N
+    int moves = 0;
+    int time = 0; // seconds
+    friend bool operator==(const ScoreEntry&, const ScoreEntry&) = default;
+};
+
+// Row 0 is the best. A larger grid ranks higher; then less time; then fewer moves.
+using ScoreTable = std::array<ScoreEntry, 10>;
+
+// The tile-swap table (mode 0) and the slider table (any other mode), kept in the profile
+// sections "Scores" and "SliderScores" with every number stored as its bitwise complement.
+class ScoreTables {
+public:
+    // The profile key, in "Scores", of the name the last qualifying player typed.
+    static const QString PlayerNameKey;
+    static const QString DefaultPlayerName;
+
+    // Both tables set to the default rows, which are then saved.
+    void setDefaults(ProfileStore& profile);
+    void save(ProfileStore& profile) const;
+    // A table with a missing difficulty key resets both tables to the defaults.
+    void load(ProfileStore& profile);
+
+    // Whether a result ranks strictly above row 9 of the mode's table.
+    bool qualifies(int mode, int difficulty, int time, int moves) const;
+    // Places a qualifying entry behind every row it equals; row 9 falls off.
+    void insert(int mode, const ScoreEntry& entry);
+
+    // Records a result against the tables as stored right now, so that a score another
+    // copy of the game saved a moment ago is kept: load, insert if the result still
+    // qualifies, save. False when it no longer qualifies and nothing was written.
+    bool record(ProfileStore& profile, int mode, const ScoreEntry& entry);
+
+    const ScoreTable& table(int mode) const { return mode == 0 ? tileSwap_ : slider_; }
+
+private:
+    ScoreTable& rows(int mode) { return mode == 0 ? tileSwap_ : slider_; }
+
+    ScoreTable tileSwap_;
+    ScoreTable slider_;
+};
+
+// "Beginner" for 3 up to "Grandmaster" for 10; empty for any other size.
+QString difficultyName(int n);
+// "1 hrs, 2 mins, 5 secs", "1 mins, 15 secs" or "5 secs": the congratulations' time.
+QString formatTimeTaken(int seconds);
+// "01 hrs 02 mins 05 secs", "18 mins 31 secs" or "05 secs": the scoreboard's time.
+QString formatScoreTime(int seconds);

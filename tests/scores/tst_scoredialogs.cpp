@@ -1,0 +1,177 @@
+// Tests of the congratulations and scoreboard dialogs, driven through their widgets.
+#include "messageboxes.h"
+#include "platform/profilestore.h"
+#include "scores/congratulationsdialog.h"
+#include "scores/scoreboarddialog.h"
+#include "scores/scoretables.h"
+#include "testregistry.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+struct Store {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+    ProfileStore profile{path};
+
+    QString raw(const QString& key) const
+    {
+        return QSettings(path, QSettings::IniFormat).value(key).toString();
+    }
+    ScoreTable table(int mode)
+    {
+        ScoreTables tables;
+        tables.load(profile);
+        return tables.table(mode);
+    }
+};
+
+QStringList row(QTreeWidget* list, int index)
+{
+    QStringList cells;
+    for (int column = 0; column < 4; ++column)
+        cells << list->topLevelItem(index)->text(column);
+    return cells;
+}
+
+void clickOk(QDialog& dialog)
+{
+    QTest::mouseClick(dialog.findChild<QPushButton*>(), Qt::LeftButton);
+}
+} // namespace
+
+class TestScoreDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void statisticsWithoutAPlace()
+    {
+        Store store;
+        CongratulationsDialog dialog(store.profile, {0, 3, 45, 75}, nullptr);
+        dialog.show();
+        QCOMPARE(dialog.difficultyLine()->text(),
+                 QStringLiteral("Puzzle difficulty : 3 x 3 (Beginner)"));
+        QCOMPARE(dialog.timeLine()->text(), QStringLiteral("Time taken : 1 mins, 15 secs"));
+        QCOMPARE(dialog.movesLine()->text(), QStringLiteral("Moves made : 45"));
+        QVERIFY(!dialog.qualified());
+        QVERIFY(!dialog.nameEdit()->isVisible());
+        const ScoreTable before = store.table(0);
+        clickOk(dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(store.table(0), before);
+        QCOMPARE(store.raw("Scores/PlayerName"), QString());
+    }
+
+    void qualifyingResultIsRecorded()
+    {
+        Store store;
+        CongratulationsDialog dialog(store.profile, {1, 5, 30, 100}, nullptr);
+        dialog.show();
+        QVERIFY(dialog.nameEdit()->isVisible());
+        QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("Player 1"));
+        dialog.nameEdit()->clear();
+        QTest::keyClicks(dialog.nameEdit(), QStringLiteral("Ann"));
+        clickOk(dialog);
+        QCOMPARE(store.table(1)[5], (ScoreEntry{"Ann", 5, 30, 100}));
+        QCOMPARE(store.table(0)[5].name, QStringLiteral("Quenby")); // tile swap untouched
+        QCOMPARE(store.raw("Scores/PlayerName"), QStringLiteral("Ann"));
+        CongratulationsDialog next(store.profile, {0, 10, 1, 1}, nullptr);
+        QCOMPARE(next.nameEdit()->text(), QStringLiteral("Ann"));
+    }
+
+    void emptyNameIsPlayerOneAndABlankStays()
+    {
+        Store store;
+        CongratulationsDialog empty(store.profile, {0, 8, 10, 10}, nullptr);
+        empty.nameEdit()->clear();
+        clickOk(empty);
+        QCOMPARE(store.table(0)[2].name, QStringLiteral("Player 1"));
+        QCOMPARE(store.raw("Scores/PlayerName"), QStringLiteral("Player 1"));
+        CongratulationsDialog blank(store.profile, {0, 8, 10, 10}, nullptr);
+        blank.nameEdit()->setText(QStringLiteral(" "));
+        clickOk(blank);
+        QCOMPARE(store.table(0)[3].name, QStringLiteral(" "));
+    }
+
+    void escapeRecordsNothing()
+    {
+        Store store;
+        CongratulationsDialog dialog(store.profile, {0, 10, 1, 1}, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.nameEdit()->setText(QStringLiteral("Ghost"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(store.table(0)[0].name, QStringLiteral("Marbleowl"));
+        QCOMPARE(store.raw("Scores/PlayerName"), QString());
+    }
+
+    void scoreboardOpensOnTileSwap()
+    {
+        Store store;
+        ScoreboardDialog dialog(store.profile, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Scoreboards"));
+        QVERIFY(dialog.tileSwapList()->isVisible());
+        QVERIFY(!dialog.sliderList()->isVisible());
+        QCOMPARE(dialog.group()->title(), QStringLiteral("Tile swap"));
+        QCOMPARE(row(dialog.tileSwapList(), 0),
+                 QStringList({"Marbleowl", "10 x 10", "18 mins 31 secs", "318"}));
+        QCOMPARE(row(dialog.sliderList(), 8)[2], QStringLiteral("11 secs"));
+        QCOMPARE(row(dialog.sliderList(), 0)[2], QStringLiteral("29 mins 14 secs"));
+        const int width = dialog.tileSwapList()->width();
+        QCOMPARE(dialog.tileSwapList()->columnWidth(0), int(width * 0.25));
+        QCOMPARE(dialog.tileSwapList()->columnWidth(2), int(width * 0.3));
+    }
+
+    void switchingBetweenTheTables()
+    {
+        Store store;
+        ScoreboardDialog dialog(store.profile, nullptr);
+        dialog.show();
+        QTest::mouseClick(dialog.switchButton(), Qt::LeftButton);
+        QVERIFY(dialog.sliderList()->isVisible());
+        QCOMPARE(dialog.group()->title(), QStringLiteral("Slider Puzzle"));
+        QCOMPARE(dialog.switchButton()->text(), QStringLiteral("Tile Swap scores >>>"));
+        QTest::mouseClick(dialog.switchButton(), Qt::LeftButton);
+        QVERIFY(dialog.tileSwapList()->isVisible());
+        QCOMPARE(dialog.group()->title(), QStringLiteral("Tile Swap"));
+        QCOMPARE(dialog.switchButton()->text(), QStringLiteral("Slider scores >>>"));
+    }
+
+    void resetAsksFirst()
+    {
+        Store store;
+        ScoreTables tables;
+        tables.load(store.profile);
+        tables.insert(0, {"Ann", 10, 1, 1});
+        tables.insert(1, {"Bob", 10, 1, 1});
+        tables.save(store.profile);
+        ScoreboardDialog dialog(store.profile, nullptr);
+        dialog.show();
+        QTest::mouseClick(dialog.switchButton(), Qt::LeftButton);
+        {
+            MessageBoxAnswerer no(QMessageBox::No);
+            QTest::mouseClick(dialog.resetButton(), Qt::LeftButton);
+            QCOMPARE(no.texts, QStringList{"Are you sure?"});
+        }
+        QCOMPARE(row(dialog.sliderList(), 0)[0], QStringLiteral("Bob"));
+        {
+            MessageBoxAnswerer yes(QMessageBox::Yes);
+            QTest::mouseClick(dialog.resetButton(), Qt::LeftButton);
+        }
+        QCOMPARE(row(dialog.sliderList(), 0)[0], QStringLiteral("Quenby"));
+        QVERIFY(dialog.sliderList()->isVisible());
+        QCOMPARE(store.table(0)[0].name, QStringLiteral("Marbleowl"));
+    }
+};
+
+TW_REGISTER_TEST(TestScoreDialogs)
+#include "tst_scoredialogs.moc"

@@ -1,0 +1,202 @@
+// Tests of the score tables: defaults, ranking, storage and the time texts.
+#include "platform/profilestore.h"
+#include "scores/scoretables.h"
+#include "testfiles.h"
+#include "testregistry.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+struct Store {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+    ProfileStore profile{path};
+
+    ScoreTables loaded()
+    {
+        ScoreTables tables;
+        tables.load(profile);
+        return tables;
+    }
+    QString raw(const QString& key) const
+    {
+        return QSettings(path, QSettings::IniFormat).value(key).toString();
+    }
+};
+} // namespace
+
+class TestScoreTables : public QObject {
+    Q_OBJECT
+
+private slots:
+    void emptyStoreGetsTheDefaults()
+    {
+        Store store;
+        const ScoreTables tables = store.loaded();
+        QCOMPARE(tables.table(0)[0], (ScoreEntry{"Marbleowl", 10, 318, 1111}));
+        QCOMPARE(tables.table(0)[9], (ScoreEntry{"Quenby", 3, 9, 7}));
+        QCOMPARE(tables.table(1)[0], (ScoreEntry{"Quenby", 10, 1124, 1754}));
+        QCOMPARE(tables.table(7)[8], (ScoreEntry{"Marbleowl", 3, 58, 11})); // any mode but 0
+        // Written at once, every number as its complement.
+        QCOMPARE(store.raw("Scores/Difficulty0"), QStringLiteral("-11"));
+        QCOMPARE(store.raw("Scores/Time8"), QStringLiteral("-6"));
+        QCOMPARE(store.raw("SliderScores/Name9"), QStringLiteral("Quenby"));
+        QCOMPARE(QSettings(store.path, QSettings::IniFormat).allKeys().size(), 80);
+    }
+
+    void missingSliderRowsResetBoth()
+    {
+        Store store;
+        ScoreTables tables = store.loaded();
+        tables.insert(0, {"Ann", 10, 100, 100});
+        tables.save(store.profile);
+        {
+            QSettings edit(store.path, QSettings::IniFormat);
+            edit.remove(QStringLiteral("SliderScores/Difficulty4"));
+        }
+        QCOMPARE(store.loaded().table(0)[0].name, QStringLiteral("Marbleowl"));
+        QCOMPARE(store.raw("SliderScores/Difficulty4"), QStringLiteral("-7"));
+    }
+
+    void missingTimeOrMovesReadAsMinus1000()
+    {
+        Store store;
+        store.loaded();
+        {
+            QSettings edit(store.path, QSettings::IniFormat);
+            edit.remove(QStringLiteral("Scores/Time3"));
+            edit.remove(QStringLiteral("Scores/Moves3"));
+            edit.remove(QStringLiteral("Scores/Name3"));
+        }
+        const ScoreEntry row = store.loaded().table(0)[3];
+        QCOMPARE(row, (ScoreEntry{QString(), 7, -1000, -1000}));
+        QCOMPARE(formatScoreTime(row.time), QStringLiteral("-40 secs"));
+    }
+
+    void qualifyingAgainstRowNine_data()
+    {
+        QTest::addColumn<int>("difficulty");
+        QTest::addColumn<int>("time");
+        QTest::addColumn<int>("moves");
+        QTest::addColumn<bool>("qualifies");
+        // Row 9 of tile swap: 3 x 3, 7 seconds, 9 moves.
+        QTest::newRow("equal") << 3 << 7 << 9 << false;
+        QTest::newRow("one second faster") << 3 << 6 << 50 << true;
+        QTest::newRow("one move fewer") << 3 << 7 << 8 << true;
+        QTest::newRow("slower") << 3 << 8 << 1 << false;
+        QTest::newRow("larger grid, however slow") << 4 << 99999 << 9999 << true;
+    }
+
+    void qualifyingAgainstRowNine()
+    {
+        QFETCH(int, difficulty);
+        QFETCH(int, time);
+        QFETCH(int, moves);
+        QFETCH(bool, qualifies);
+        Store store;
+        QCOMPARE(store.loaded().qualifies(0, difficulty, time, moves), qualifies);
+    }
+
+    void smallGridNeverBeatsALargerOne()
+    {
+        Store store;
+        ScoreTables tables = store.loaded();
+        tables.insert(0, {"Fast", 3, 1, 1});
+        QCOMPARE(tables.table(0)[8].name, QStringLiteral("Fast"));
+        QCOMPARE(tables.table(0)[7], (ScoreEntry{"Quenby", 4, 22, 18}));
+        QCOMPARE(tables.table(0)[9], (ScoreEntry{"Marbleowl", 3, 7, 5}));
+    }
+
+    void equalRowsKeepTheirPlaceAhead()
+    {
+        Store store;
+        ScoreTables tables = store.loaded();
+        tables.insert(1, {"Second", 6, 356, 303}); // equals slider row 4
+        QCOMPARE(tables.table(1)[4].name, QStringLiteral("Quenby"));
+        QCOMPARE(tables.table(1)[5].name, QStringLiteral("Second"));
+        QCOMPARE(tables.table(1)[9].name, QStringLiteral("Marbleowl")); // old row 9 fell off
+        QCOMPARE(tables.table(0)[0].name, QStringLiteral("Marbleowl")); // the other table alone
+    }
+
+    void recordKeepsWhatAnotherCopySaved()
+    {
+        Store store;
+        ScoreTables mine = store.loaded(); // this copy's dialog opened
+        // Meanwhile another running copy of the game saved a result of its own.
+        QByteArray file = readFile(store.path);
+        file.replace("Name0=Marbleowl", "Name0=Other");
+        QVERIFY(writeFile(store.path, file));
+        QVERIFY(mine.record(store.profile, 0, {"Mine", 9, 40, 40}));
+        const ScoreTables stored = store.loaded();
+        QCOMPARE(stored.table(0)[0].name, QStringLiteral("Other"));
+        QCOMPARE(stored.table(0)[1].name, QStringLiteral("Mine"));
+        // A result that no longer ranks is not written.
+        for (int i = 0; i < 10; ++i)
+            QVERIFY(mine.record(store.profile, 0, {"Top", 10, 1, 1}));
+        QVERIFY(!mine.record(store.profile, 0, {"Late", 9, 40, 40}));
+        QVERIFY(!store.raw("Scores/Name9").contains(QStringLiteral("Late")));
+    }
+
+    void garbageInTheStoreNeverBreaks()
+    {
+        Store store;
+        QVERIFY(writeFile(store.path, "[Scores]\nDifficulty0=abc\nTime0=1e99\n[SliderScores]\n"
+                                      "Difficulty0=-4\nName0=,,\n"));
+        const ScoreTables tables = store.loaded();
+        QCOMPARE(tables.table(0)[0].name, QStringLiteral("Marbleowl"));
+    }
+
+    void names()
+    {
+        QCOMPARE(difficultyName(3), QStringLiteral("Beginner"));
+        QCOMPARE(difficultyName(4), QStringLiteral("Novice"));
+        QCOMPARE(difficultyName(7), QStringLiteral("Expert"));
+        QCOMPARE(difficultyName(10), QStringLiteral("Grandmaster"));
+        QCOMPARE(difficultyName(2), QString());
+        QCOMPARE(difficultyName(11), QString());
+    }
+
+    void timeTaken_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("5") << 5 << "5 secs";
+        QTest::newRow("60") << 60 << "1 mins, 0 secs";
+        QTest::newRow("65") << 65 << "1 mins, 5 secs";
+        QTest::newRow("75") << 75 << "1 mins, 15 secs";
+        QTest::newRow("3725") << 3725 << "1 hrs, 2 mins, 5 secs";
+        QTest::newRow("25 hours") << 90005 << "1 hrs, 0 mins, 5 secs";
+    }
+
+    void timeTaken()
+    {
+        QFETCH(int, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(formatTimeTaken(seconds), text);
+    }
+
+    void scoreTime_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("5") << 5 << "05 secs";
+        QTest::newRow("11") << 11 << "11 secs";
+        QTest::newRow("1111") << 1111 << "18 mins 31 secs";
+        QTest::newRow("1200") << 1200 << "20 mins 00 secs";
+        QTest::newRow("1754") << 1754 << "29 mins 14 secs";
+        QTest::newRow("3725") << 3725 << "01 hrs 02 mins 05 secs";
+        QTest::newRow("missing") << -1000 << "-40 secs";
+    }
+
+    void scoreTime()
+    {
+        QFETCH(int, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(formatScoreTime(seconds), text);
+    }
+};
+
+TW_REGISTER_TEST(TestScoreTables)
+#include "tst_scoretables.moc"
