@@ -33,6 +33,7 @@ const std::vector<Command>& commandTable()
 {
     static const std::vector<Command> table{
         {Id::New, "&New\tCtrl+N", "Ctrl+N", [](MainFrame& f) { f.newFromFolder(); }, nullptr},
+        {Id::Open, "&Open\tCtrl+O", "Ctrl+O", [](MainFrame& f) { f.openPicture(); }, nullptr},
         {Id::NewFromFolder, "From folder", nullptr, [](MainFrame& f) { f.newFromFolder(); },
          nullptr},
         {Id::NewFromZip, "From Zip archive", nullptr, [](MainFrame& f) { f.newFromZip(); },
@@ -78,7 +79,7 @@ const std::vector<Command>& commandTable()
 const std::vector<Menu>& menuBarLayout()
 {
     static const std::vector<Menu> layout{
-        {"&File", {{Id::New}, {Id::Separator}, {Id::Exit}}},
+        {"&File", {{Id::New}, {Id::Open}, {Id::Separator}, {Id::Exit}}},
         {"&View",
          {{Id::Jumble},
           {Id::Separator},

@@ -8,6 +8,7 @@
 #include "game/solutiondialog.h"
 #include "maintoolbar.h"
 #include "pictures/folderscanner.h"
+#include "pictures/openpicturedialog.h"
 #include "platform/product.h"
 #include "platform/programfile.h"
 #include "platform/randomengine.h"
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -234,6 +236,18 @@ void MainFrame::newFromZip()
     const int previous = state_.zipIndex;
     while (state_.zipIndex == previous)
         state_.zipIndex = services_.random.below(state_.zipCount) + 1;
+    newPuzzle(false);
+}
+
+void MainFrame::openPicture()
+{
+    OpenPictureDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
+        return;
+    state_.picturePath = dialog.chosenPath();
+    state_.zipIndex = dialog.shownIndex();
+    state_.zipCount = dialog.shownCount();
+    state_.folder = QFileInfo(state_.picturePath).absolutePath();
     newPuzzle(false);
 }
 

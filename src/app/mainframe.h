@@ -46,6 +46,7 @@ public:
     // The commands.
     void newFromFolder();
     void newFromZip();
+    void openPicture();
     void jumble();
     void toggleGrid();
     void setGridColour(int colour);

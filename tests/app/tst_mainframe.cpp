@@ -1,8 +1,11 @@
 // Tests of the main window: start-up, the commands of the menus and the window's size.
+#include "filedialogs.h"
 #include "game/boardview.h"
 #include "game/solutiondialog.h"
 #include "gamefixture.h"
 #include "messageboxes.h"
+#include "modaldialogs.h"
+#include "pictures/openpicturedialog.h"
 #include "scores/congratulationsdialog.h"
 #include "scores/scoretables.h"
 #include "testregistry.h"
@@ -196,6 +199,51 @@ private slots:
                  QSize(game.state.boardWidth, game.state.boardHeight));
     }
 
+    void openLoadsThePictureLastPreviewed()
+    {
+        GameFixture game({"picture.jpg"});
+        QFile::copy(testData("three.zip"), game.inFolder("album.zip"));
+        game.frame->execute(CommandId::ShowSolution);
+        QVERIFY(whenModal<OpenPictureDialog>([&](OpenPictureDialog& dialog) {
+            openFolderIn(dialog, game.folder.path());
+            clickFileIn(dialog, game.inFolder("album.zip"));
+            QTest::mouseClick(dialog.nextButton(), Qt::LeftButton);
+            clickAcceptIn(dialog);
+        }));
+        game.frame->execute(CommandId::Open);
+        QCOMPARE(game.state.picturePath, game.inFolder("album.zip"));
+        QCOMPARE(game.state.zipIndex, 2);
+        QCOMPARE(game.state.zipCount, 3);
+        QCOMPARE(game.state.folder, QDir(game.folder.path()).absolutePath());
+        QCOMPARE(game.frame->picture().width(), 40); // two.BMP
+        QVERIFY(game.state.modelessOpen);            // the solution window stays open
+        QVERIFY(game.toolbar()->newIsDropDown());
+    }
+
+    void openCancelledChangesNothing()
+    {
+        GameFixture game({"picture.jpg"});
+        const QString before = game.state.picturePath;
+        const Board board = game.state.board;
+        QVERIFY(whenModal<OpenPictureDialog>([](OpenPictureDialog& dialog) { dialog.reject(); }));
+        game.frame->execute(CommandId::Open);
+        QCOMPARE(game.state.picturePath, before);
+        QVERIFY(game.state.board == board);
+    }
+
+    void openAMissingFileShowsTheBuiltInPicture()
+    {
+        GameFixture game({"picture.jpg"});
+        QVERIFY(whenModal<OpenPictureDialog>([&](OpenPictureDialog& dialog) {
+            openFolderIn(dialog, game.folder.path());
+            typeFileNameIn(dialog, QStringLiteral("not-there.jpg"));
+            clickAcceptIn(dialog);
+        }));
+        game.frame->execute(CommandId::Open);
+        QCOMPARE(game.state.picturePath, game.inFolder("not-there.jpg"));
+        QVERIFY(game.state.defaultPictureShown);
+    }
+
     void completingAPuzzleEntersTheScoreboard()
     {
         GameFixture game({"picture.jpg"});
@@ -205,16 +253,11 @@ private slots:
         game.state.board.swap({0, 0}, {9, 9});
         game.clock.now += 42;
         QString shown;
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, [&] {
-            if (auto* dialog =
-                    dynamic_cast<CongratulationsDialog*>(QApplication::activeModalWidget())) {
-                shown = dialog->timeLine()->text();
-                dialog->nameEdit()->setText(QStringLiteral("Zoe"));
-                dialog->accept();
-            }
-        });
-        answer.start(10);
+        QVERIFY(whenModal<CongratulationsDialog>([&](CongratulationsDialog& dialog) {
+            shown = dialog.timeLine()->text();
+            dialog.nameEdit()->setText(QStringLiteral("Zoe"));
+            dialog.accept();
+        }));
         BoardView* board = game.frame->boardView();
         const auto centre = [&](int col, int row) {
             return QPoint(col * game.state.tileWidth + 2, row * game.state.tileHeight + 2);

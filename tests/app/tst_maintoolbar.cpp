@@ -41,9 +41,8 @@ private slots:
             QCOMPARE(widget->size(), QSize(40, 38));
             tips << widget->toolTip();
         }
-        // Open joins when the game can open pictures; until then it is left out.
-        QCOMPARE(tips, QStringList({"New puzzle!", "|", "Jumble!", "Show solution", "Solve for me!",
-                                    "|", "Puzzle difficulty", "Grid"}));
+        QCOMPARE(tips, QStringList({"New puzzle!", "Open picture", "|", "Jumble!", "Show solution",
+                                    "Solve for me!", "|", "Puzzle difficulty", "Grid"}));
         QCOMPARE(game.toolbar()->iconSize(), QSize(32, 32));
         QVERIFY(game.toolbar()->button(CommandId::Grid)->isChecked());
         game.frame->execute(CommandId::Grid);

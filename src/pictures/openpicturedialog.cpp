@@ -1,0 +1,207 @@
+// OpenPictureDialog: the file dialog for a picture or an archive, with a live preview.
+#include "openpicturedialog.h"
+
+#include "entrypreview.h"
+#include "folderscanner.h"
+#include "platform/product.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+const QString FilterText = QStringLiteral("Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)");
+const QString FilterPatterns = QStringLiteral("Supported files (*.bmp *.gif *.jpg *.jpeg *.zip)");
+
+bool isPicturePath(const QString& path)
+{
+    for (const char* extension : {".bmp", ".jpg", ".jpeg", ".gif"})
+        if (path.endsWith(QLatin1String(extension), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+} // namespace
+
+// The preview frame: a group box whose inner area shows the whole picture, stretched.
+class PreviewFrame : public QGroupBox {
+public:
+    explicit PreviewFrame(const OpenPictureDialog& dialog)
+        : dialog_(dialog)
+    {
+        setFixedSize(152, 133);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QGroupBox::paintEvent(event);
+        if (!dialog_.showsPreview())
+            return;
+        QPainter painter(this);
+        drawInFrame(&painter, dialog_.preview(), rect());
+    }
+
+private:
+    const OpenPictureDialog& dialog_;
+};
+
+OpenPictureDialog::OpenPictureDialog(QWidget* parent)
+    : QFileDialog(parent)
+{
+    setOption(QFileDialog::DontUseNativeDialog);
+    setFileMode(QFileDialog::AnyFile); // the named file need not exist
+    setAcceptMode(QFileDialog::AcceptOpen);
+    setFilter(filter() & ~QDir::CaseSensitive); // PHOTO.JPG is a picture too
+    setNameFilter(FilterPatterns);
+    // Show the filter as players know it; the patterns behind it stay Qt's own.
+    if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        types->setItemText(0, FilterText);
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (grid != nullptr)
+        grid->addWidget(createPanel(), grid->rowCount(), 0, 1, grid->columnCount());
+    connect(this, &QFileDialog::currentChanged, this, &OpenPictureDialog::selectionChanged);
+    connect(this, &QFileDialog::directoryEntered, this, [this] {
+        nothingToShow_ = true;
+        frame_->update();
+    });
+    updateButtons();
+    updateCounter();
+}
+
+QWidget* OpenPictureDialog::createPanel()
+{
+    auto* panel = new QWidget;
+    previewBox_ = new QCheckBox(QStringLiteral("Preview"));
+    previewBox_->setChecked(previewOn_);
+    frame_ = new PreviewFrame(*this);
+    previous_ = new QPushButton(QStringLiteral("<"));
+    next_ = new QPushButton(QStringLiteral(">"));
+    counter_ = new QLabel;
+    counter_->setAlignment(Qt::AlignCenter);
+    for (QPushButton* button : {previous_, next_}) {
+        button->setFixedWidth(28);
+        button->setAutoDefault(false);
+    }
+    connect(previewBox_, &QCheckBox::clicked, this, &OpenPictureDialog::togglePreview);
+    connect(previous_, &QPushButton::clicked, this, &OpenPictureDialog::stepBack);
+    connect(next_, &QPushButton::clicked, this, &OpenPictureDialog::stepForward);
+
+    auto* layout = new QGridLayout(panel);
+    layout->addWidget(previewBox_, 0, 0, 1, 3, Qt::AlignHCenter);
+    layout->addWidget(frame_, 1, 0, 1, 3, Qt::AlignHCenter);
+    layout->addWidget(previous_, 2, 0, Qt::AlignLeft);
+    layout->addWidget(counter_, 2, 1);
+    layout->addWidget(next_, 2, 2, Qt::AlignRight);
+    layout->setColumnStretch(1, 1);
+    panel->setFixedWidth(frame_->width() + 24);
+    auto* centred = new QWidget;
+    auto* row = new QHBoxLayout(centred);
+    row->addStretch();
+    row->addWidget(panel);
+    row->addStretch();
+    return centred;
+}
+
+QString OpenPictureDialog::chosenPath() const
+{
+    const QStringList files = selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+void OpenPictureDialog::selectionChanged(const QString& path)
+{
+    selectedPath_ = path;
+    zip_.close();
+    shownIndex_ = 1;
+    if (path.isEmpty())
+        return;
+    if (isPicturePath(path)) {
+        if (!previewOn_ || !preview_.loadFromFile(path))
+            return;
+        nothingToShow_ = false;
+        zipMode_ = false;
+    } else if (isArchivePath(path)) {
+        if (!previewOn_ || !zip_.open(path))
+            return;
+        shownCount_ = zip_.count();
+        if (shownCount_ <= 0) {
+            zip_.close();
+            nothingToShow_ = true;
+            zipMode_ = false;
+        } else {
+            showEntry();
+            nothingToShow_ = false;
+            zipMode_ = true;
+        }
+    } else {
+        nothingToShow_ = true;
+    }
+    refreshPanel();
+}
+
+void OpenPictureDialog::togglePreview()
+{
+    previewOn_ = !previewOn_;
+    previewBox_->setChecked(previewOn_);
+    if (previewOn_)
+        selectionChanged(selectedPath_);
+    refreshPanel();
+}
+
+void OpenPictureDialog::stepBack()
+{
+    if (!zip_.isOpen() || shownIndex_ <= 1)
+        return;
+    --shownIndex_;
+    if (!zip_.goToPreviousPicture())
+        QMessageBox::information(this, ProductName,
+                                 QStringLiteral("Couldn't select the previous image"));
+    showEntry();
+    refreshPanel();
+}
+
+void OpenPictureDialog::stepForward()
+{
+    if (!zip_.isOpen() || shownIndex_ >= zip_.count())
+        return;
+    ++shownIndex_;
+    if (!zip_.goToNextPicture())
+        QMessageBox::information(this, ProductName,
+                                 QStringLiteral("Couldn't select the next image"));
+    showEntry();
+    refreshPanel();
+}
+
+void OpenPictureDialog::showEntry()
+{
+    for (const QString& problem : showCurrentEntry(zip_, preview_))
+        QMessageBox::information(this, ProductName, problem);
+}
+
+void OpenPictureDialog::updateButtons()
+{
+    previous_->setVisible(zipMode_);
+    next_->setVisible(zipMode_);
+}
+
+void OpenPictureDialog::updateCounter()
+{
+    counter_->setText(zipMode_ ? QStringLiteral("%1 of %2").arg(shownIndex_).arg(zip_.count())
+                               : QString());
+}
+
+void OpenPictureDialog::refreshPanel()
+{
+    // After a file that is neither picture nor archive, an archive's buttons and counter
+    // stay as they were.
+    if (zip_.isOpen() || !zipMode_) {
+        updateButtons();
+        updateCounter();
+    }
+    frame_->update();
+}

@@ -1,0 +1,58 @@
+// OpenPictureDialog: the file dialog for a picture or an archive, with a live preview.
+#pragma once
+
+#include "picture.h"
+#include "zippicturesource.h"
+
+#include <QFileDialog>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class PreviewFrame;
+
+// Qt's own file dialog with a panel below it: a "Preview" check box, the preview frame,
+// and "<" and ">" buttons with a counter for stepping through an archive's pictures. The
+// chosen file need not exist.
+class OpenPictureDialog : public QFileDialog {
+public:
+    explicit OpenPictureDialog(QWidget* parent);
+
+    // The chosen path, and for an archive the picture last previewed and the count.
+    QString chosenPath() const;
+    int shownIndex() const { return shownIndex_; }
+    int shownCount() const { return shownCount_; }
+
+    // What the panel shows, for tests and for the paint of its frame.
+    const Picture& preview() const { return preview_; }
+    bool showsPreview() const { return previewOn_ && !nothingToShow_; }
+    QCheckBox* previewBox() const { return previewBox_; }
+    QPushButton* previousButton() const { return previous_; }
+    QPushButton* nextButton() const { return next_; }
+    QLabel* counter() const { return counter_; }
+
+private:
+    QWidget* createPanel();
+    void selectionChanged(const QString& path);
+    void togglePreview();
+    void stepBack();
+    void stepForward();
+    void showEntry();
+    void updateButtons();
+    void updateCounter();
+    void refreshPanel();
+
+    Picture preview_;
+    ZipPictureSource zip_;
+    bool previewOn_ = true;
+    bool nothingToShow_ = true;
+    bool zipMode_ = false;
+    int shownIndex_ = 1;
+    int shownCount_ = 0;
+    QString selectedPath_;
+    QCheckBox* previewBox_ = nullptr;
+    PreviewFrame* frame_ = nullptr;
+    QPushButton* previous_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QLabel* counter_ = nullptr;
+};

@@ -1,0 +1,154 @@
+// Tests of the open-picture dialog driven through its widgets: previews, stepping through
+// an archive, switching the preview off and on.
+#include "filedialogs.h"
+#include "messageboxes.h"
+#include "pictures/openpicturedialog.h"
+#include "testfiles.h"
+#include "testregistry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// The dialog open on a folder of corpus files and one subfolder, "album".
+struct Dialog {
+    QTemporaryDir folder;
+    OpenPictureDialog dialog{nullptr};
+
+    Dialog()
+    {
+        for (const char* name : {"PHOTO.JPG", "picture.gif", "picture.bmp", "three.zip",
+                                 "bad-crc.zip", "jpeg-only.zip"})
+            QFile::copy(testData(QString::fromLatin1(name)), path(QString::fromLatin1(name)));
+        QDir(folder.path()).mkdir(QStringLiteral("album"));
+        openFolderIn(dialog, folder.path());
+    }
+
+    QString path(const QString& name) const { return QDir(folder.path()).filePath(name); }
+
+    void select(const QString& name) { clickFileIn(dialog, path(name)); }
+    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    QString counter() const { return dialog.counter()->text(); }
+    bool buttonsShown() const
+    {
+        return dialog.previousButton()->isVisible() && dialog.nextButton()->isVisible();
+    }
+    int previewWidth() const { return dialog.preview().width(); }
+};
+} // namespace
+
+class TestOpenPictureDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsEmptyWithTheGamesFilter()
+    {
+        Dialog open;
+        QVERIFY(open.dialog.previewBox()->isChecked());
+        QVERIFY(!open.buttonsShown());
+        QCOMPARE(open.counter(), QString());
+        QVERIFY(!open.dialog.showsPreview());
+        const auto* types = open.dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types != nullptr);
+        QCOMPARE(types->currentText(), QStringLiteral("Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)"));
+    }
+
+    void picturesPreviewWhateverTheirCase()
+    {
+        Dialog open;
+        open.select("PHOTO.JPG");
+        QVERIFY(open.dialog.showsPreview());
+        QCOMPARE(open.previewWidth(), 48);
+        open.select("picture.gif");
+        QCOMPARE(open.previewWidth(), 36);
+        QVERIFY(!open.buttonsShown());
+    }
+
+    void steppingThroughAnArchive()
+    {
+        Dialog open;
+        MessageBoxAnswerer answerer;
+        open.select("three.zip");
+        QVERIFY(open.buttonsShown());
+        QCOMPARE(open.counter(), QStringLiteral("1 of 3"));
+        QCOMPARE(open.previewWidth(), 48);
+        open.click(open.dialog.nextButton());
+        QCOMPARE(open.counter(), QStringLiteral("2 of 3"));
+        QCOMPARE(open.previewWidth(), 40);
+        open.click(open.dialog.nextButton());
+        QCOMPARE(open.counter(), QStringLiteral("3 of 3"));
+        open.click(open.dialog.nextButton()); // already the last: nothing, no message
+        QCOMPARE(open.counter(), QStringLiteral("3 of 3"));
+        QCOMPARE(open.previewWidth(), 36);
+        open.click(open.dialog.previousButton());
+        open.click(open.dialog.previousButton());
+        open.click(open.dialog.previousButton());
+        QCOMPARE(open.counter(), QStringLiteral("1 of 3"));
+        QCOMPARE(open.dialog.shownIndex(), 1);
+        QCOMPARE(open.dialog.shownCount(), 3);
+        QVERIFY(answerer.texts.isEmpty());
+    }
+
+    void brokenEntriesSayWhy()
+    {
+        Dialog open;
+        MessageBoxAnswerer answerer;
+        open.select("bad-crc.zip");
+        QCOMPARE(answerer.texts, QStringList({"Buffer Error", "Cant Create Picture"}));
+        QVERIFY(open.buttonsShown());
+    }
+
+    void archiveWithoutPicturesBlanksTheFrame()
+    {
+        Dialog open;
+        open.select("three.zip");
+        open.select("jpeg-only.zip");
+        QVERIFY(!open.dialog.showsPreview());
+        QVERIFY(!open.buttonsShown());
+        QCOMPARE(open.counter(), QString());
+    }
+
+    void otherFileKeepsTheArchivesButtons()
+    {
+        Dialog open;
+        open.select("three.zip");
+        open.click(open.dialog.nextButton());
+        open.select("album");
+        QVERIFY(!open.dialog.showsPreview());
+        QVERIFY(open.buttonsShown());
+        QCOMPARE(open.counter(), QStringLiteral("2 of 3"));
+        open.click(open.dialog.nextButton()); // the archive is closed: nothing to step
+        QCOMPARE(open.counter(), QStringLiteral("2 of 3"));
+    }
+
+    void previewOffThenOn()
+    {
+        Dialog open;
+        open.click(open.dialog.previewBox());
+        QVERIFY(!open.dialog.previewBox()->isChecked());
+        open.select("picture.bmp");
+        QVERIFY(!open.dialog.showsPreview());
+        QCOMPARE(open.previewWidth(), 0);
+        open.click(open.dialog.previewBox());
+        QVERIFY(open.dialog.showsPreview());
+        QCOMPARE(open.previewWidth(), 40);
+    }
+
+    void choosingReturnsThePathAndPosition()
+    {
+        Dialog open;
+        open.select("three.zip");
+        open.click(open.dialog.nextButton());
+        clickAcceptIn(open.dialog);
+        QCOMPARE(open.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(open.dialog.chosenPath(), open.path("three.zip"));
+        QCOMPARE(open.dialog.shownIndex(), 2);
+    }
+};
+
+TW_REGISTER_TEST(TestOpenPictureDialog)
+#include "tst_openpicturedialog.moc"
