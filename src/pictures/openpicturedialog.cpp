@@ -57,6 +57,7 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent)
     setFileMode(QFileDialog::AnyFile); // the named file need not exist
     setAcceptMode(QFileDialog::AcceptOpen);
     setFilter(filter() & ~QDir::CaseSensitive); // PHOTO.JPG is a picture too
+    resize(760, 600);
     setNameFilter(FilterPatterns);
     // Show the filter as players know it; the patterns behind it stay Qt's own.
     if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
@@ -88,8 +89,8 @@ QWidget* OpenPictureDialog::createPanel()
         button->setAutoDefault(false);
     }
     connect(previewBox_, &QCheckBox::clicked, this, &OpenPictureDialog::togglePreview);
-    connect(previous_, &QPushButton::clicked, this, &OpenPictureDialog::stepBack);
-    connect(next_, &QPushButton::clicked, this, &OpenPictureDialog::stepForward);
+    connect(previous_, &QPushButton::clicked, this, [this] { step(false); });
+    connect(next_, &QPushButton::clicked, this, [this] { step(true); });
 
     auto* layout = new QGridLayout(panel);
     layout->addWidget(previewBox_, 0, 0, 1, 3, Qt::AlignHCenter);
@@ -153,26 +154,16 @@ void OpenPictureDialog::togglePreview()
     refreshPanel();
 }
 
-void OpenPictureDialog::stepBack()
+void OpenPictureDialog::step(bool forward)
 {
-    if (!zip_.isOpen() || shownIndex_ <= 1)
+    const bool room = forward ? shownIndex_ < zip_.count() : shownIndex_ > 1;
+    if (!zip_.isOpen() || !room)
         return;
-    --shownIndex_;
-    if (!zip_.goToPreviousPicture())
+    shownIndex_ += forward ? 1 : -1;
+    if (!(forward ? zip_.goToNextPicture() : zip_.goToPreviousPicture()))
         QMessageBox::information(this, ProductName,
-                                 QStringLiteral("Couldn't select the previous image"));
-    showEntry();
-    refreshPanel();
-}
-
-void OpenPictureDialog::stepForward()
-{
-    if (!zip_.isOpen() || shownIndex_ >= zip_.count())
-        return;
-    ++shownIndex_;
-    if (!zip_.goToNextPicture())
-        QMessageBox::information(this, ProductName,
-                                 QStringLiteral("Couldn't select the next image"));
+                                 forward ? QStringLiteral("Couldn't select the next image")
+                                         : QStringLiteral("Couldn't select the previous image"));
     showEntry();
     refreshPanel();
 }

@@ -35,8 +35,8 @@ private:
     QWidget* createPanel();
     void selectionChanged(const QString& path);
     void togglePreview();
-    void stepBack();
-    void stepForward();
+    // One picture on in the archive, or one back.
+    void step(bool forward);
     void showEntry();
     void updateButtons();
     void updateCounter();
