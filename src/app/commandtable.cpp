@@ -38,6 +38,7 @@ const std::vector<Command>& commandTable()
          nullptr},
         {Id::NewFromZip, "From Zip archive", nullptr, [](MainFrame& f) { f.newFromZip(); },
          nullptr},
+        {Id::MakeGift, "Make &gift", nullptr, [](MainFrame& f) { f.makeGift(); }, nullptr},
         {Id::Exit, "E&xit", nullptr, [](MainFrame& f) { f.exit(); }, nullptr},
         {Id::Jumble, "&Jumble\tCtrl+J", "Ctrl+J", [](MainFrame& f) { f.jumble(); }, nullptr},
         {Id::Grid, "&Grid\tCtrl+G", "Ctrl+G", [](MainFrame& f) { f.toggleGrid(); },
@@ -79,7 +80,8 @@ const std::vector<Command>& commandTable()
 const std::vector<Menu>& menuBarLayout()
 {
     static const std::vector<Menu> layout{
-        {"&File", {{Id::New}, {Id::Open}, {Id::Separator}, {Id::Exit}}},
+        {"&File",
+         {{Id::New}, {Id::Open}, {Id::Separator}, {Id::MakeGift}, {Id::Separator}, {Id::Exit}}},
         {"&View",
          {{Id::Jumble},
           {Id::Separator},

@@ -6,6 +6,8 @@
 #include "game/gamestate.h"
 #include "game/puzzlepicture.h"
 #include "game/solutiondialog.h"
+#include "gift/giftdialog.h"
+#include "gift/giftfile.h"
 #include "maintoolbar.h"
 #include "pictures/folderscanner.h"
 #include "pictures/openpicturedialog.h"
@@ -25,6 +27,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
+#include <QTemporaryDir>
 
 namespace {
 constexpr int ScreenMargin = 50;
@@ -39,6 +42,7 @@ MainFrame::MainFrame(GameState& state, const FrameServices& services, const Prog
     , services_(services)
     , flow_(state, services.random, services.sounds, services.clock)
     , board_(new BoardView(state, flow_, picture_, this))
+    , programPath_(program.path)
 {
     state_.programFolder = program.folder;
     state_.folder = state_.programFolder;
@@ -55,7 +59,8 @@ MainFrame::MainFrame(GameState& state, const FrameServices& services, const Prog
     state_.captionHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight);
     state_.dialogFrameBorder = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
     move(StartPosition);
-    newPuzzle(true);
+    if (!startAsGift(program.path))
+        newPuzzle(true);
     state_.windowReady = true;
 }
 
@@ -249,6 +254,37 @@ void MainFrame::openPicture()
     state_.zipCount = dialog.shownCount();
     state_.folder = QFileInfo(state_.picturePath).absolutePath();
     newPuzzle(false);
+}
+
+bool MainFrame::startAsGift(const QString& programPath)
+{
+    const std::optional<GiftPayload> gift = readGift(programPath);
+    if (!gift)
+        return false;
+    state_.giftMode = true;
+    if (gift->modeByte == 0 || gift->modeByte == 1)
+        state_.puzzleMode = gift->modeByte;
+    // The picture goes to a private folder that is removed when the game ends.
+    giftFolder_ = std::make_unique<QTemporaryDir>();
+    state_.picturePath = giftFolder_->filePath(QStringLiteral("gift.bmp"));
+    QFile picture(state_.picturePath);
+    if (picture.open(QIODevice::WriteOnly))
+        picture.write(gift->picture);
+    picture.close();
+    newPuzzle(false);
+    return true;
+}
+
+void MainFrame::makeGift()
+{
+    if (state_.modelessOpen)
+        return;
+    state_.modelessOpen = true;
+    const PictureSource source{state_.picturePath, state_.zipIndex, state_.defaultPictureShown};
+    auto* dialog =
+        new GiftDialog(programPath_, source, QSize(picture_.width(), picture_.height()), this);
+    connect(dialog, &QDialog::finished, this, [this] { state_.modelessOpen = false; });
+    dialog->show();
 }
 
 void MainFrame::jumble()

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
+#include <memory>
 
 struct GameState;
 struct ProgramFile;
@@ -17,6 +18,7 @@ class MainToolBar;
 class Clock;
 class ProfileStore;
 class RandomEngine;
+class QTemporaryDir;
 class SolutionDialog;
 class SoundPlayer;
 
@@ -47,6 +49,7 @@ public:
     void newFromFolder();
     void newFromZip();
     void openPicture();
+    void makeGift();
     void jumble();
     void toggleGrid();
     void setGridColour(int colour);
@@ -85,6 +88,8 @@ private:
     void closeSolution();
     void repaintBoard();
     void congratulate();
+    // A program file that carries a gift starts on the gift's picture; false otherwise.
+    bool startAsGift(const QString& programPath);
 
     GameState& state_;
     FrameServices services_;
@@ -96,5 +101,7 @@ private:
     QMenu* fileMenu_ = nullptr;
     QMenu* newSubmenu_ = nullptr; // the File menu's "&New" while the picture is archived
     QPointer<SolutionDialog> solution_;
+    QString programPath_;
+    std::unique_ptr<QTemporaryDir> giftFolder_; // holds a gift's picture while it runs
     std::map<CommandId, QAction*> actions_;
 };

@@ -6,7 +6,6 @@
 namespace {
 constexpr int NarrowestBoard = 350;
 constexpr int ShrinkMargin = 100;
-constexpr int SolutionSide = 200;
 
 int truncated(long double value)
 {
@@ -42,16 +41,4 @@ QSize boardSizeFor(QSize picture, const BoardRoom& room, int n)
     boardWidth = std::max(boardWidth, smallest);
     boardHeight = std::max(boardHeight, smallest);
     return {boardWidth - boardWidth % n, boardHeight - boardHeight % n};
-}
-
-QSize solutionPictureSize(QSize picture)
-{
-    if (picture.width() <= 0 || picture.height() <= 0)
-        return {SolutionSide, SolutionSide};
-    if (picture.width() > picture.height()) {
-        const float ratio = static_cast<float>(picture.width()) / picture.height();
-        return {SolutionSide, static_cast<int>(SolutionSide / static_cast<double>(ratio))};
-    }
-    const float ratio = static_cast<float>(picture.height()) / picture.width();
-    return {static_cast<int>(SolutionSide / static_cast<double>(ratio)), SolutionSide};
 }

@@ -15,7 +15,3 @@ struct BoardRoom {
 // whole tiles. Tiles are never smaller than MinTilePixels, whatever the picture's shape.
 QSize boardSizeFor(QSize picture, const BoardRoom& room, int n);
 constexpr int MinTilePixels = 8;
-
-// The picture area of the solution window: the longer side 200 pixels, the other in
-// proportion (the ratio held in single precision, the result truncated).
-QSize solutionPictureSize(QSize picture);

@@ -1,7 +1,6 @@
 // SolutionDialog: a small window showing the whole current picture beside the board.
 #include "solutiondialog.h"
 
-#include "boardsize.h"
 #include "gamestate.h"
 #include "pictures/entrypreview.h"
 #include "platform/product.h"
@@ -24,7 +23,7 @@ SolutionDialog::SolutionDialog(const GameState& state, QSize pictureSize, QWidge
 {
     setWindowTitle(QStringLiteral("Solution"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const QSize area = solutionPictureSize(pictureSize);
+    const QSize area = previewSize(pictureSize);
     frame_->setGeometry(QRect(QPoint(Margin, Margin), area.grownBy(FrameInset)));
     setFixedSize(frame_->geometry().bottomRight().x() + 1 + Margin,
                  frame_->geometry().bottomRight().y() + 1 + Margin);
@@ -33,11 +32,8 @@ SolutionDialog::SolutionDialog(const GameState& state, QSize pictureSize, QWidge
 
 void SolutionDialog::loadPicture(const GameState& state)
 {
-    if (state.defaultPictureShown) {
-        picture_.loadBuiltIn();
-        return;
-    }
-    for (const QString& problem : loadPictureAt(picture_, zip_, state.picturePath, state.zipIndex))
+    const PictureSource source{state.picturePath, state.zipIndex, state.defaultPictureShown};
+    for (const QString& problem : ::loadPicture(picture_, zip_, source))
         QMessageBox::information(parentWidget(), ProductName, problem);
 }
 

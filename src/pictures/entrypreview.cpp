@@ -18,15 +18,18 @@ QStringList showCurrentEntry(ZipPictureSource& zip, Picture& picture)
     return problems;
 }
 
-QStringList loadPictureAt(Picture& picture, ZipPictureSource& zip, const QString& path,
-                          int zipIndex)
+QStringList loadPicture(Picture& picture, ZipPictureSource& zip, const PictureSource& source)
 {
-    if (!isArchivePath(path)) {
-        picture.loadFromFile(path);
+    if (source.builtIn) {
+        picture.loadBuiltIn();
+        return {};
+    }
+    if (!isArchivePath(source.path)) {
+        picture.loadFromFile(source.path);
         return {};
     }
     picture.release();
-    if (!zip.open(path) || !zip.goToPicture(zipIndex))
+    if (!zip.open(source.path) || !zip.goToPicture(source.zipIndex))
         return {};
     return showCurrentEntry(zip, picture);
 }

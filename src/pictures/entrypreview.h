@@ -18,9 +18,15 @@ inline const QString CantCreatePicture = QStringLiteral("Cant Create Picture");
 // large to hold leaves the Picture as it was; any other failure leaves it empty.
 QStringList showCurrentEntry(ZipPictureSource& zip, Picture& picture);
 
-// Loads the picture a window shows: the picture at a 1-based position of an archive (an
-// archive path), or a picture file. Returns the problems of showing an archive's entry, as
-// above; an archive that cannot be opened or has no such position leaves the Picture empty
+// Where the game's current picture comes from.
+struct PictureSource {
+    QString path;     // a picture file, or an archive
+    int zipIndex = 0; // the 1-based position in the archive
+    bool builtIn = false;
+};
+
+// Loads the picture a window shows: the built-in one, the picture at its position in an
+// archive, or a picture file. Returns the problems of showing an archive's entry, as above;
+// an archive that cannot be opened or has no such position leaves the Picture empty
 // without a problem to report.
-QStringList loadPictureAt(Picture& picture, ZipPictureSource& zip, const QString& path,
-                          int zipIndex);
+QStringList loadPicture(Picture& picture, ZipPictureSource& zip, const PictureSource& source);

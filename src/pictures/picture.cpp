@@ -71,3 +71,16 @@ bool drawInFrame(QPainter* painter, const Picture& picture, const QRect& frame)
     const QRect inner = frame.adjusted(3, 9, 0, 0);
     return picture.draw(painter, inner, picture.image().rect());
 }
+
+QSize previewSize(QSize picture)
+{
+    constexpr int Side = 200;
+    if (picture.width() <= 0 || picture.height() <= 0)
+        return {Side, Side};
+    if (picture.width() > picture.height()) {
+        const float ratio = static_cast<float>(picture.width()) / picture.height();
+        return {Side, static_cast<int>(Side / static_cast<double>(ratio))};
+    }
+    const float ratio = static_cast<float>(picture.height()) / picture.width();
+    return {static_cast<int>(Side / static_cast<double>(ratio)), Side};
+}

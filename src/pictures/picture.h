@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 class QPainter;
@@ -53,3 +54,7 @@ private:
 // Draws the whole picture stretched into a frame's inner area: 3 pixels in from the left
 // edge and 9 below the top edge, below the frame's caption line, to its right and bottom.
 bool drawInFrame(QPainter* painter, const Picture& picture, const QRect& frame);
+
+// The size of a picture's preview in the small windows: the longer side 200 pixels, the
+// other in proportion (the ratio held in single precision, the result truncated).
+QSize previewSize(QSize picture);

@@ -3,6 +3,7 @@
 #include "game/boardview.h"
 #include "game/solutiondialog.h"
 #include "gamefixture.h"
+#include "gift/giftdialog.h"
 #include "messageboxes.h"
 #include "modaldialogs.h"
 #include "pictures/openpicturedialog.h"
@@ -242,6 +243,88 @@ private slots:
         game.frame->execute(CommandId::Open);
         QCOMPARE(game.state.picturePath, game.inFolder("not-there.jpg"));
         QVERIFY(game.state.defaultPictureShown);
+    }
+
+    void giftStartsOnItsPicture_data()
+    {
+        QTest::addColumn<char>("mode");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<int>("puzzleMode");
+        QTest::addColumn<bool>("builtIn");
+        QTest::newRow("slider") << '\x01' << "picture.gif" << 1 << false;
+        QTest::newRow("tile swap") << '\x00' << "picture.jpg" << 0 << false;
+        QTest::newRow("unknown mode keeps the setting") << '\x07' << "picture.jpg" << 1 << false;
+        QTest::newRow("no picture") << '\x01' << QString() << 1 << true;
+        QTest::newRow("undecodable picture") << '\x00' << "text.jpg" << 0 << true;
+    }
+
+    void giftStartsOnItsPicture()
+    {
+        QFETCH(char, mode);
+        QFETCH(QString, picture);
+        QFETCH(int, puzzleMode);
+        QFETCH(bool, builtIn);
+        QTemporaryDir settings; // the profile says slider, so a kept setting shows
+        const QByteArray bytes = picture.isEmpty() ? QByteArray() : readFile(testData(picture));
+        QString giftPicture;
+        {
+            GameFixture game({"picture.bmp"}, QByteArray(1, mode) + bytes);
+            QVERIFY(game.state.giftMode);
+            QCOMPARE(game.state.defaultPictureShown, builtIn);
+            if (mode == '\x07')
+                QCOMPARE(game.state.puzzleMode, 0); // first run: the setting's default
+            else
+                QCOMPARE(game.state.puzzleMode, puzzleMode);
+            QCOMPARE(game.frame->picture().saveEncoded().isEmpty(), false);
+            if (!builtIn)
+                QCOMPARE(game.frame->picture().saveEncoded(), bytes);
+            giftPicture = game.state.picturePath;
+            QVERIFY(!giftPicture.startsWith(game.folder.path()));
+            QVERIFY(!giftPicture.startsWith(QDir::currentPath()));
+            QVERIFY(QFile::exists(giftPicture));
+        }
+        QVERIFY(!QFile::exists(giftPicture)); // removed when the game ends
+    }
+
+    void giftModeByteOverridesTheSettings()
+    {
+        QTemporaryDir folder;
+        const QString program = folder.filePath(QStringLiteral("tilewright"));
+        QVERIFY(writeFile(program, readFile(QCoreApplication::applicationFilePath()) + "\x07"));
+        ProfileStore profile(folder.filePath(QStringLiteral("gift.ini")));
+        profile.writeInt(QStringLiteral("Settings"), QStringLiteral("Dimension"), 5);
+        profile.writeInt(QStringLiteral("Settings"), QStringLiteral("PuzzleMode"), 1);
+        RandomEngine random(1);
+        RecordingSoundPlayer sounds;
+        FixedClock clock;
+        GameState state;
+        MainFrame frame(state, {profile, random, sounds, clock}, ProgramFile::at(program));
+        QCOMPARE(state.puzzleMode, 1); // byte 7 keeps the stored mode
+        QVERIFY(state.defaultPictureShown);
+    }
+
+    void makeGiftOnlyWithoutTheSolutionWindow()
+    {
+        const auto giftDialogs = [](const MainFrame& frame) {
+            QList<GiftDialog*> found;
+            for (QDialog* dialog : frame.findChildren<QDialog*>())
+                if (auto* gift = dynamic_cast<GiftDialog*>(dialog); gift && gift->isVisible())
+                    found << gift;
+            return found;
+        };
+        GameFixture game({"picture.jpg"});
+        game.frame->execute(CommandId::ShowSolution);
+        game.frame->execute(CommandId::MakeGift);
+        QVERIFY(giftDialogs(*game.frame).isEmpty());
+        game.frame->solutionWindow()->close();
+        game.frame->execute(CommandId::MakeGift);
+        QCOMPARE(giftDialogs(*game.frame).size(), 1);
+        QVERIFY(game.state.modelessOpen);
+        QTRY_VERIFY(!game.frame->solutionWindow()); // the closed one is gone
+        game.frame->execute(CommandId::ShowSolution);
+        QVERIFY(!game.frame->solutionWindow());
+        giftDialogs(*game.frame).first()->close();
+        QVERIFY(!game.state.modelessOpen);
     }
 
     void completingAPuzzleEntersTheScoreboard()

@@ -1,4 +1,4 @@
-// Tests of the board and solution-window sizes for pictures of every shape.
+// Tests of the board sizes for pictures of every shape.
 #include "game/boardsize.h"
 #include "testregistry.h"
 
@@ -35,24 +35,6 @@ private slots:
         QCOMPARE(size, board);
         QCOMPARE(size.width() % n, 0);
         QCOMPARE(size.height() % n, 0);
-    }
-
-    void solutionSize_data()
-    {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<QSize>("area");
-        QTest::newRow("400 x 200") << QSize(400, 200) << QSize(200, 100);
-        QTest::newRow("400 x 300, single precision") << QSize(400, 300) << QSize(200, 149);
-        QTest::newRow("300 x 400") << QSize(300, 400) << QSize(149, 200);
-        QTest::newRow("square") << QSize(350, 350) << QSize(200, 200);
-        QTest::newRow("empty") << QSize(0, 0) << QSize(200, 200);
-    }
-
-    void solutionSize()
-    {
-        QFETCH(QSize, picture);
-        QFETCH(QSize, area);
-        QCOMPARE(solutionPictureSize(picture), area);
     }
 };
 

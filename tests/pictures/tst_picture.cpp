@@ -135,6 +135,24 @@ private slots:
         QCOMPARE(canvas.pixelColor(111, 98), QColor(Qt::white));
         QCOMPARE(canvas.pixelColor(108, 101), QColor(Qt::white));
     }
+
+    void previewFitsA200PixelSquare_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("preview");
+        QTest::newRow("400 x 200") << QSize(400, 200) << QSize(200, 100);
+        QTest::newRow("400 x 300, single precision") << QSize(400, 300) << QSize(200, 149);
+        QTest::newRow("300 x 400") << QSize(300, 400) << QSize(149, 200);
+        QTest::newRow("square") << QSize(350, 350) << QSize(200, 200);
+        QTest::newRow("empty") << QSize(0, 0) << QSize(200, 200);
+    }
+
+    void previewFitsA200PixelSquare()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, preview);
+        QCOMPARE(previewSize(picture), preview);
+    }
 };
 
 TW_REGISTER_TEST(TestPicture)

@@ -11,11 +11,13 @@
 #include "testfiles.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 // The program folder, and so the first picture folder, holds the given corpus files.
 struct GameFixture {
@@ -27,10 +29,16 @@ struct GameFixture {
     GameState state;
     std::unique_ptr<MainFrame> frame;
 
-    explicit GameFixture(const QStringList& pictures)
+    // With a gift, the program file is a copy of the running test program (a real
+    // executable) followed by the gift's payload: the mode byte and the picture.
+    explicit GameFixture(const QStringList& pictures,
+                         const std::optional<QByteArray>& gift = std::nullopt)
     {
         for (const QString& name : pictures)
             QFile::copy(testData(name), folder.filePath(name));
+        if (gift)
+            writeFile(folder.filePath(QStringLiteral("tilewright")),
+                      readFile(QCoreApplication::applicationFilePath()) + *gift);
         frame = std::make_unique<MainFrame>(
             state, FrameServices{profile, random, sounds, clock},
             ProgramFile::at(folder.filePath(QStringLiteral("tilewright"))));

@@ -1,0 +1,100 @@
+// GiftDialog: makes a gift copy of the game that starts straight into the current picture.
+#include "giftdialog.h"
+
+#include "giftfile.h"
+#include "platform/product.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+// The picture sits 3 pixels in from the frame's left edge and 9 below its top line.
+const QMargins FrameInset(3, 9, 0, 0);
+} // namespace
+
+GiftDialog::GiftDialog(const QString& programPath, const PictureSource& source, QSize pictureSize,
+                       QWidget* parent)
+    : QDialog(parent)
+    , programPath_(programPath)
+    , frame_(new QGroupBox)
+    , tileSwap_(new QRadioButton(QStringLiteral("Tile Swap")))
+    , slider_(new QRadioButton(QStringLiteral("Slider puzzle")))
+    , makeGift_(new QPushButton(QStringLiteral("Make gift")))
+{
+    setWindowTitle(QStringLiteral("Make Gift puzzle"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    for (const QString& problem : loadPicture(picture_, zip_, source))
+        QMessageBox::information(parent, ProductName, problem);
+
+    frame_->setFixedSize(previewSize(pictureSize).grownBy(FrameInset));
+    auto* text = new QLabel(QStringLiteral(
+        "This will make a customized gift puzzle from the picture currently loaded into "
+        "Tilewright for you to share with friends and family."));
+    text->setWordWrap(true);
+    tileSwap_->setChecked(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    makeGift_->setDefault(true);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(makeGift_, &QPushButton::clicked, this, &GiftDialog::makeGift);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(frame_, 0, 0, 4, 1, Qt::AlignCenter);
+    layout->addWidget(text, 0, 1, 1, 2);
+    layout->addWidget(tileSwap_, 1, 1);
+    layout->addWidget(slider_, 1, 2);
+    layout->addWidget(cancel, 2, 1);
+    layout->addWidget(makeGift_, 2, 2);
+    layout->setRowStretch(3, 1);
+    layout->setColumnMinimumWidth(1, 140);
+    layout->setColumnMinimumWidth(2, 140);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString GiftDialog::defaultGiftName()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("Tilewright Gift.exe");
+#else
+    return QStringLiteral("Tilewright Gift");
+#endif
+}
+
+QRect GiftDialog::previewFrame() const
+{
+    return frame_->geometry();
+}
+
+void GiftDialog::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    drawInFrame(&painter, picture_, frame_->geometry());
+}
+
+void GiftDialog::makeGift()
+{
+    if (picture_.isEmpty()) {
+        QMessageBox::information(this, ProductName,
+                                 QStringLiteral("There is no picture to make a gift of."));
+        return;
+    }
+    QFileDialog save(this, QStringLiteral("Save gift"));
+    save.setOption(QFileDialog::DontUseNativeDialog);
+    save.setAcceptMode(QFileDialog::AcceptSave);
+    save.selectFile(defaultGiftName());
+    if (save.exec() != QDialog::Accepted || save.selectedFiles().isEmpty())
+        return;
+    QString error;
+    if (!writeGift(programPath_, save.selectedFiles().first(), tileSwap_->isChecked() ? 0 : 1,
+                   picture_.saveEncoded(), &error)) {
+        QMessageBox::information(this, ProductName,
+                                 QStringLiteral("The gift could not be made.\n\n") + error);
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# A gift from the running game: File > Make gift, "Slider puzzle", saved to a folder of its
+# own; the gift then starts from another folder in slider mode on that picture, keeps its
+# own settings, and leaves no file behind in either folder.
+# Usage: xvfb-run -a gift.sh path/to/tilewright path/to/picture.bmp (480 x 360)
+set -euo pipefail
+GAME=$(realpath "$1")
+PICTURE=$(realpath "$2")
+. "$(dirname "$0")/lib.sh"
+
+prepare_game "$PICTURE" Dimension=4 PuzzleMode=0
+mkdir "$WORK/gifts" "$WORK/elsewhere"
+program_folder_before=$(ls -A "$(dirname "$GAME")")
+start_window_manager
+start_game "$GAME"
+
+xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+f
+sleep 0.3
+xdotool key g
+dialog=""
+for _ in $(seq 50); do
+    dialog=$(xdotool search --onlyvisible --name '^Make Gift puzzle$' 2>/dev/null | head -n 1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+done
+[ -n "$dialog" ] || fail "no gift dialog"
+# The first radio button has the focus; Right picks "Slider puzzle", Return is "Make gift".
+xdotool windowactivate --sync "$dialog" key Right
+sleep 0.2
+xdotool key Return
+sleep 1
+xdotool key ctrl+a
+xdotool type --delay 10 "$WORK/gifts/Slider gift"
+xdotool key Return
+sleep 1
+GIFT="$WORK/gifts/Slider gift"
+[ -f "$GIFT" ] || fail "no gift was written"
+[ -x "$GIFT" ] || fail "the gift is not executable"
+[ "$(stat -c %s "$GIFT")" -eq $(( $(stat -c %s "$GAME") + 1 + $(stat -c %s "$PICTURE") )) ] ||
+    fail "the gift is not program, mode byte and picture"
+close_game
+[ "$(ls -A "$(dirname "$GAME")")" = "$program_folder_before" ] ||
+    fail "making a gift left files beside the program"
+
+# The gift, started from another folder, is a slider puzzle on the 480 x 360 picture.
+cd "$WORK/elsewhere"
+start_game "$GIFT"
+width=$(xwininfo -id "$WINDOW" | awk '/Width:/ {print $2}')
+[ "$width" -eq 480 ] || fail "the gift's board is $width wide, not the picture's 480"
+close_game
+grep -q '^PuzzleMode=1$' "$XDG_CONFIG_HOME/Tilewright/Slider gift.ini" ||
+    fail "the gift did not start in slider mode with settings of its own"
+[ -z "$(ls -A "$WORK/elsewhere")" ] || fail "the gift left files in the folder it ran from"
+[ "$(ls -A "$WORK/gifts")" = "Slider gift" ] || fail "the gift's folder holds more than the gift"
+cd /
+rm -rf "$WORK"
+echo "gift: passed"

@@ -1,0 +1,84 @@
+// Tests of the gift dialog: its preview and payload, the mode choice, and the save dialog.
+#include "filedialogs.h"
+#include "gift/giftdialog.h"
+#include "messageboxes.h"
+#include "modaldialogs.h"
+#include "testfiles.h"
+#include "testregistry.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestGiftDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void builtInPictureIsThePayload()
+    {
+        GiftDialog dialog(QString(), {QString(), 0, true}, QSize(350, 351), nullptr);
+        QFile resource(QStringLiteral(":/BMP/IDR_BMP2"));
+        QVERIFY(resource.open(QIODevice::ReadOnly));
+        QCOMPARE(dialog.picture().saveEncoded(), resource.readAll());
+        QVERIFY(dialog.tileSwapButton()->isChecked());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Make Gift puzzle"));
+        QCOMPARE(dialog.previewFrame().size(), QSize(199 + 3, 200 + 9));
+    }
+
+    void archivesThirdPictureIsThePayload()
+    {
+        GiftDialog dialog(QString(), {testData("three.zip"), 3, false}, QSize(400, 200), nullptr);
+        QCOMPARE(dialog.picture().width(), 36); // three.gif
+        QVERIFY(dialog.picture().saveEncoded().startsWith("GIF89a"));
+        QCOMPARE(dialog.previewFrame().size(), QSize(200 + 3, 100 + 9));
+    }
+
+    void makingAGift()
+    {
+        QTemporaryDir folder;
+        const QString program = folder.filePath(QStringLiteral("tilewright"));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+        QPointer<GiftDialog> dialog =
+            new GiftDialog(program, {testData("picture.jpg"), 0, false}, QSize(48, 32), nullptr);
+        dialog->show();
+        QTest::mouseClick(dialog->sliderButton(), Qt::LeftButton);
+
+        // A cancelled save writes nothing and keeps the dialog open.
+        QVERIFY(whenModal<QFileDialog>([](QFileDialog& save) { save.reject(); }));
+        QTest::mouseClick(dialog->makeGiftButton(), Qt::LeftButton);
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"tilewright"});
+
+        QString offered;
+        QVERIFY(whenModal<QFileDialog>([&](QFileDialog& save) {
+            openFolderIn(save, folder.path());
+            offered = save.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            typeFileNameIn(save, QStringLiteral("for Ann"));
+            clickAcceptIn(save);
+        }));
+        QTest::mouseClick(dialog->makeGiftButton(), Qt::LeftButton);
+        QCOMPARE(offered, GiftDialog::defaultGiftName());
+        const QByteArray gift = readFile(folder.filePath(QStringLiteral("for Ann")));
+        const QByteArray image = readFile(program);
+        QCOMPARE(gift, image + QByteArray(1, '\x01') + readFile(testData("picture.jpg")));
+        QTRY_VERIFY(dialog.isNull()); // closed and gone once the gift is made
+    }
+
+    void noPictureNoGift()
+    {
+        GiftDialog dialog(QString(), {QStringLiteral("/missing.jpg"), 0, false}, QSize(10, 10),
+                          nullptr);
+        dialog.show();
+        MessageBoxAnswerer answerer;
+        QTest::mouseClick(dialog.makeGiftButton(), Qt::LeftButton);
+        QCOMPARE(answerer.texts, QStringList{"There is no picture to make a gift of."});
+        QVERIFY(dialog.isVisible());
+    }
+};
+
+TW_REGISTER_TEST(TestGiftDialog)
+#include "tst_giftdialog.moc"

@@ -1,0 +1,151 @@
+// Tests of the gift file: where the program image ends, reading and writing payloads, and
+// writing that leaves nothing behind when it fails.
+#include "gift/giftfile.h"
+#include "testfiles.h"
+#include "testregistry.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+// A copy of this test program, a real ELF file, to play the game's program file.
+struct Program {
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("tilewright"));
+    QByteArray image;
+
+    Program()
+    {
+        QFile::copy(QCoreApplication::applicationFilePath(), path);
+        image = readFile(path);
+    }
+
+    QString withPayload(const QByteArray& payload, const QString& name) const
+    {
+        const QString gift = folder.filePath(name);
+        writeFile(gift, image + payload);
+        return gift;
+    }
+};
+} // namespace
+
+class TestGiftFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void imageEndsWithTheSectionTable()
+    {
+        Program program;
+        QCOMPARE(programImageLength(program.path), qint64(program.image.size()));
+        const QString stripped = program.folder.filePath(QStringLiteral("stripped"));
+        QCOMPARE(QProcess::execute(QStringLiteral("strip"), {"-o", stripped, program.path}), 0);
+        QCOMPARE(programImageLength(stripped), QFileInfo(stripped).size());
+        QVERIFY(QFileInfo(stripped).size() < program.image.size());
+    }
+
+    void notAProgram_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("a picture") << testData("picture.jpg");
+        QTest::newRow("empty") << testData("empty.jpg");
+        QTest::newRow("missing") << QStringLiteral("/no/such/program");
+    }
+
+    void notAProgram()
+    {
+        QFETCH(QString, path);
+        QVERIFY(!programImageLength(path));
+        QVERIFY(!readGift(path));
+        QString error;
+        QTemporaryDir folder;
+        QVERIFY(!writeGift(path, folder.filePath("gift"), 0, "x", &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    void payloadsReadBack()
+    {
+        Program program;
+        QVERIFY(!readGift(program.path)); // exactly the image: a plain start
+        const auto modeOnly = readGift(program.withPayload(QByteArray(1, '\0'), "mode-only"));
+        QVERIFY(modeOnly);
+        QCOMPARE(modeOnly->modeByte, 0);
+        QVERIFY(modeOnly->picture.isEmpty());
+        const QByteArray jpeg = readFile(testData("picture.jpg"));
+        const auto slider = readGift(program.withPayload("\x01" + jpeg, "slider"));
+        QCOMPARE(slider->modeByte, 1);
+        QCOMPARE(slider->picture, jpeg);
+        QCOMPARE(readGift(program.withPayload("\x07" + jpeg, "seven"))->modeByte, 7);
+    }
+
+    void writtenGiftHoldsOnePayload()
+    {
+        Program program;
+        const QByteArray jpeg = readFile(testData("picture.jpg"));
+        const QString first = program.folder.filePath(QStringLiteral("first gift"));
+        QString error;
+        QVERIFY2(writeGift(program.path, first, 1, jpeg, &error), qPrintable(error));
+        const QByteArray written = readFile(first);
+        QCOMPARE(written.size(), program.image.size() + 1 + jpeg.size());
+        QCOMPARE(written[program.image.size()], '\x01');
+        QVERIFY(QFileInfo(first).isExecutable());
+        // A gift made by a gift copy carries only the new payload.
+        const QByteArray gif = readFile(testData("picture.gif"));
+        const QString second = program.folder.filePath(QStringLiteral("second gift"));
+        QVERIFY(writeGift(first, second, 0, gif, &error));
+        QCOMPARE(readFile(second), program.image + QByteArray(1, '\0') + gif);
+    }
+
+    void failuresLeaveNothing_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("folder missing") << QStringLiteral("missing/gift");
+        QTest::newRow("target is a folder") << QStringLiteral("taken");
+        QTest::newRow("under a file") << QStringLiteral("plain/gift");
+    }
+
+    void failuresLeaveNothing()
+    {
+        QFETCH(QString, target);
+        Program program;
+        QTemporaryDir out;
+        QDir(out.path()).mkdir(QStringLiteral("taken"));
+        writeFile(out.filePath(QStringLiteral("plain")), "x");
+        QString error;
+        QVERIFY(!writeGift(program.path, out.filePath(target), 0, "picture", &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"plain", "taken"}));
+    }
+
+    void fullDiskLeavesNothing()
+    {
+        Program program;
+        QTemporaryDir out;
+        // A file-size limit below the program's size fails the write part-way, as a full
+        // disk does.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 64 * 1024;
+        setrlimit(RLIMIT_FSIZE, &small);
+        QString error;
+        const bool written = writeGift(program.path, out.filePath("gift"), 0, "picture", &error);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+        QVERIFY(!written);
+        QVERIFY(!error.isEmpty());
+        QVERIFY(QDir(out.path())
+                    .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                    .isEmpty());
+    }
+};
+
+TW_REGISTER_TEST(TestGiftFile)
+#include "tst_giftfile.moc"
