@@ -279,3 +279,33 @@ QImage paintBuiltin()
     p.end();
     return image;
 }
+
+QImage paintAbout()
+{
+    // The built-in picture as a 3 x 3 puzzle, with its last tile lifted out of place.
+    constexpr int W = 197;
+    constexpr int H = 198;
+    const QImage scene = paintBuiltin().scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage image(W, H, QImage::Format_RGB888);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.drawImage(0, 0, scene);
+    const QRect last(2 * W / 3, 2 * H / 3, W - 2 * W / 3, H - 2 * H / 3);
+    p.fillRect(last, QColor(200, 200, 205));
+    p.setPen(QPen(QColor(255, 255, 255), 2));
+    for (int k = 1; k < 3; ++k) {
+        p.drawLine(k * W / 3, 0, k * W / 3, H);
+        p.drawLine(0, k * H / 3, W, k * H / 3);
+    }
+    p.save();
+    p.translate(last.center() + QPoint(-12, -14));
+    p.rotate(-12);
+    p.setPen(QPen(QColor(60, 60, 70), 1));
+    const QRect lifted(-last.width() / 2, -last.height() / 2, last.width(), last.height());
+    p.fillRect(lifted.translated(4, 4), QColor(0, 0, 0, 70));
+    p.drawImage(lifted, scene, last);
+    p.drawRect(lifted);
+    p.restore();
+    p.end();
+    return image;
+}

@@ -57,7 +57,8 @@ int main(int argc, char** argv)
     const QDir pictures(QString::fromLocal8Bit(argv[2]));
     const bool ok = writeFile(resources.filePath(QStringLiteral("builtin.bmp")),
                               encode(paintBuiltin(), "BMP")) &&
-                    writeFile(resources.filePath(QStringLiteral("toolbar-light.bmp")),
+                    writeFile(resources.filePath(QStringLiteral("about.bmp")), encode(paintAbout(), "BMP")) &&
+        writeFile(resources.filePath(QStringLiteral("toolbar-light.bmp")),
                               encode(paintToolbarStrip(false), "BMP")) &&
                     writeFile(resources.filePath(QStringLiteral("toolbar-dark.bmp")),
                               encode(paintToolbarStrip(true), "BMP")) &&

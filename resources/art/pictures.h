@@ -4,6 +4,7 @@
 #include <QImage>
 
 QImage paintBuiltin();   // 350 x 351, the picture built into the game
+QImage paintAbout();     // 197 x 198, the about box's picture
 QImage paintBalloons();  // hot-air balloons over green hills
 QImage paintCoralReef(); // fish among corals under the sea
 QImage paintPatchwork(); // a quilt of flat-coloured patterns, suited to a GIF

@@ -69,6 +69,8 @@ const std::vector<Command>& commandTable()
         {Id::Size10, "10 x 10", nullptr, size<10>, isSize<10>},
         {Id::TileSwap, "Tile swap", nullptr, mode<0>, isMode<0>},
         {Id::Slider, "Slider puzzle", nullptr, mode<1>, isMode<1>},
+        {Id::Help, "Help", nullptr, [](MainFrame& f) { f.showHelp(); }, nullptr},
+        {Id::About, "&About", nullptr, [](MainFrame& f) { f.showAbout(); }, nullptr},
         {Id::Sound, "Sound", nullptr, [](MainFrame& f) { f.toggleSound(); },
          [](const GameState& s) {
              return s.sound != 0;
@@ -103,6 +105,7 @@ const std::vector<Menu>& menuBarLayout()
             Id::Size10}},
           {Id::Separator, "Puzzle mode", {Id::TileSwap, Id::Slider}},
           {Id::Sound}}},
+        {"&Help", {{Id::Help}, {Id::About}}},
     };
     return layout;
 }

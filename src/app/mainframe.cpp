@@ -1,6 +1,7 @@
 // MainFrame: the game's one top-level window, with its menus, toolbar and board.
 #include "mainframe.h"
 
+#include "about/aboutdialog.h"
 #include "game/boardsize.h"
 #include "game/boardview.h"
 #include "game/gamestate.h"
@@ -14,6 +15,7 @@
 #include "platform/product.h"
 #include "platform/programfile.h"
 #include "platform/randomengine.h"
+#include "platform/shell.h"
 #include "scores/congratulationsdialog.h"
 #include "scores/scoreboarddialog.h"
 #include "settings.h"
@@ -43,6 +45,7 @@ MainFrame::MainFrame(GameState& state, const FrameServices& services, const Prog
     , flow_(state, services.random, services.sounds, services.clock)
     , board_(new BoardView(state, flow_, picture_, this))
     , programPath_(program.path)
+    , programFolder_(program.folder)
 {
     state_.programFolder = program.folder;
     state_.folder = state_.programFolder;
@@ -365,6 +368,17 @@ void MainFrame::setPuzzleMode(int mode)
 void MainFrame::toggleSound()
 {
     state_.sound = 1 - state_.sound;
+}
+
+void MainFrame::showHelp()
+{
+    services_.shell.open(programFolder_ + HelpPageName); // a missing page changes nothing
+}
+
+void MainFrame::showAbout()
+{
+    AboutDialog dialog(services_.shell, this);
+    dialog.exec();
 }
 
 void MainFrame::exit()

@@ -20,6 +20,7 @@ class ProfileStore;
 class RandomEngine;
 class QTemporaryDir;
 class SolutionDialog;
+class Shell;
 class SoundPlayer;
 
 // The services the window works with; all of them must outlive it.
@@ -28,6 +29,7 @@ struct FrameServices {
     RandomEngine& random;
     SoundPlayer& sounds;
     const Clock& clock;
+    Shell& shell;
 };
 
 // A window of fixed size that follows the board: it loads the settings when built, starts a
@@ -61,6 +63,8 @@ public:
     void setPuzzleSize(int n);
     void setPuzzleMode(int mode);
     void toggleSound();
+    void showHelp();
+    void showAbout();
     void exit();
 
     // Loads a picture (a random one of the folder, or the current one), lays the board out
@@ -102,6 +106,7 @@ private:
     QMenu* newSubmenu_ = nullptr; // the File menu's "&New" while the picture is archived
     QPointer<SolutionDialog> solution_;
     QString programPath_;
+    QString programFolder_;
     std::unique_ptr<QTemporaryDir> giftFolder_; // holds a gift's picture while it runs
     std::map<CommandId, QAction*> actions_;
 };

@@ -12,8 +12,8 @@ PuzzleApp::PuzzleApp(int& argc, char** argv)
 {
     setOrganizationName(ProductName);
     setApplicationName(program_.baseName);
-    frame_ = std::make_unique<MainFrame>(state_, FrameServices{profile_, random_, sounds_, clock_},
-                                         program_);
+    frame_ = std::make_unique<MainFrame>(
+        state_, FrameServices{profile_, random_, sounds_, clock_, shell_}, program_);
 }
 
 PuzzleApp::~PuzzleApp() = default;

@@ -6,6 +6,7 @@
 #include "platform/profilestore.h"
 #include "platform/programfile.h"
 #include "platform/randomengine.h"
+#include "platform/shell.h"
 #include "platform/soundplayer.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ private:
     RandomEngine random_;
     EffectSoundPlayer sounds_;
     SystemClock clock_;
+    DesktopShell shell_;
     GameState state_;
     std::unique_ptr<MainFrame> frame_;
 };

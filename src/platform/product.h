@@ -1,6 +1,10 @@
-// Product: the game's name, as players see it in titles and as the profile's root key.
+// Product: the game's name and version, its web page and its help page.
 #pragma once
 
 #include <QString>
 
 inline const QString ProductName = QStringLiteral("Tilewright");
+inline const QString ProductVersion = QStringLiteral("4.0");
+inline const QString ProductHomePage = QStringLiteral("https://tilewright.example.org/");
+// The players' help page, installed beside the program.
+inline const QString HelpPageName = QStringLiteral("Tilewright.html");

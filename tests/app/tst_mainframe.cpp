@@ -1,4 +1,5 @@
 // Tests of the main window: start-up, the commands of the menus and the window's size.
+#include "about/aboutdialog.h"
 #include "filedialogs.h"
 #include "game/boardview.h"
 #include "game/solutiondialog.h"
@@ -297,8 +298,9 @@ private slots:
         RandomEngine random(1);
         RecordingSoundPlayer sounds;
         FixedClock clock;
+        RecordingShell shell;
         GameState state;
-        MainFrame frame(state, {profile, random, sounds, clock}, ProgramFile::at(program));
+        MainFrame frame(state, {profile, random, sounds, clock, shell}, ProgramFile::at(program));
         QCOMPARE(state.puzzleMode, 1); // byte 7 keeps the stored mode
         QVERIFY(state.defaultPictureShown);
     }
@@ -325,6 +327,25 @@ private slots:
         QVERIFY(!game.frame->solutionWindow());
         giftDialogs(*game.frame).first()->close();
         QVERIFY(!game.state.modelessOpen);
+    }
+
+    void helpOpensThePageBesideTheProgram()
+    {
+        GameFixture game({"picture.jpg"});
+        game.frame->execute(CommandId::Help);
+        QCOMPARE(game.shell.opened,
+                 QStringList{QDir(game.folder.path()).filePath(QStringLiteral("Tilewright.html"))});
+        game.shell.answer = Shell::FileNotFound; // a missing page changes nothing
+        const Board board = game.state.board;
+        game.frame->execute(CommandId::Help);
+        QVERIFY(game.state.board == board);
+        QString title;
+        QVERIFY(whenModal<AboutDialog>([&](AboutDialog& about) {
+            title = about.windowTitle();
+            about.accept();
+        }));
+        game.frame->execute(CommandId::About);
+        QCOMPARE(title, QStringLiteral("About Tilewright"));
     }
 
     void completingAPuzzleEntersTheScoreboard()

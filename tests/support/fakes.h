@@ -1,7 +1,9 @@
-// Fakes: a sound player that listens and a clock that stands still, for tests.
+// Fakes: a sound player that listens, a clock that stands still and a shell that answers
+// as it is told, for tests.
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/shell.h"
 #include "platform/soundplayer.h"
 
 #include <QStringList>
@@ -16,4 +18,15 @@ class FixedClock : public Clock {
 public:
     std::int64_t nowSeconds() const override { return now; }
     std::int64_t now = 1'000'000;
+};
+
+class RecordingShell : public Shell {
+public:
+    int open(const QString& target) override
+    {
+        opened << target;
+        return answer;
+    }
+    QStringList opened;
+    int answer = Shell::Opened;
 };

@@ -26,6 +26,7 @@ struct GameFixture {
     RandomEngine random{21};
     RecordingSoundPlayer sounds;
     FixedClock clock;
+    RecordingShell shell;
     GameState state;
     std::unique_ptr<MainFrame> frame;
 
@@ -40,7 +41,7 @@ struct GameFixture {
             writeFile(folder.filePath(QStringLiteral("tilewright")),
                       readFile(QCoreApplication::applicationFilePath()) + *gift);
         frame = std::make_unique<MainFrame>(
-            state, FrameServices{profile, random, sounds, clock},
+            state, FrameServices{profile, random, sounds, clock, shell},
             ProgramFile::at(folder.filePath(QStringLiteral("tilewright"))));
     }
 
