@@ -6,11 +6,11 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := build-essential cmake pkgconf qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins \
 	libminizip-dev zlib1g-dev libbenchmark-dev \
-	xvfb xauth xdotool openbox x11-utils imagemagick
+	xvfb xauth xdotool openbox x11-utils imagemagick desktop-file-utils appstream
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench fuzz fuzz-run pictures sounds corpus format clean
+.PHONY: all deps build run test install bench fuzz fuzz-run pictures sounds corpus format clean
 
 all: build
 
@@ -40,6 +40,11 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# PREFIX=/usr/local by default; DESTDIR stages the files for packaging.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 bench: build
 	for b in $(BUILD_DIR)/bench/bench_*; do \

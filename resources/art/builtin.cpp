@@ -285,7 +285,8 @@ QImage paintAbout()
     // The built-in picture as a 3 x 3 puzzle, with its last tile lifted out of place.
     constexpr int W = 197;
     constexpr int H = 198;
-    const QImage scene = paintBuiltin().scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage scene =
+        paintBuiltin().scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QImage image(W, H, QImage::Format_RGB888);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -308,4 +309,26 @@ QImage paintAbout()
     p.restore();
     p.end();
     return image;
+}
+
+QImage paintIcon(int side)
+{
+    // The about picture on a rounded square, readable from 48 pixels up.
+    QImage icon(side, side, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    QPainterPath rounded;
+    const double margin = side / 16.0;
+    rounded.addRoundedRect(QRectF(margin, margin, side - 2 * margin, side - 2 * margin), side / 8.0,
+                           side / 8.0);
+    p.setClipPath(rounded);
+    p.drawImage(QRectF(margin, margin, side - 2 * margin, side - 2 * margin), paintAbout());
+    p.setClipping(false);
+    p.setPen(QPen(QColor(40, 50, 90), std::max(1.0, side / 48.0)));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(rounded);
+    p.end();
+    return icon;
 }

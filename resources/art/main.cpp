@@ -1,4 +1,5 @@
-// drawpictures: paints the built-in picture, the toolbar images and the sample pictures.
+// drawpictures: paints the built-in picture, the about picture, the desktop icons, the
+// toolbar images and the sample pictures.
 // Usage: drawpictures RESOURCES_FOLDER PICTURES_FOLDER
 #include "gifwriter.h"
 #include "pictures.h"
@@ -19,7 +20,7 @@ QByteArray encode(const QImage& image, const char* format)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format, 90);
+    image.save(&buffer, format, qstrcmp(format, "JPG") == 0 ? 90 : -1); // PNGs fully packed
     return bytes;
 }
 
@@ -55,22 +56,29 @@ int main(int argc, char** argv)
         return 2;
     const QDir resources(QString::fromLocal8Bit(argv[1]));
     const QDir pictures(QString::fromLocal8Bit(argv[2]));
-    const bool ok = writeFile(resources.filePath(QStringLiteral("builtin.bmp")),
-                              encode(paintBuiltin(), "BMP")) &&
-                    writeFile(resources.filePath(QStringLiteral("about.bmp")), encode(paintAbout(), "BMP")) &&
+    const bool ok =
+        writeFile(resources.filePath(QStringLiteral("builtin.bmp")),
+                  encode(paintBuiltin(), "BMP")) &&
+        writeFile(resources.filePath(QStringLiteral("about.bmp")), encode(paintAbout(), "BMP")) &&
+        writeFile(resources.filePath(QStringLiteral("desktop/tilewright-48.png")),
+                  encode(paintIcon(48), "PNG")) &&
+        writeFile(resources.filePath(QStringLiteral("desktop/tilewright-128.png")),
+                  encode(paintIcon(128), "PNG")) &&
+        writeFile(resources.filePath(QStringLiteral("desktop/tilewright-256.png")),
+                  encode(paintIcon(256), "PNG")) &&
         writeFile(resources.filePath(QStringLiteral("toolbar-light.bmp")),
-                              encode(paintToolbarStrip(false), "BMP")) &&
-                    writeFile(resources.filePath(QStringLiteral("toolbar-dark.bmp")),
-                              encode(paintToolbarStrip(true), "BMP")) &&
-                    writeFile(pictures.filePath(QStringLiteral("balloons.bmp")),
-                              encode(paintBalloons(), "BMP")) &&
-                    writeFile(pictures.filePath(QStringLiteral("coral-reef.jpg")),
-                              encode(paintCoralReef(), "JPG")) &&
-                    writeFile(pictures.filePath(QStringLiteral("patchwork.gif")),
-                              encodeGif(paintPatchwork())) &&
-                    writeZip(pictures.filePath(QStringLiteral("collection.zip")),
-                             {{QStringLiteral("night-city.jpg"), encode(paintNightCity(), "JPG")},
-                              {QStringLiteral("garden.bmp"), encode(paintGarden(), "BMP")},
-                              {QStringLiteral("rainbow.gif"), encodeGif(paintRainbow())}});
+                  encode(paintToolbarStrip(false), "BMP")) &&
+        writeFile(resources.filePath(QStringLiteral("toolbar-dark.bmp")),
+                  encode(paintToolbarStrip(true), "BMP")) &&
+        writeFile(pictures.filePath(QStringLiteral("balloons.bmp")),
+                  encode(paintBalloons(), "BMP")) &&
+        writeFile(pictures.filePath(QStringLiteral("coral-reef.jpg")),
+                  encode(paintCoralReef(), "JPG")) &&
+        writeFile(pictures.filePath(QStringLiteral("patchwork.gif")),
+                  encodeGif(paintPatchwork())) &&
+        writeZip(pictures.filePath(QStringLiteral("collection.zip")),
+                 {{QStringLiteral("night-city.jpg"), encode(paintNightCity(), "JPG")},
+                  {QStringLiteral("garden.bmp"), encode(paintGarden(), "BMP")},
+                  {QStringLiteral("rainbow.gif"), encodeGif(paintRainbow())}});
     return ok ? 0 : 1;
 }

@@ -45,10 +45,10 @@ MainFrame::MainFrame(GameState& state, const FrameServices& services, const Prog
     , flow_(state, services.random, services.sounds, services.clock)
     , board_(new BoardView(state, flow_, picture_, this))
     , programPath_(program.path)
-    , programFolder_(program.folder)
+    , helpPage_(program.helpPage)
 {
     state_.programFolder = program.folder;
-    state_.folder = state_.programFolder;
+    state_.folder = program.sampleFolder; // the program's folder, unless installed
     loadSettings(state_, services_.profile);
 
     setWindowTitle(ProductName);
@@ -372,7 +372,7 @@ void MainFrame::toggleSound()
 
 void MainFrame::showHelp()
 {
-    services_.shell.open(programFolder_ + HelpPageName); // a missing page changes nothing
+    services_.shell.open(helpPage_); // a missing page changes nothing
 }
 
 void MainFrame::showAbout()

@@ -106,7 +106,7 @@ private:
     QMenu* newSubmenu_ = nullptr; // the File menu's "&New" while the picture is archived
     QPointer<SolutionDialog> solution_;
     QString programPath_;
-    QString programFolder_;
+    QString helpPage_;
     std::unique_ptr<QTemporaryDir> giftFolder_; // holds a gift's picture while it runs
     std::map<CommandId, QAction*> actions_;
 };

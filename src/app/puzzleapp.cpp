@@ -4,6 +4,8 @@
 #include "mainframe.h"
 #include "platform/product.h"
 
+#include <QIcon>
+
 PuzzleApp::PuzzleApp(int& argc, char** argv)
     : QApplication(argc, argv)
     , program_(ProgramFile::current())
@@ -12,6 +14,7 @@ PuzzleApp::PuzzleApp(int& argc, char** argv)
 {
     setOrganizationName(ProductName);
     setApplicationName(program_.baseName);
+    setWindowIcon(QIcon(QStringLiteral(":/ICON/160")));
     frame_ = std::make_unique<MainFrame>(
         state_, FrameServices{profile_, random_, sounds_, clock_, shell_}, program_);
 }

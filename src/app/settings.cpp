@@ -40,7 +40,7 @@ void loadSettings(GameState& state, ProfileStore& profile)
         state.dimension = DefaultDimension;
         for (const IntSetting& setting : IntSettings)
             state.*setting.field = setting.fallback;
-        state.folder = state.programFolder;
+        state.folder = state.folder.isEmpty() ? state.programFolder : state.folder;
         saveSettings(state, profile);
         return;
     }

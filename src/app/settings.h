@@ -5,7 +5,8 @@ struct GameState;
 class ProfileStore;
 
 // Reads the "Settings" section. A profile without "Dimension" is a first run: the defaults
-// are applied and written at once, the folder being the program's. A stored board size
+// are applied and written at once, the folder being the one the state starts with (the
+// program's, or the installed sample pictures'), else the program's. A stored board size
 // outside 3..10 is read as 4; nothing else is range-checked.
 void loadSettings(GameState& state, ProfileStore& profile);
 

@@ -1,8 +1,11 @@
 // Tests of the program-file facts: folder with its separator, base name without extension.
 #include "platform/programfile.h"
+#include "testfiles.h"
 #include "testregistry.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestProgramFile : public QObject {
@@ -24,6 +27,32 @@ private slots:
                  QStringLiteral("Tilewright Gift"));
         QCOMPARE(ProgramFile::at(QStringLiteral("/a/my.game.exe")).baseName,
                  QStringLiteral("my.game"));
+    }
+
+    void dataBesideTheProgramOrInstalled()
+    {
+        QTemporaryDir prefix;
+        const QDir root(prefix.path());
+        QVERIFY(root.mkpath(QStringLiteral("bin")));
+        QVERIFY(root.mkpath(QStringLiteral("share/tilewright/pictures")));
+        const ProgramFile bare = ProgramFile::at(root.filePath(QStringLiteral("bin/tilewright")));
+        QCOMPARE(bare.helpPage, root.filePath(QStringLiteral("bin/Tilewright.html")));
+        QCOMPARE(bare.sampleFolder, bare.folder);
+
+        QVERIFY(
+            writeFile(root.filePath(QStringLiteral("share/tilewright/Tilewright.html")), "<p>"));
+        const ProgramFile installed =
+            ProgramFile::at(root.filePath(QStringLiteral("bin/tilewright")));
+        QCOMPARE(installed.helpPage,
+                 root.filePath(QStringLiteral("share/tilewright/Tilewright.html")));
+        QCOMPARE(installed.sampleFolder,
+                 root.filePath(QStringLiteral("share/tilewright/pictures/")));
+
+        // A build keeps its page beside the program, which wins.
+        QVERIFY(writeFile(root.filePath(QStringLiteral("bin/Tilewright.html")), "<p>"));
+        const ProgramFile build = ProgramFile::at(root.filePath(QStringLiteral("bin/tilewright")));
+        QCOMPARE(build.helpPage, root.filePath(QStringLiteral("bin/Tilewright.html")));
+        QCOMPARE(build.sampleFolder, build.folder);
     }
 
     void currentIsThisProgram()
