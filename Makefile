@@ -6,11 +6,11 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := build-essential cmake pkgconf qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins \
 	libminizip-dev zlib1g-dev libbenchmark-dev \
-	xvfb xauth xdotool openbox x11-utils imagemagick desktop-file-utils appstream
+	xvfb xauth xdotool openbox x11-utils imagemagick desktop-file-utils appstream python3
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test install bench fuzz fuzz-run pictures sounds corpus format clean
+.PHONY: all deps build run test test-asan install bench fuzz fuzz-run pictures sounds corpus format clean
 
 all: build
 
@@ -40,6 +40,17 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_DIR ?= build-asan
+SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SANITIZE)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 # PREFIX=/usr/local by default; DESTDIR stages the files for packaging.
 PREFIX ?= /usr/local

@@ -41,7 +41,11 @@ start_game() {
 close_game() {
     xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
     for _ in $(seq 100); do
-        kill -0 "$GAME_PID" 2>/dev/null || { wait "$GAME_PID"; GAME_PID=""; return 0; }
+        if ! kill -0 "$GAME_PID" 2>/dev/null; then
+            wait "$GAME_PID" || { cat "$WORK/game.log" >&2; fail "the game ended with an error"; }
+            GAME_PID=""
+            return 0
+        fi
         sleep 0.1
     done
     fail "the game did not end when its window was closed"
