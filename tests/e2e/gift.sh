@@ -17,13 +17,7 @@ start_game "$GAME"
 xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+f
 sleep 0.3
 xdotool key g
-dialog=""
-for _ in $(seq 50); do
-    dialog=$(xdotool search --onlyvisible --name '^Make Gift puzzle$' 2>/dev/null | head -n 1 || true)
-    [ -n "$dialog" ] && break
-    sleep 0.1
-done
-[ -n "$dialog" ] || fail "no gift dialog"
+dialog=$(window_named "Make Gift puzzle")
 # The first radio button has the focus; Right picks "Slider puzzle", Return is "Make gift".
 xdotool windowactivate --sync "$dialog" key Right
 sleep 0.2

@@ -23,18 +23,24 @@ start_window_manager() {
     sleep 0.5
 }
 
+# window_named TITLE: waits up to ten seconds for a visible window of that exact title and
+# prints its id; fails if none appears or the game ends first.
+window_named() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before showing \"$1\""
+        sleep 0.1
+    done
+    fail "no \"$1\" window appeared"
+}
+
 # start_game GAME: starts the program and waits for its visible window; sets GAME_PID, WINDOW.
 start_game() {
     QT_QPA_PLATFORM=xcb "$1" >"$WORK/game.log" 2>&1 &
     GAME_PID=$!
-    WINDOW=""
-    for _ in $(seq 100); do
-        WINDOW=$(xdotool search --onlyvisible --name '^Tilewright$' 2>/dev/null | head -n 1 || true)
-        [ -n "$WINDOW" ] && return 0
-        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before showing its window"
-        sleep 0.1
-    done
-    fail "no Tilewright window appeared"
+    WINDOW=$(window_named Tilewright)
 }
 
 # close_game: Alt+F4 through the window manager, as a player closes the window.

@@ -63,13 +63,8 @@ click_cell() { # click_cell N TILE INDEX
 
 # enter_name NAME: answers the congratulations dialog with a name.
 enter_name() {
-    local dialog=""
-    for _ in $(seq 50); do
-        dialog=$(xdotool search --onlyvisible --name '^Congratulations!$' 2>/dev/null | head -n 1 || true)
-        [ -n "$dialog" ] && break
-        sleep 0.1
-    done
-    [ -n "$dialog" ] || fail "no congratulations after the last move"
+    local dialog
+    dialog=$(window_named "Congratulations!")
     xdotool windowactivate --sync "$dialog" key shift+Tab ctrl+a
     xdotool type --delay 10 "$1"
     xdotool key Return
