@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +41,21 @@ private slots:
         QCOMPARE(frame.width(), 348); // no gap beside the board, whatever the toolbar holds
         QVERIFY(frame.height() > 232 + frame.menuBar()->height());
         QVERIFY(game.state.windowReady);
+    }
+
+    void largePictureFitsTheScreen()
+    {
+        GameFixture game({});
+        QImage big(4000, 3000, QImage::Format_RGB32);
+        big.fill(Qt::darkCyan);
+        QVERIFY(big.save(game.inFolder("big.bmp")));
+        game.frame->execute(CommandId::New);
+        QVERIFY(game.show());
+        const QRect work = game.frame->screen()->availableGeometry();
+        QVERIFY2(work.contains(game.frame->geometry()), "the window runs off the screen");
+        QCOMPARE(game.frame->boardView()->size(),
+                 QSize(game.state.boardWidth, game.state.boardHeight));
+        QVERIFY(game.state.boardWidth < 4000 && game.state.boardWidth >= 350);
     }
 
     void firstPuzzleComesFromTheProgramFolder()
