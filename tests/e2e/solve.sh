@@ -75,6 +75,7 @@ enter_name() {
 prepare_game "$PICTURES/grid4.bmp" Dimension=4 PuzzleMode=0
 start_window_manager
 start_game "$GAME"
+sleep 0.5 # the first paint
 mapfile -t board < <(read_board 4 100)
 for cell in $(seq 0 15); do
     [ "${board[$cell]}" -eq "$cell" ] && continue
@@ -95,6 +96,7 @@ rm "$WORK/pictures/grid4.bmp"
 cp "$PICTURES/grid3.bmp" "$WORK/pictures/"
 sed -i 's/^Dimension=.*/Dimension=3/; s/^PuzzleMode=.*/PuzzleMode=1/' "$INI"
 start_game "$GAME"
+sleep 0.5
 mapfile -t board < <(read_board 3 130)
 for cell in $(python3 "$(dirname "$0")/slider_solver.py" "${board[@]}"); do
     click_cell 3 130 "$cell"
