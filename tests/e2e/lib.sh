@@ -41,6 +41,7 @@ start_game() {
     QT_QPA_PLATFORM=xcb "$1" >"$WORK/game.log" 2>&1 &
     GAME_PID=$!
     WINDOW=$(window_named Tilewright)
+    sleep 0.3 # mapped is not yet painted
 }
 
 # close_game: Alt+F4 through the window manager, as a player closes the window.
