@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int count = zip.count();
     int steps = 1;
     do {
-        if (zip.extract() && zip.extract()->size() != static_cast<qsizetype>(zip.currentSize()))
+        const std::optional<QByteArray> bytes = zip.extract();
+        if (bytes && bytes->size() != static_cast<qsizetype>(zip.currentSize()))
             __builtin_trap();
         (void)zip.currentName();
     } while (zip.goToNextPicture() && ++steps);

@@ -3,17 +3,14 @@
 
 #include "gamestate.h"
 #include "pictures/entrypreview.h"
-#include "platform/product.h"
+#include "pictures/problemmessages.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPainter>
 
 namespace {
 constexpr int Margin = 20;
-// The picture sits 3 pixels in from the frame's left edge and 9 below its top line.
-const QMargins FrameInset(3, 9, 0, 0);
 } // namespace
 
 SolutionDialog::SolutionDialog(const GameState& state, QSize pictureSize, QWidget* parent)
@@ -24,7 +21,7 @@ SolutionDialog::SolutionDialog(const GameState& state, QSize pictureSize, QWidge
     setWindowTitle(QStringLiteral("Solution"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QSize area = previewSize(pictureSize);
-    frame_->setGeometry(QRect(QPoint(Margin, Margin), area.grownBy(FrameInset)));
+    frame_->setGeometry(QRect(QPoint(Margin, Margin), area.grownBy(PictureFrameInset)));
     setFixedSize(frame_->geometry().bottomRight().x() + 1 + Margin,
                  frame_->geometry().bottomRight().y() + 1 + Margin);
     loadPicture(state);
@@ -33,8 +30,7 @@ SolutionDialog::SolutionDialog(const GameState& state, QSize pictureSize, QWidge
 void SolutionDialog::loadPicture(const GameState& state)
 {
     const PictureSource source{state.picturePath, state.zipIndex, state.defaultPictureShown};
-    for (const QString& problem : ::loadPicture(picture_, zip_, source))
-        QMessageBox::information(parentWidget(), ProductName, problem);
+    reportProblems(parentWidget(), ::loadPicture(picture_, zip_, source));
 }
 
 QRect SolutionDialog::pictureFrame() const

@@ -2,6 +2,7 @@
 #include "giftdialog.h"
 
 #include "giftfile.h"
+#include "pictures/problemmessages.h"
 #include "platform/product.h"
 
 #include <QFileDialog>
@@ -12,11 +13,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-
-namespace {
-// The picture sits 3 pixels in from the frame's left edge and 9 below its top line.
-const QMargins FrameInset(3, 9, 0, 0);
-} // namespace
 
 GiftDialog::GiftDialog(const QString& programPath, const PictureSource& source, QSize pictureSize,
                        QWidget* parent)
@@ -29,10 +25,9 @@ GiftDialog::GiftDialog(const QString& programPath, const PictureSource& source, 
 {
     setWindowTitle(QStringLiteral("Make Gift puzzle"));
     setAttribute(Qt::WA_DeleteOnClose);
-    for (const QString& problem : loadPicture(picture_, zip_, source))
-        QMessageBox::information(parent, ProductName, problem);
+    reportProblems(parent, loadPicture(picture_, zip_, source));
 
-    frame_->setFixedSize(previewSize(pictureSize).grownBy(FrameInset));
+    frame_->setFixedSize(previewSize(pictureSize).grownBy(PictureFrameInset));
     auto* text = new QLabel(QStringLiteral(
         "This will make a customized gift puzzle from the picture currently loaded into "
         "Tilewright for you to share with friends and family."));

@@ -4,6 +4,7 @@
 #include "entrypreview.h"
 #include "folderscanner.h"
 #include "platform/product.h"
+#include "problemmessages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -170,8 +171,7 @@ void OpenPictureDialog::step(bool forward)
 
 void OpenPictureDialog::showEntry()
 {
-    for (const QString& problem : showCurrentEntry(zip_, preview_))
-        QMessageBox::information(this, ProductName, problem);
+    reportProblems(this, showCurrentEntry(zip_, preview_));
 }
 
 void OpenPictureDialog::updateButtons()

@@ -68,7 +68,7 @@ bool Picture::draw(QPainter* painter, const QRect& destination, const QRect& sou
 
 bool drawInFrame(QPainter* painter, const Picture& picture, const QRect& frame)
 {
-    const QRect inner = frame.adjusted(3, 9, 0, 0);
+    const QRect inner = frame.marginsRemoved(PictureFrameInset);
     return picture.draw(painter, inner, picture.image().rect());
 }
 

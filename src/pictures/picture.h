@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QMargins>
 #include <QSize>
 #include <QString>
 
@@ -51,8 +52,11 @@ private:
     QByteArray encoded_;
 };
 
-// Draws the whole picture stretched into a frame's inner area: 3 pixels in from the left
-// edge and 9 below the top edge, below the frame's caption line, to its right and bottom.
+// Where a frame's inner area starts: 3 pixels in from its left edge and 9 below its top
+// edge, below the frame's caption line; it runs to the frame's right and bottom edges.
+constexpr QMargins PictureFrameInset{3, 9, 0, 0};
+
+// Draws the whole picture stretched into a frame's inner area.
 bool drawInFrame(QPainter* painter, const Picture& picture, const QRect& frame);
 
 // The size of a picture's preview in the small windows: the longer side 200 pixels, the
