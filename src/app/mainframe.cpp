@@ -29,10 +29,10 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
-#include <QTemporaryDir>
 
 namespace {
 constexpr int ScreenMargin = 50;
+constexpr int TopAfterMove = 5; // where a window too tall for the room is moved to
 } // namespace
 
 MainFrame::MainFrame(GameState& state, const FrameServices& services, const ProgramFile& program,
@@ -180,9 +180,8 @@ void MainFrame::newPuzzle(bool randomPick)
 void MainFrame::layOutBoard()
 {
     const QRect work = screen()->availableGeometry();
-    const int band = state_.toolbarVisible && state_.toolbarDock != ToolbarDock::Floating
-                         ? state_.toolbarBand
-                         : 0;
+    // A floating toolbar still costs the board its band; only the window height ignores it.
+    const int band = state_.toolbarVisible ? state_.toolbarBand : 0;
     const BoardRoom room{QSize(work.width() - ScreenMargin,
                                work.height() - state_.captionHeight - state_.toolbarBand -
                                    state_.menuBarHeight - ScreenMargin),
@@ -195,18 +194,24 @@ void MainFrame::layOutBoard()
     state_.tileHeight = board.height() / state_.dimension;
     board_->fitBoard();
     adjustSize();
-    keepOnScreen();
+    keepOnScreen(room.available);
 }
 
-void MainFrame::keepOnScreen()
+void MainFrame::keepOnScreen(QSize available)
 {
     const QRect work = screen()->availableGeometry();
     QRect frame = frameGeometry();
-    if (frame.right() > work.right() && frame.left() > work.left() + ScreenMargin)
-        frame.moveLeft(work.left() + ScreenMargin);
-    if (frame.bottom() > work.bottom())
-        frame.moveTop(work.top() + 5);
+    if (frame.x() + frame.width() > work.x() + available.width() &&
+        frame.x() > work.x() + ScreenMargin)
+        frame.moveLeft(work.x() + ScreenMargin);
+    if (frame.y() + frame.height() > work.y() + available.height())
+        frame.moveTop(work.y() + TopAfterMove);
     move(frame.topLeft());
+}
+
+QMenu* MainFrame::createPopupMenu()
+{
+    return nullptr; // Qt's own toolbar menu would hide the toolbar behind the Toolbar check
 }
 
 void MainFrame::repaintBoard()
@@ -261,19 +266,15 @@ void MainFrame::openPicture()
 
 bool MainFrame::startAsGift(const QString& programPath)
 {
-    const std::optional<GiftPayload> gift = readGift(programPath);
+    std::optional<GiftPayload> gift = readGift(programPath);
     if (!gift)
         return false;
     state_.giftMode = true;
     if (gift->modeByte == 0 || gift->modeByte == 1)
         state_.puzzleMode = gift->modeByte;
-    // The picture goes to a private folder that is removed when the game ends.
-    giftFolder_ = std::make_unique<QTemporaryDir>();
-    state_.picturePath = giftFolder_->filePath(QStringLiteral("gift.bmp"));
-    QFile picture(state_.picturePath);
-    if (picture.open(QIODevice::WriteOnly))
-        picture.write(gift->picture);
-    picture.close();
+    // Served from memory, so nothing of the gift is left behind however the game ends.
+    state_.giftPicture = std::move(gift->picture);
+    state_.picturePath = GiftPictureName;
     newPuzzle(false);
     return true;
 }
@@ -283,9 +284,8 @@ void MainFrame::makeGift()
     if (state_.modelessOpen)
         return;
     state_.modelessOpen = true;
-    const PictureSource source{state_.picturePath, state_.zipIndex, state_.defaultPictureShown};
-    auto* dialog =
-        new GiftDialog(programPath_, source, QSize(picture_.width(), picture_.height()), this);
+    auto* dialog = new GiftDialog(programPath_, pictureSourceOf(state_),
+                                  QSize(picture_.width(), picture_.height()), this);
     connect(dialog, &QDialog::finished, this, [this] { state_.modelessOpen = false; });
     dialog->show();
 }
@@ -298,7 +298,7 @@ void MainFrame::jumble()
 
 void MainFrame::toggleGrid()
 {
-    state_.grid = 1 - state_.grid;
+    state_.grid = toggled(state_.grid);
     repaintBoard();
 }
 
@@ -319,7 +319,8 @@ void MainFrame::showSolution()
     if (state_.modelessOpen)
         return;
     state_.modelessOpen = true;
-    solution_ = new SolutionDialog(state_, QSize(picture_.width(), picture_.height()), this);
+    solution_ = new SolutionDialog(pictureSourceOf(state_),
+                                   QSize(picture_.width(), picture_.height()), this);
     connect(solution_, &QDialog::finished, this, [this] { state_.modelessOpen = false; });
     solution_->show();
 }
@@ -367,7 +368,7 @@ void MainFrame::setPuzzleMode(int mode)
 
 void MainFrame::toggleSound()
 {
-    state_.sound = 1 - state_.sound;
+    state_.sound = toggled(state_.sound);
 }
 
 void MainFrame::showHelp()

@@ -18,7 +18,6 @@ class MainToolBar;
 class Clock;
 class ProfileStore;
 class RandomEngine;
-class QTemporaryDir;
 class SolutionDialog;
 class Shell;
 class SoundPlayer;
@@ -77,6 +76,9 @@ public:
     BoardView* boardView() const { return board_; }
     SolutionDialog* solutionWindow() const;
 
+    // No context menu of Qt's own over the toolbar and menu bar.
+    QMenu* createPopupMenu() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -88,7 +90,8 @@ private:
     void setNewForm(bool dropDown);
     void trackToolbar();
     void layOutBoard();
-    void keepOnScreen();
+    // Moves the window back into the room the board was sized for.
+    void keepOnScreen(QSize available);
     void closeSolution();
     void repaintBoard();
     void congratulate();
@@ -107,6 +110,5 @@ private:
     QPointer<SolutionDialog> solution_;
     QString programPath_;
     QString helpPage_;
-    std::unique_ptr<QTemporaryDir> giftFolder_; // holds a gift's picture while it runs
     std::map<CommandId, QAction*> actions_;
 };

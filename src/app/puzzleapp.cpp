@@ -11,6 +11,10 @@ PuzzleApp::PuzzleApp(int& argc, char** argv)
     , program_(ProgramFile::current())
     , profile_(ProfileStore::userIniPath(program_.baseName))
     , random_(RandomEngine::startupSeed())
+    , endingSignals_([this] {
+        frame_->close(); // saves the settings
+        quit();          // also ends a modal dialog's loop
+    })
 {
     setOrganizationName(ProductName);
     setApplicationName(program_.baseName);

@@ -8,6 +8,7 @@
 #include "platform/randomengine.h"
 #include "platform/shell.h"
 #include "platform/soundplayer.h"
+#include "platform/terminationsignals.h"
 
 #include <QApplication>
 #include <memory>
@@ -31,4 +32,5 @@ private:
     DesktopShell shell_;
     GameState state_;
     std::unique_ptr<MainFrame> frame_;
+    TerminationSignals endingSignals_; // close the window as the player would
 };

@@ -9,8 +9,6 @@ const QString Section = QStringLiteral("Settings");
 const QString DimensionKey = QStringLiteral("Dimension");
 const QString FolderKey = QStringLiteral("Folder");
 
-// GetProfileInt-style first-run signal: no stored board size reads as this.
-constexpr int NoSettingsYet = 999;
 constexpr int DefaultDimension = 4;
 
 struct IntSetting {
@@ -35,8 +33,7 @@ bool isBoardSize(int n)
 
 void loadSettings(GameState& state, ProfileStore& profile)
 {
-    const int dimension = profile.readInt(Section, DimensionKey, NoSettingsYet);
-    if (dimension == NoSettingsYet) {
+    if (!profile.contains(Section, DimensionKey)) {
         state.dimension = DefaultDimension;
         for (const IntSetting& setting : IntSettings)
             state.*setting.field = setting.fallback;
@@ -44,6 +41,7 @@ void loadSettings(GameState& state, ProfileStore& profile)
         saveSettings(state, profile);
         return;
     }
+    const int dimension = profile.readInt(Section, DimensionKey, DefaultDimension);
     state.dimension = isBoardSize(dimension) ? dimension : DefaultDimension;
     for (const IntSetting& setting : IntSettings)
         state.*setting.field =

@@ -35,7 +35,9 @@ QSize boardSizeFor(QSize picture, const BoardRoom& room, int n)
                      maxHeight);
     } else {
         boardHeight = maxHeight - ShrinkMargin - room.menuBarHeight - room.toolbarBand;
-        boardWidth = std::clamp(truncated(boardHeight / height * width), NarrowestBoard, maxWidth);
+        // Never narrower than 350, even where the room is narrower still.
+        boardWidth =
+            std::max(std::min(truncated(boardHeight / height * width), maxWidth), NarrowestBoard);
     }
     const int smallest = n * MinTilePixels;
     boardWidth = std::max(boardWidth, smallest);

@@ -7,7 +7,7 @@ struct BoardRoom {
     QSize available;       // the screen's work area less 50 pixels each way, less the
                            // caption, the toolbar band and the menu bar below
     int menuBarHeight = 0; // taken off a scaled-down landscape board
-    int toolbarBand = 0;   // the same, while a docked toolbar shows; else 0
+    int toolbarBand = 0;   // the same, while the toolbar shows, docked or floating; else 0
 };
 
 // The board for a picture of the given pixel size on an N x N grid: at least 350 pixels

@@ -3,6 +3,7 @@
 
 #include "board.h"
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 
@@ -27,6 +28,7 @@ struct GameState {
     int zipCount = 0;      // number of picture entries in that archive
     bool defaultPictureShown = false;
     bool giftMode = false;
+    QByteArray giftPicture; // a gift's picture, kept in memory: no file of it is written
 
     // Board and the tile-swap selection.
     Board board;

@@ -11,6 +11,11 @@
 #include <optional>
 
 namespace {
+bool showsGiftPicture(const GameState& state)
+{
+    return state.giftMode && state.picturePath == GiftPictureName;
+}
+
 bool loadFromArchive(GameState& state, Picture& picture, ZipPictureSource& zip,
                      RandomEngine& random, bool randomPick)
 {
@@ -33,6 +38,8 @@ bool loadChosen(GameState& state, Picture& picture, ZipPictureSource& zip, Rando
             return false;
         state.picturePath = *pick;
     }
+    if (showsGiftPicture(state))
+        return picture.loadFromMemory(state.giftPicture);
     if (isArchivePath(state.picturePath))
         return loadFromArchive(state, picture, zip, random, randomPick);
     return picture.loadFromFile(state.picturePath);
@@ -45,4 +52,12 @@ void loadPuzzlePicture(GameState& state, Picture& picture, ZipPictureSource& zip
     state.defaultPictureShown = !loadChosen(state, picture, zip, random, randomPick);
     if (state.defaultPictureShown)
         picture.loadBuiltIn();
+}
+
+PictureSource pictureSourceOf(const GameState& state)
+{
+    PictureSource source{state.picturePath, state.zipIndex, state.defaultPictureShown, {}};
+    if (showsGiftPicture(state))
+        source.bytes = state.giftPicture;
+    return source;
 }

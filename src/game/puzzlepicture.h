@@ -1,6 +1,10 @@
 // Puzzle picture: chooses and loads the picture of a new puzzle, never failing to show one.
 #pragma once
 
+#include "pictures/entrypreview.h"
+
+#include <QString>
+
 struct GameState;
 class Picture;
 class RandomEngine;
@@ -12,3 +16,9 @@ class ZipPictureSource;
 // defaultPictureShown says which happened. The archive stays open in the zip source.
 void loadPuzzlePicture(GameState& state, Picture& picture, ZipPictureSource& zip,
                        RandomEngine& random, bool randomPick);
+
+// The picture path of a gift's picture, which lives in GameState::giftPicture alone.
+inline const QString GiftPictureName = QStringLiteral("gift.bmp");
+
+// Where the current picture comes from, for the windows that load their own copy of it.
+PictureSource pictureSourceOf(const GameState& state);

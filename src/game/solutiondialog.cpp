@@ -1,8 +1,6 @@
 // SolutionDialog: a small window showing the whole current picture beside the board.
 #include "solutiondialog.h"
 
-#include "gamestate.h"
-#include "pictures/entrypreview.h"
 #include "pictures/problemmessages.h"
 
 #include <QGroupBox>
@@ -13,7 +11,7 @@ namespace {
 constexpr int Margin = 20;
 } // namespace
 
-SolutionDialog::SolutionDialog(const GameState& state, QSize pictureSize, QWidget* parent)
+SolutionDialog::SolutionDialog(const PictureSource& source, QSize pictureSize, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , frame_(new QGroupBox(this))
@@ -24,13 +22,7 @@ SolutionDialog::SolutionDialog(const GameState& state, QSize pictureSize, QWidge
     frame_->setGeometry(QRect(QPoint(Margin, Margin), area.grownBy(PictureFrameInset)));
     setFixedSize(frame_->geometry().bottomRight().x() + 1 + Margin,
                  frame_->geometry().bottomRight().y() + 1 + Margin);
-    loadPicture(state);
-}
-
-void SolutionDialog::loadPicture(const GameState& state)
-{
-    const PictureSource source{state.picturePath, state.zipIndex, state.defaultPictureShown};
-    reportProblems(parentWidget(), ::loadPicture(picture_, zip_, source));
+    reportProblems(parentWidget(), loadPicture(picture_, zip_, source));
 }
 
 QRect SolutionDialog::pictureFrame() const

@@ -1,19 +1,20 @@
 // SolutionDialog: a small window showing the whole current picture beside the board.
 #pragma once
 
+#include "pictures/entrypreview.h"
 #include "pictures/picture.h"
 #include "pictures/zippicturesource.h"
 
 #include <QDialog>
 
-struct GameState;
 class QGroupBox;
 
 // Modeless, with its own copy of the picture, which it keeps until it is closed. The
 // close box, Escape and Enter close it; it deletes itself when closed.
 class SolutionDialog : public QDialog {
 public:
-    SolutionDialog(const GameState& state, QSize pictureSize, QWidget* parent);
+    // The picture comes from the source, as the board's did.
+    SolutionDialog(const PictureSource& source, QSize pictureSize, QWidget* parent);
 
     // The frame the picture is stretched into; its inner area is the picture area.
     QRect pictureFrame() const;
@@ -24,8 +25,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void loadPicture(const GameState& state);
-
     Picture picture_;
     ZipPictureSource zip_;
     QGroupBox* frame_;

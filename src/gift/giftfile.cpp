@@ -2,6 +2,7 @@
 #include "giftfile.h"
 
 #include "pictures/picture.h"
+#include "platform/regularfile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -25,7 +26,7 @@ QString describe(const QString& what, const QFileDevice& file)
 std::optional<qint64> programImageLength(const QString& programPath)
 {
     QFile program(programPath);
-    if (!program.open(QIODevice::ReadOnly))
+    if (!isRegularFile(programPath) || !program.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray header = program.read(64);
     if (header.size() < 52 || !header.startsWith("\x7f"

@@ -24,6 +24,10 @@ QStringList loadPicture(Picture& picture, ZipPictureSource& zip, const PictureSo
         picture.loadBuiltIn();
         return {};
     }
+    if (source.bytes) {
+        picture.loadFromMemory(*source.bytes);
+        return {};
+    }
     if (!isArchivePath(source.path)) {
         picture.loadFromFile(source.path);
         return {};

@@ -1,8 +1,10 @@
 // Entry preview: shows an archive's current picture, listing what went wrong for the player.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class Picture;
 class ZipPictureSource;
@@ -23,10 +25,11 @@ struct PictureSource {
     QString path;     // a picture file, or an archive
     int zipIndex = 0; // the 1-based position in the archive
     bool builtIn = false;
+    std::optional<QByteArray> bytes; // the picture itself, when no file holds it
 };
 
-// Loads the picture a window shows: the built-in one, the picture at its position in an
-// archive, or a picture file. Returns the problems of showing an archive's entry, as above;
-// an archive that cannot be opened or has no such position leaves the Picture empty
-// without a problem to report.
+// Loads the picture a window shows: the built-in one, the bytes given, the picture at its
+// position in an archive, or a picture file. Returns the problems of showing an archive's entry, as
+// above; an archive that cannot be opened or has no such position leaves the Picture empty without
+// a problem to report.
 QStringList loadPicture(Picture& picture, ZipPictureSource& zip, const PictureSource& source);

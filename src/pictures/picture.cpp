@@ -1,6 +1,8 @@
 // Picture: a decoded BMP, JPEG or GIF picture together with the bytes it was decoded from.
 #include "picture.h"
 
+#include "platform/regularfile.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -30,8 +32,10 @@ bool Picture::loadFromFile(const QString& path)
 {
     release();
     QFile file(path);
-    // A device or pipe could stream forever; pictures are regular files of bounded size.
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential() || file.size() > MaxPictureBytes)
+    // A device or pipe could block or stream forever; pictures are regular files of bounded
+    // size.
+    if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly) || file.isSequential() ||
+        file.size() > MaxPictureBytes)
         return false;
     return loadFromMemory(file.readAll());
 }

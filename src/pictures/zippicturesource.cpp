@@ -2,6 +2,7 @@
 #include "zippicturesource.h"
 
 #include "picture.h"
+#include "platform/regularfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -86,6 +87,8 @@ bool ZipPictureSource::containsPicture(const QString& path)
 
 bool ZipPictureSource::openArchive(const QString& path)
 {
+    if (!isRegularFile(path))
+        return false; // a FIFO named like an archive would block for good
     archive_ = unzOpen64(QFile::encodeName(path).constData());
     return archive_ != nullptr;
 }

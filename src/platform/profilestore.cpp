@@ -2,28 +2,50 @@
 #include "profilestore.h"
 
 #include "product.h"
+#include "regularfile.h"
 
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 ProfileStore::ProfileStore(const QString& iniPath)
-    : settings_(iniPath, QSettings::IniFormat)
+    : fileName_(iniPath)
+    // Without a file name QSettings keeps values in memory and reports every sync failed.
+    , settings_(fileIsUsable() ? iniPath : QString(), QSettings::IniFormat)
 {}
+
+bool ProfileStore::fileIsUsable() const
+{
+    return !QFileInfo::exists(fileName_) || isRegularFile(fileName_);
+}
 
 QString ProfileStore::userIniPath(const QString& programBaseName)
 {
-    const QSettings user(QSettings::IniFormat, QSettings::UserScope, ProductName, programBaseName);
-    return user.fileName();
+    // Where QSettings keeps a user-scope INI file, found without letting QSettings read it:
+    // the file could be a FIFO.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/%1/%2.ini").arg(ProductName, programBaseName);
 }
 
-int ProfileStore::readInt(const QString& section, const QString& key, int fallback) const
+bool ProfileStore::contains(const QString& section, const QString& key) const
+{
+    return settings_.contains(path(section, key));
+}
+
+std::optional<int> ProfileStore::readNumber(const QString& section, const QString& key) const
 {
     const QVariant value = settings_.value(path(section, key));
     // A value holding a comma comes back as a list; that is garbage for a number too.
     if (!value.isValid() || value.typeId() == QMetaType::QStringList)
-        return fallback;
+        return std::nullopt;
     bool ok = false;
     const int number = value.toString().trimmed().toInt(&ok);
-    return ok ? number : fallback;
+    return ok ? std::optional<int>(number) : std::nullopt;
+}
+
+int ProfileStore::readInt(const QString& section, const QString& key, int fallback) const
+{
+    return readNumber(section, key).value_or(fallback);
 }
 
 QString ProfileStore::readText(const QString& section, const QString& key,
@@ -50,6 +72,9 @@ void ProfileStore::writeText(const QString& section, const QString& key, const Q
 
 bool ProfileStore::sync()
 {
+    // The file may have been replaced by a FIFO since; reading it would block for good.
+    if (settings_.fileName().isEmpty() || !fileIsUsable())
+        return false;
     settings_.sync();
     return settings_.status() == QSettings::NoError;
 }

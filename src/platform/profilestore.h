@@ -3,10 +3,12 @@
 
 #include <QSettings>
 #include <QString>
+#include <optional>
 
 // Sections and keys over an INI file. Reads never fail: an absent or unusable value gives
 // the caller's fallback. Writes that cannot reach the disk are reported by sync() alone, so a
-// read-only profile means values are not kept, and nothing worse.
+// read-only profile means values are not kept, and nothing worse. A path that names a FIFO,
+// socket or device is never opened: such a store keeps its values for the run only.
 class ProfileStore {
 public:
     // The store at an explicit INI file; tests point it at a private folder.
@@ -16,18 +18,25 @@ public:
     // program file's base name, so a renamed copy keeps a profile of its own.
     static QString userIniPath(const QString& programBaseName);
 
+    // Whether the key is present, whatever its value.
+    bool contains(const QString& section, const QString& key) const;
+    // Nothing when the key is absent or does not hold a whole number in 32-bit range.
+    std::optional<int> readNumber(const QString& section, const QString& key) const;
     // The fallback when the key is absent or does not hold a whole number in 32-bit range.
     int readInt(const QString& section, const QString& key, int fallback) const;
     QString readText(const QString& section, const QString& key, const QString& fallback) const;
     void writeInt(const QString& section, const QString& key, int value);
     void writeText(const QString& section, const QString& key, const QString& value);
 
-    // Flushes pending writes; false when the file could not be read or written.
+    // Flushes pending writes and takes in what others wrote to the file meanwhile; false
+    // when the file could not be read or written.
     bool sync();
-    QString fileName() const { return settings_.fileName(); }
+    QString fileName() const { return fileName_; }
 
 private:
     static QString path(const QString& section, const QString& key);
+    bool fileIsUsable() const;
 
+    QString fileName_;
     QSettings settings_;
 };

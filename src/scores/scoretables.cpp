@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <optional>
 
 namespace {
 const QString Sections[] = {QStringLiteral("Scores"), QStringLiteral("SliderScores")};
@@ -37,6 +38,34 @@ const ScoreTable DefaultSlider{{{"Quenby", 10, 1124, 1754},
 QString key(const char* word, int row)
 {
     return QLatin1String(word) + QString::number(row);
+}
+
+const ScoreTable& defaults(int mode)
+{
+    return mode == 0 ? DefaultTileSwap : DefaultSlider;
+}
+
+// A stored number, complemented back; a missing one reads as NOT 999. Nothing when the
+// value is there but is no number.
+std::optional<int> storedNumber(const ProfileStore& profile, const QString& section,
+                                const QString& key)
+{
+    if (!profile.contains(section, key))
+        return ~NotStored;
+    const std::optional<int> stored = profile.readNumber(section, key);
+    return stored ? std::optional<int>(~*stored) : std::nullopt;
+}
+
+// A row as stored; nothing when one of its numbers is damaged.
+std::optional<ScoreEntry> storedRow(const ProfileStore& profile, const QString& section, int row)
+{
+    const std::optional<int> difficulty = storedNumber(profile, section, key("Difficulty", row));
+    const std::optional<int> moves = storedNumber(profile, section, key("Moves", row));
+    const std::optional<int> time = storedNumber(profile, section, key("Time", row));
+    if (!difficulty || !moves || !time)
+        return std::nullopt;
+    return ScoreEntry{profile.readText(section, key("Name", row), QString()), *difficulty, *moves,
+                      *time};
 }
 
 bool ranksAbove(const ScoreEntry& a, const ScoreEntry& b)
@@ -93,19 +122,17 @@ void ScoreTables::save(ProfileStore& profile) const
 
 void ScoreTables::load(ProfileStore& profile)
 {
+    profile.sync(); // see what another copy of the game may have saved meanwhile
     for (int mode = 0; mode < 2; ++mode) {
         const QString& section = Sections[mode];
         for (int row = 0; row < 10; ++row) {
-            const int difficulty = profile.readInt(section, key("Difficulty", row), NotStored);
-            if (difficulty == NotStored) {
+            const QString difficulty = key("Difficulty", row);
+            if (!profile.contains(section, difficulty) ||
+                profile.readNumber(section, difficulty) == NotStored) {
                 setDefaults(profile);
                 return;
             }
-            ScoreEntry& entry = rows(mode)[row];
-            entry.difficulty = ~difficulty;
-            entry.name = profile.readText(section, key("Name", row), QString());
-            entry.moves = ~profile.readInt(section, key("Moves", row), NotStored);
-            entry.time = ~profile.readInt(section, key("Time", row), NotStored);
+            rows(mode)[row] = storedRow(profile, section, row).value_or(defaults(mode)[row]);
         }
     }
 }
@@ -129,7 +156,6 @@ void ScoreTables::insert(int mode, const ScoreEntry& entry)
 
 bool ScoreTables::record(ProfileStore& profile, int mode, const ScoreEntry& entry)
 {
-    profile.sync(); // see what another copy of the game may have saved meanwhile
     load(profile);
     if (!qualifies(mode, entry.difficulty, entry.time, entry.moves))
         return false;

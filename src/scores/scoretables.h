@@ -28,7 +28,9 @@ public:
     // Both tables set to the default rows, which are then saved.
     void setDefaults(ProfileStore& profile);
     void save(ProfileStore& profile) const;
-    // A table with a missing difficulty key resets both tables to the defaults.
+    // Reads both tables as they are on disk now. A table with a missing difficulty key
+    // resets both tables to the defaults; a row with a damaged number reads as the default
+    // table's row at its place, and nothing is written for it.
     void load(ProfileStore& profile);
 
     // Whether a result ranks strictly above row 9 of the mode's table.

@@ -2,6 +2,7 @@
 #include "about/aboutdialog.h"
 #include "filedialogs.h"
 #include "game/boardview.h"
+#include "game/puzzlepicture.h"
 #include "game/solutiondialog.h"
 #include "gamefixture.h"
 #include "gift/giftdialog.h"
@@ -12,7 +13,10 @@
 #include "scores/scoretables.h"
 #include "testregistry.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -46,10 +50,7 @@ private slots:
     void largePictureFitsTheScreen()
     {
         GameFixture game({});
-        QImage big(4000, 3000, QImage::Format_RGB32);
-        big.fill(Qt::darkCyan);
-        QVERIFY(big.save(game.inFolder("big.bmp")));
-        game.frame->execute(CommandId::New);
+        QVERIFY(game.startOnFlatPicture(QSize(4000, 3000)));
         QVERIFY(game.show());
         const QRect work = game.frame->screen()->availableGeometry();
         QVERIFY2(work.contains(game.frame->geometry()), "the window runs off the screen");
@@ -217,6 +218,87 @@ private slots:
                  QSize(game.state.boardWidth, game.state.boardHeight));
     }
 
+    void qtsOwnToolbarMenuNeverHidesTheToolbar()
+    {
+        GameFixture game({"picture.jpg"});
+        QVERIFY(game.show());
+        for (QWidget* target : {static_cast<QWidget*>(game.toolbar()),
+                                static_cast<QWidget*>(game.frame->menuBar())}) {
+            const QPoint at(5, 5);
+            QContextMenuEvent click(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+            QApplication::sendEvent(target, &click);
+            QVERIFY2(QApplication::activePopupWidget() == nullptr, "a context menu opened");
+        }
+        QVERIFY(game.toolbar()->isVisible());
+        QVERIFY(game.checked(CommandId::Toolbar));
+    }
+
+    void floatingToolbarStillCostsTheBoardItsBand()
+    {
+        GameFixture game({});
+        QVERIFY(game.startOnFlatPicture(QSize(4000, 2000)));
+        const QSize docked(game.state.boardWidth, game.state.boardHeight);
+        game.state.toolbarDock = ToolbarDock::Floating;
+        game.frame->execute(CommandId::Size4); // lays the board out again
+        QCOMPARE(QSize(game.state.boardWidth, game.state.boardHeight), docked);
+        game.frame->execute(CommandId::Toolbar); // hidden: the band is the board's again
+        game.frame->execute(CommandId::Size4);
+        QVERIFY(game.state.boardHeight > docked.height());
+    }
+
+    void windowInTheScreenMarginIsMovedBack()
+    {
+        GameFixture game({"picture.jpg"});
+        QVERIFY(game.show());
+        const QRect work = game.frame->screen()->availableGeometry();
+        const int maxWidth = work.width() - 50;
+        const int maxHeight = work.height() - game.state.captionHeight - game.state.toolbarBand -
+                              game.state.menuBarHeight - 50;
+        const QSize size = game.frame->frameGeometry().size();
+        // Its right edge in the 50-pixel strip beside the room: moved to x = 50.
+        const QPoint right(work.x() + maxWidth - size.width() + 20, work.y() + 20);
+        QVERIFY(right.x() + size.width() <= work.right());
+        game.frame->move(right);
+        game.frame->execute(CommandId::Size4);
+        QCOMPARE(game.frame->frameGeometry().topLeft(), QPoint(work.x() + 50, work.y() + 20));
+        // Its bottom edge below the room, still on the screen: moved to y = 5.
+        const QPoint low(work.x() + 60, work.y() + maxHeight - size.height() + 20);
+        QVERIFY(low.y() + size.height() <= work.bottom());
+        game.frame->move(low);
+        game.frame->execute(CommandId::Size4);
+        QCOMPARE(game.frame->frameGeometry().topLeft(), QPoint(work.x() + 60, work.y() + 5));
+    }
+
+    void togglesTurnAnyStoredValueOff_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("once");
+        QTest::newRow("on") << QByteArray("1") << 0;
+        QTest::newRow("off") << QByteArray("0") << 1;
+        QTest::newRow("two") << QByteArray("2") << 0;
+        QTest::newRow("most negative") << QByteArray("-2147483648") << 0;
+    }
+
+    void togglesTurnAnyStoredValueOff()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, once);
+        QTemporaryDir folder;
+        const QString ini = folder.filePath(QStringLiteral("tilewright.ini"));
+        QVERIFY(writeFile(ini, "[Settings]\nDimension=4\nGrid=" + stored + "\nSound=" + stored +
+                                   "\nFolder=" + folder.path().toUtf8() + "\n"));
+        GameFixture game({}, std::nullopt, ini);
+        game.frame->execute(CommandId::Grid);
+        game.frame->execute(CommandId::Sound);
+        QCOMPARE(game.state.grid, once);
+        QCOMPARE(game.state.sound, once);
+        QCOMPARE(game.checked(CommandId::Grid), once != 0);
+        game.frame->execute(CommandId::Grid);
+        game.frame->execute(CommandId::Sound);
+        QCOMPARE(game.state.grid, 1 - once);
+        QCOMPARE(game.state.sound, 1 - once);
+    }
+
     void openLoadsThePictureLastPreviewed()
     {
         GameFixture game({"picture.jpg"});
@@ -283,7 +365,6 @@ private slots:
         QFETCH(bool, builtIn);
         QTemporaryDir settings; // the profile says slider, so a kept setting shows
         const QByteArray bytes = picture.isEmpty() ? QByteArray() : readFile(testData(picture));
-        QString giftPicture;
         {
             GameFixture game({"picture.bmp"}, QByteArray(1, mode) + bytes);
             QVERIFY(game.state.giftMode);
@@ -295,12 +376,22 @@ private slots:
             QCOMPARE(game.frame->picture().saveEncoded().isEmpty(), false);
             if (!builtIn)
                 QCOMPARE(game.frame->picture().saveEncoded(), bytes);
-            giftPicture = game.state.picturePath;
-            QVERIFY(!giftPicture.startsWith(game.folder.path()));
-            QVERIFY(!giftPicture.startsWith(QDir::currentPath()));
-            QVERIFY(QFile::exists(giftPicture));
+            // The picture is served from memory: no file of it exists anywhere.
+            QCOMPARE(game.state.picturePath, GiftPictureName);
+            QVERIFY(!QFile::exists(game.inFolder(GiftPictureName)));
+            QVERIFY(!QFile::exists(GiftPictureName));
+            QDirIterator temporary(QDir::tempPath(), {GiftPictureName}, QDir::Files,
+                                   QDirIterator::Subdirectories);
+            QVERIFY2(!temporary.hasNext(), qPrintable(temporary.next()));
+            if (!builtIn) {
+                // A new size and the solution window load it again from memory.
+                game.frame->execute(CommandId::Size5);
+                QCOMPARE(game.frame->picture().saveEncoded(), bytes);
+                game.frame->execute(CommandId::ShowSolution);
+                QVERIFY(game.frame->solutionWindow() != nullptr);
+                QCOMPARE(game.frame->solutionWindow()->picture().saveEncoded(), bytes);
+            }
         }
-        QVERIFY(!QFile::exists(giftPicture)); // removed when the game ends
     }
 
     void giftModeByteOverridesTheSettings()

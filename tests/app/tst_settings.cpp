@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 
 namespace {
 const QString ProgramFolder = QStringLiteral("/opt/tilewright/");
@@ -97,6 +98,9 @@ private slots:
         QTest::newRow("largest int") << QByteArray("2147483647") << 4;
         QTest::newRow("huge") << QByteArray("123456789012345") << 4;
         QTest::newRow("text") << QByteArray("big") << 4;
+        QTest::newRow("fraction") << QByteArray("5.0") << 4;
+        QTest::newRow("empty") << QByteArray("") << 4;
+        QTest::newRow("999") << QByteArray("999") << 4;
     }
 
     void boardSizeAlwaysInRange()
@@ -105,10 +109,24 @@ private slots:
         QFETCH(int, expected);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
-        QVERIFY(writeFile(path, "[Settings]\nDimension=" + stored + "\nGrid=abc\n"));
+        const QByteArray file = "[Settings]\nDimension=" + stored + "\nGrid=abc\nSound=0\n";
+        QVERIFY(writeFile(path, file));
         const GameState state = loadedFrom(path);
         QCOMPARE(state.dimension, expected);
         QCOMPARE(state.grid, 1);
+        // Present, however unusable, is no first run: nothing is rewritten.
+        QCOMPARE(state.sound, 0);
+        QCOMPARE(state.folder, QString());
+        QCOMPARE(readFile(path), file);
+    }
+
+    void togglesNeverOverflowOrStick()
+    {
+        for (const int stored :
+             {0, 1, 2, -1, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+            QCOMPARE(toggled(stored), stored == 0 ? 1 : 0);
+            QCOMPARE(toggled(toggled(stored)), stored == 0 ? 0 : 1);
+        }
     }
 
     void unwritableProfileStillStarts()

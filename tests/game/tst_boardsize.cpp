@@ -36,6 +36,14 @@ private slots:
         QCOMPARE(size.width() % n, 0);
         QCOMPARE(size.height() % n, 0);
     }
+
+    void neverNarrowerThan350InANarrowRoom()
+    {
+        // A work area under 400 pixels wide leaves less than 350 of room.
+        const BoardRoom room{QSize(300, 800), 20, 50};
+        QCOMPARE(boardSizeFor(QSize(1000, 1000), room, 4), QSize(348, 628));
+        QCOMPARE(boardSizeFor(QSize(1000, 2000), room, 4), QSize(348, 628));
+    }
 };
 
 TW_REGISTER_TEST(TestBoardSize)

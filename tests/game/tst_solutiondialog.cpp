@@ -1,5 +1,6 @@
 // Tests of the solution window: its own copy of the picture, its size, and how it closes.
 #include "game/gamestate.h"
+#include "game/puzzlepicture.h"
 #include "game/solutiondialog.h"
 #include "quarters.h"
 #include "testfiles.h"
@@ -18,7 +19,7 @@ private slots:
         GameState state;
         state.picturePath = testData("three.zip");
         state.zipIndex = 2; // two.BMP, 40 x 30
-        auto* dialog = new SolutionDialog(state, QSize(400, 300), nullptr);
+        auto* dialog = new SolutionDialog(pictureSourceOf(state), QSize(400, 300), nullptr);
         QCOMPARE(dialog->picture().width(), 40);
         QCOMPARE(dialog->pictureFrame().size(), QSize(200 + 3, 149 + 9));
         delete dialog;
@@ -29,16 +30,27 @@ private slots:
         GameState state;
         state.picturePath = testData("three.zip");
         state.defaultPictureShown = true;
-        SolutionDialog dialog(state, QSize(350, 351), nullptr);
+        SolutionDialog dialog(pictureSourceOf(state), QSize(350, 351), nullptr);
         QCOMPARE(dialog.picture().height(), 351);
         QCOMPARE(dialog.pictureFrame().size(), QSize(199 + 3, 200 + 9));
+    }
+
+    void giftPictureComesFromMemory()
+    {
+        GameState state;
+        state.giftMode = true;
+        state.picturePath = GiftPictureName; // no such file anywhere
+        state.giftPicture = readFile(testData("picture.gif"));
+        SolutionDialog dialog(pictureSourceOf(state), QSize(40, 30), nullptr);
+        QCOMPARE(dialog.picture().saveEncoded(), state.giftPicture);
+        QVERIFY(!dialog.picture().isEmpty());
     }
 
     void drawsThePictureInItsFrame()
     {
         GameState state;
         state.picturePath = testData("picture.bmp");
-        SolutionDialog dialog(state, QSize(40, 30), nullptr);
+        SolutionDialog dialog(pictureSourceOf(state), QSize(40, 30), nullptr);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const QImage shot = dialog.grab().toImage();
@@ -59,7 +71,8 @@ private slots:
         QFETCH(int, key);
         GameState state;
         state.defaultPictureShown = true;
-        QPointer<SolutionDialog> dialog = new SolutionDialog(state, QSize(350, 351), nullptr);
+        QPointer<SolutionDialog> dialog =
+            new SolutionDialog(pictureSourceOf(state), QSize(350, 351), nullptr);
         QSignalSpy finished(dialog.data(), &QDialog::finished);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));

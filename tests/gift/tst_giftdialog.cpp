@@ -20,7 +20,7 @@ class TestGiftDialog : public QObject {
 private slots:
     void builtInPictureIsThePayload()
     {
-        GiftDialog dialog(QString(), {QString(), 0, true}, QSize(350, 351), nullptr);
+        GiftDialog dialog(QString(), {QString(), 0, true, {}}, QSize(350, 351), nullptr);
         QFile resource(QStringLiteral(":/BMP/IDR_BMP2"));
         QVERIFY(resource.open(QIODevice::ReadOnly));
         QCOMPARE(dialog.picture().saveEncoded(), resource.readAll());
@@ -31,7 +31,8 @@ private slots:
 
     void archivesThirdPictureIsThePayload()
     {
-        GiftDialog dialog(QString(), {testData("three.zip"), 3, false}, QSize(400, 200), nullptr);
+        GiftDialog dialog(QString(), {testData("three.zip"), 3, false, {}}, QSize(400, 200),
+                          nullptr);
         QCOMPARE(dialog.picture().width(), 36); // three.gif
         QVERIFY(dialog.picture().saveEncoded().startsWith("GIF89a"));
         QCOMPARE(dialog.previewFrame().size(), QSize(200 + 3, 100 + 9));
@@ -42,8 +43,8 @@ private slots:
         QTemporaryDir folder;
         const QString program = folder.filePath(QStringLiteral("tilewright"));
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
-        QPointer<GiftDialog> dialog =
-            new GiftDialog(program, {testData("picture.jpg"), 0, false}, QSize(48, 32), nullptr);
+        QPointer<GiftDialog> dialog = new GiftDialog(
+            program, {testData("picture.jpg"), 0, false, {}}, QSize(48, 32), nullptr);
         dialog->show();
         QTest::mouseClick(dialog->sliderButton(), Qt::LeftButton);
 
@@ -70,7 +71,7 @@ private slots:
 
     void noPictureNoGift()
     {
-        GiftDialog dialog(QString(), {QStringLiteral("/missing.jpg"), 0, false}, QSize(10, 10),
+        GiftDialog dialog(QString(), {QStringLiteral("/missing.jpg"), 0, false, {}}, QSize(10, 10),
                           nullptr);
         dialog.show();
         MessageBoxAnswerer answerer;

@@ -1,9 +1,12 @@
 // Tests of the profile store: values kept, fallbacks for anything unusable, no crash.
 #include "platform/profilestore.h"
+#include "platform/regularfile.h"
 #include "testfiles.h"
 #include "testregistry.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -86,11 +89,80 @@ private slots:
         QVERIFY(QFile(blocker).size() == 12);
     }
 
+    void specialFileIsNeverOpened()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        QVERIFY(makeFifo(path));
+        ProfileStore profile(path); // opening the FIFO would block here for good
+        QCOMPARE(profile.readInt(Section, QStringLiteral("Dimension"), 999), 999);
+        profile.writeInt(Section, QStringLiteral("Dimension"), 6);
+        QVERIFY(!profile.sync());
+        QCOMPARE(profile.readInt(Section, QStringLiteral("Dimension"), 999), 6); // for the run
+        QVERIFY(!isRegularFile(path));
+    }
+
+    void presentButUnreadableIsToldApart()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        QVERIFY(writeFile(path, "[Settings]\nGrid=abc\nSound=999\n"));
+        const ProfileStore profile(path);
+        QVERIFY(profile.contains(Section, QStringLiteral("Grid")));
+        QCOMPARE(profile.readNumber(Section, QStringLiteral("Grid")), std::nullopt);
+        QCOMPARE(profile.readNumber(Section, QStringLiteral("Sound")), 999);
+        QVERIFY(!profile.contains(Section, QStringLiteral("Dimension")));
+    }
+
+    void syncSeesWhatAnotherCopyWrote()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        ProfileStore mine(path);
+        QVERIFY(!mine.contains(Section, QStringLiteral("Grid")));
+        QVERIFY(writeFile(path, "[Settings]\nGrid=0\n"));
+        QVERIFY(mine.sync());
+        QCOMPARE(mine.readNumber(Section, QStringLiteral("Grid")), 0);
+    }
+
     void userStoreIsNamedAfterTheProgram()
     {
         const QString path = ProfileStore::userIniPath(QStringLiteral("Tilewright Gift"));
         QVERIFY2(path.endsWith(QStringLiteral("/Tilewright/Tilewright Gift.ini")),
                  qPrintable(path));
+        // The very file QSettings itself would use for the user's scope.
+        const QSettings qt(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tilewright"),
+                           QStringLiteral("Tilewright Gift"));
+        QCOMPARE(path, qt.fileName());
+    }
+
+    void onlyRegularFilesAreReadable_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("regular");
+        QTest::newRow("file") << "file" << true;
+        QTest::newRow("link to a file") << "link" << true;
+        QTest::newRow("FIFO") << "fifo" << false;
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("missing") << "missing" << false;
+        QTest::newRow("device") << "device" << false;
+        QTest::newRow("no name") << "" << false;
+    }
+
+    void onlyRegularFilesAreReadable()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, regular);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("file"));
+        QVERIFY(writeFile(file, "x"));
+        QVERIFY(QFile::link(file, dir.filePath(QStringLiteral("link"))));
+        QVERIFY(makeFifo(dir.filePath(QStringLiteral("fifo"))));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        const QString path = kind == "device" ? QStringLiteral("/dev/zero")
+                             : kind.isEmpty() ? QString()
+                                              : dir.filePath(kind);
+        QCOMPARE(isRegularFile(path), regular);
     }
 };
 

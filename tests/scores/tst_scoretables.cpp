@@ -139,6 +139,48 @@ private slots:
         QVERIFY(!store.raw("Scores/Name9").contains(QStringLiteral("Late")));
     }
 
+    void twoCopiesShareOneScoreFile()
+    {
+        Store mine; // open before any score exists
+        QVERIFY(!mine.profile.contains(QStringLiteral("Scores"), QStringLiteral("Difficulty0")));
+        // Another running copy enters a result; its file lands where this copy reads.
+        Store other;
+        QVERIFY(other.loaded().record(other.profile, 0, {"Ann", 9, 40, 40}));
+        QVERIFY(writeFile(mine.path, readFile(other.path)));
+        // This copy opens its scoreboard, then finishes a game of its own.
+        ScoreTables seen;
+        seen.load(mine.profile);
+        QCOMPARE(seen.table(0)[1].name, QStringLiteral("Ann"));
+        QVERIFY(seen.record(mine.profile, 0, {"Bob", 8, 30, 30}));
+        QCOMPARE(mine.raw("Scores/Name1"), QStringLiteral("Ann"));
+        QCOMPARE(mine.raw("Scores/Name3"), QStringLiteral("Bob"));
+    }
+
+    void damagedNumberCostsOnlyItsRow_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("difficulty") << "Difficulty3";
+        QTest::newRow("time") << "Time3";
+        QTest::newRow("moves") << "Moves3";
+    }
+
+    void damagedNumberCostsOnlyItsRow()
+    {
+        QFETCH(QString, key);
+        Store store;
+        QVERIFY(store.loaded().record(store.profile, 0, {"Ann", 10, 100, 100}));
+        QByteArray file = readFile(store.path);
+        const qsizetype at = file.indexOf(key.toLatin1() + '=');
+        file.insert(file.indexOf('\n', at), "abc");
+        QVERIFY(writeFile(store.path, file));
+        const ScoreTables tables = store.loaded();
+        QCOMPARE(tables.table(0)[0].name, QStringLiteral("Ann"));
+        // The damaged row reads as the default table's row at its place.
+        QCOMPARE(tables.table(0)[3], (ScoreEntry{"Marbleowl", 7, 164, 251}));
+        QCOMPARE(tables.table(1)[0], (ScoreEntry{"Quenby", 10, 1124, 1754}));
+        QCOMPARE(readFile(store.path), file); // and nothing is written for it
+    }
+
     void garbageInTheStoreNeverBreaks()
     {
         Store store;

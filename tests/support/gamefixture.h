@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,7 +23,7 @@
 // The program folder, and so the first picture folder, holds the given corpus files.
 struct GameFixture {
     QTemporaryDir folder;
-    ProfileStore profile{folder.filePath(QStringLiteral("tilewright.ini"))};
+    ProfileStore profile;
     RandomEngine random{21};
     RecordingSoundPlayer sounds;
     FixedClock clock;
@@ -31,9 +32,12 @@ struct GameFixture {
     std::unique_ptr<MainFrame> frame;
 
     // With a gift, the program file is a copy of the running test program (a real
-    // executable) followed by the gift's payload: the mode byte and the picture.
+    // executable) followed by the gift's payload: the mode byte and the picture. The
+    // profile is a fresh one in the folder unless an INI file is given.
     explicit GameFixture(const QStringList& pictures,
-                         const std::optional<QByteArray>& gift = std::nullopt)
+                         const std::optional<QByteArray>& gift = std::nullopt,
+                         const QString& ini = QString())
+        : profile(ini.isEmpty() ? folder.filePath(QStringLiteral("tilewright.ini")) : ini)
     {
         for (const QString& name : pictures)
             QFile::copy(testData(name), folder.filePath(name));
@@ -48,6 +52,17 @@ struct GameFixture {
     QString inFolder(const QString& name) const { return QDir(folder.path()).filePath(name); }
     bool checked(CommandId id) const { return frame->action(id)->isChecked(); }
     MainToolBar* toolbar() const { return frame->toolbar(); }
+
+    // Puts a picture of one colour in the folder and starts a new puzzle on it.
+    bool startOnFlatPicture(QSize size)
+    {
+        QImage flat(size, QImage::Format_RGB32);
+        flat.fill(Qt::darkCyan);
+        if (!flat.save(inFolder(QStringLiteral("flat.bmp"))))
+            return false;
+        frame->execute(CommandId::New);
+        return state.picturePath == inFolder(QStringLiteral("flat.bmp"));
+    }
 
     // Shows the window and waits until it is on the screen.
     bool show()

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <sys/stat.h>
 
 // Writes the bytes to a new file; false when it could not be written.
 inline bool writeFile(const QString& path, const QByteArray& bytes)
@@ -17,6 +18,12 @@ inline QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Makes a FIFO: opening it for reading would block until a writer comes, which none does.
+inline bool makeFifo(const QString& path)
+{
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
 #ifdef TW_TEST_DATA
