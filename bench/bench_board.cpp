@@ -4,6 +4,7 @@
 #include "game/boardsize.h"
 #include "game/gamestate.h"
 #include "game/puzzlepicture.h"
+#include "pictures/folderscanner.h"
 #include "pictures/picture.h"
 #include "pictures/zippicturesource.h"
 #include "platform/randomengine.h"
@@ -123,7 +124,8 @@ void BM_NewPuzzleStep(benchmark::State& run)
         state.picturePath = path;
         Picture picture;
         ZipPictureSource zip;
-        loadPuzzlePicture(state, picture, zip, random, false);
+        FolderScanner scanner;
+        loadPuzzlePicture(state, picture, zip, scanner, random, false);
         const QSize board = boardSizeFor({picture.width(), picture.height()},
                                          {QSize(1230, 700), 25, 50}, state.dimension);
         state.boardWidth = board.width();

@@ -1,9 +1,12 @@
 // Benchmarks of the picture sources and decoding, each beside a baseline from the same run.
 #include "bigpicture.h"
+#include "game/gamestate.h"
+#include "game/puzzlepicture.h"
 #include "pictures/folderscanner.h"
 #include "pictures/openpicturedialog.h"
 #include "pictures/picture.h"
 #include "pictures/zippicturesource.h"
+#include "platform/randomengine.h"
 #include "testzip.h"
 
 #include <QApplication>
@@ -101,9 +104,91 @@ void BM_ScanBusyFolder(benchmark::State& run)
             writeTestZip(folder.filePath(QStringLiteral("a%1.zip").arg(i)), entries);
     }
     for (auto _ : run) {
-        if (FolderScanner::scan(folder.path()).size() != 2020)
+        if (FolderScanner().scan(folder.path()).size() != 2020)
             run.SkipWithError("wrong listing");
     }
+}
+
+// The walk New made before: one listing per pattern, every archive opened every time.
+QStringList everyPatternEveryArchive(const QString& root)
+{
+    QStringList files;
+    for (const QString& pattern : FolderScanner::PicturePatterns) {
+        const QFileInfoList found = QDir(root).entryInfoList({pattern}, QDir::Files | QDir::Hidden,
+                                                             QDir::Name | QDir::IgnoreCase);
+        for (const QFileInfo& file : found)
+            if (!isArchivePath(file.filePath()) ||
+                ZipPictureSource::containsPicture(file.filePath()))
+                files.append(file.filePath());
+    }
+    return files;
+}
+
+// A folder of that many files, made once: small JPEG pictures, or archives of one each.
+QString bigFolder(const QString& name, int count, bool archives)
+{
+    const QDir folder(workFolder().filePath(name));
+    if (folder.exists())
+        return folder.path();
+    folder.mkpath(QStringLiteral("."));
+    const QByteArray jpeg = encodedPicture(16, 12, "JPG");
+    for (int i = 0; i < count; ++i) {
+        const QString path =
+            folder.filePath(QStringLiteral("p%1.%2").arg(i).arg(archives ? "zip" : "jpg"));
+        if (archives) {
+            writeTestZip(path, {{"p.jpg", jpeg}});
+        } else {
+            QFile file(path);
+            file.open(QIODevice::WriteOnly);
+            file.write(jpeg);
+        }
+    }
+    return folder.path();
+}
+
+// A New from the folder: the pick and the loading of the picture it picked.
+void newFromFolder(benchmark::State& run, const QString& folder, int count, bool before)
+{
+    RandomEngine random(5);
+    FolderScanner scanner;
+    GameState state;
+    state.folder = folder;
+    Picture picture;
+    ZipPictureSource zip;
+    loadPuzzlePicture(state, picture, zip, scanner, random, true); // the first New
+    for (auto _ : run) {
+        if (before) {
+            const QStringList files = everyPatternEveryArchive(folder);
+            state.picturePath = *pickRandomPicture(files, state.picturePath, random);
+            loadPuzzlePicture(state, picture, zip, scanner, random, false);
+            if (files.size() != count || state.defaultPictureShown)
+                run.SkipWithError("wrong listing");
+        } else {
+            loadPuzzlePicture(state, picture, zip, scanner, random, true);
+            if (state.defaultPictureShown)
+                run.SkipWithError("no picture");
+        }
+    }
+}
+
+void BM_BaselineNewOn50000Pictures(benchmark::State& run)
+{
+    newFromFolder(run, bigFolder(QStringLiteral("pictures50000"), 50000, false), 50000, true);
+}
+
+void BM_NewOn50000Pictures(benchmark::State& run)
+{
+    newFromFolder(run, bigFolder(QStringLiteral("pictures50000"), 50000, false), 50000, false);
+}
+
+void BM_BaselineSecondNewOn5000Archives(benchmark::State& run)
+{
+    newFromFolder(run, bigFolder(QStringLiteral("archives5000"), 5000, true), 5000, true);
+}
+
+void BM_SecondNewOn5000Archives(benchmark::State& run)
+{
+    newFromFolder(run, bigFolder(QStringLiteral("archives5000"), 5000, true), 5000, false);
 }
 
 // Selecting an archive of 10,000 pictures in the open dialog: open, count, first preview.
@@ -140,6 +225,10 @@ BENCHMARK(BM_BaselineMinizipWalk)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenAndCount10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviousFromLastOf10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScanBusyFolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BaselineNewOn50000Pictures)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewOn50000Pictures)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BaselineSecondNewOn5000Archives)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SecondNewOn5000Archives)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DialogSelectsArchiveOf10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BaselineQImageDecode24MP)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadFromMemory24MP)->Unit(benchmark::kMillisecond);

@@ -168,7 +168,7 @@ void MainFrame::refreshChecks()
 
 void MainFrame::newPuzzle(bool randomPick)
 {
-    loadPuzzlePicture(state_, picture_, zip_, services_.random, randomPick);
+    loadPuzzlePicture(state_, picture_, zip_, folderScanner_, services_.random, randomPick);
     layOutBoard();
     flow_.jumble();
     if (isMinimized())

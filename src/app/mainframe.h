@@ -3,6 +3,7 @@
 
 #include "commandtable.h"
 #include "game/gameflow.h"
+#include "pictures/folderscanner.h"
 #include "pictures/picture.h"
 #include "pictures/zippicturesource.h"
 
@@ -102,6 +103,7 @@ private:
     FrameServices services_;
     Picture picture_;
     ZipPictureSource zip_;
+    FolderScanner folderScanner_; // remembers which archives hold pictures
     GameFlow flow_;
     BoardView* board_;
     MainToolBar* toolbar_ = nullptr;

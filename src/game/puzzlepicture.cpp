@@ -28,12 +28,12 @@ bool loadFromArchive(GameState& state, Picture& picture, ZipPictureSource& zip,
     return zip.goToPicture(state.zipIndex) && showCurrentEntry(zip, picture).isEmpty();
 }
 
-bool loadChosen(GameState& state, Picture& picture, ZipPictureSource& zip, RandomEngine& random,
-                bool randomPick)
+bool loadChosen(GameState& state, Picture& picture, ZipPictureSource& zip, FolderScanner& folder,
+                RandomEngine& random, bool randomPick)
 {
     if (randomPick) {
         const std::optional<QString> pick =
-            pickRandomPicture(FolderScanner::scan(state.folder), state.picturePath, random);
+            pickRandomPicture(folder.scan(state.folder), state.picturePath, random);
         if (!pick)
             return false;
         state.picturePath = *pick;
@@ -47,9 +47,9 @@ bool loadChosen(GameState& state, Picture& picture, ZipPictureSource& zip, Rando
 } // namespace
 
 void loadPuzzlePicture(GameState& state, Picture& picture, ZipPictureSource& zip,
-                       RandomEngine& random, bool randomPick)
+                       FolderScanner& folder, RandomEngine& random, bool randomPick)
 {
-    state.defaultPictureShown = !loadChosen(state, picture, zip, random, randomPick);
+    state.defaultPictureShown = !loadChosen(state, picture, zip, folder, random, randomPick);
     if (state.defaultPictureShown)
         picture.loadBuiltIn();
 }

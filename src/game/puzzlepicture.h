@@ -6,16 +6,18 @@
 #include <QString>
 
 struct GameState;
+class FolderScanner;
 class Picture;
 class RandomEngine;
 class ZipPictureSource;
 
-// With a random pick, a random file of the picture folder other than the current one, and
-// in an archive a random picture; without, the current file at its remembered position.
+// With a random pick, a random file of the picture folder (as the scanner lists it) other
+// than the current one, and in an archive a random picture; without, the current file at
+// its remembered position.
 // Whatever cannot be found, opened or decoded gives the built-in picture instead, and
 // defaultPictureShown says which happened. The archive stays open in the zip source.
 void loadPuzzlePicture(GameState& state, Picture& picture, ZipPictureSource& zip,
-                       RandomEngine& random, bool randomPick);
+                       FolderScanner& folder, RandomEngine& random, bool randomPick);
 
 // The picture path of a gift's picture, which lives in GameState::giftPicture alone.
 inline const QString GiftPictureName = QStringLiteral("gift.bmp");

@@ -5,18 +5,36 @@
 #include "zippicturesource.h"
 
 #include <QDir>
+#include <vector>
 
 const QStringList FolderScanner::PicturePatterns{QStringLiteral("*.bmp"), QStringLiteral("*.gif"),
                                                  QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"),
                                                  QStringLiteral("*.zip")};
 
-QStringList FolderScanner::scan(const QString& folder)
+QStringList FolderScanner::scan(const QString& path)
 {
-    FolderScanner scanner;
-    scanner.setFolder(folder);
-    for (const QString& pattern : PicturePatterns)
-        scanner.addFiles(pattern);
-    return scanner.files();
+    const QString root = normalisedFolder(path);
+    if (root.isEmpty())
+        return {};
+    // One listing for every pattern; sorted once, so each group below comes out sorted.
+    const QFileInfoList found = QDir(root).entryInfoList(
+        PicturePatterns, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    std::vector<QStringList> groups(PicturePatterns.size());
+    for (const QFileInfo& file : found) {
+        const QString name = file.fileName();
+        for (std::size_t group = 0; group < groups.size(); ++group) {
+            const QStringView extension = QStringView(PicturePatterns[group]).mid(1);
+            if (!name.endsWith(extension, Qt::CaseInsensitive))
+                continue;
+            if (!isArchivePath(name) || holdsPicture(file))
+                groups[group].append(file.filePath());
+            break;
+        }
+    }
+    QStringList files;
+    for (const QStringList& group : groups)
+        files += group;
+    return files;
 }
 
 QString FolderScanner::normalisedFolder(const QString& path)
@@ -32,24 +50,17 @@ QString FolderScanner::normalisedFolder(const QString& path)
     }
 }
 
-void FolderScanner::setFolder(const QString& path)
+bool FolderScanner::holdsPicture(const QFileInfo& archive)
 {
-    root_ = normalisedFolder(path);
-}
-
-void FolderScanner::addFiles(const QString& pattern)
-{
-    if (root_.isEmpty())
-        return;
-    const QDir folder(root_);
-    const QFileInfoList found =
-        folder.entryInfoList({pattern}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& file : found) {
-        const QString path = file.filePath();
-        if (isArchivePath(path) && !ZipPictureSource::containsPicture(path))
-            continue;
-        files_.append(path);
-    }
+    const QString path = archive.filePath();
+    const qint64 size = archive.size();
+    const QDateTime modified = archive.lastModified();
+    const auto known = archives_.constFind(path);
+    if (known != archives_.cend() && known->size == size && known->modified == modified)
+        return known->holdsPicture;
+    const bool holds = ZipPictureSource::containsPicture(path);
+    archives_.insert(path, {size, modified, holds});
+    return holds;
 }
 
 std::optional<QString> pickRandomPicture(const QStringList& files, const QString& picturePath,

@@ -1,33 +1,42 @@
 // FolderScanner: the picture files and picture archives of one folder, for a random pick.
 #pragma once
 
+#include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
+class QFileInfo;
 class RandomEngine;
 
 // Lists files of one folder, never of its subfolders. Archives (".zip" at the end of the
-// name, any case) are listed only when they hold at least one picture.
+// name, any case) are listed only when they hold at least one picture. What it learnt of an
+// archive is kept for the scanner's life, and looked at again once the archive's size or
+// modification time changes.
 class FolderScanner {
 public:
-    // The patterns of a picture-folder scan, in the order their groups are listed.
+    // The patterns of a picture-folder scan, in the order their groups are listed; each is
+    // "*" followed by an extension.
     static const QStringList PicturePatterns;
 
-    // The picture files and archives of a folder: each pattern's files sorted by name.
-    static QStringList scan(const QString& folder);
+    // The picture files and archives of a folder: each pattern's files sorted by name. The
+    // folder is listed once.
+    QStringList scan(const QString& folder);
 
     // Trailing separators go (with any white space after them); the root stays itself.
     static QString normalisedFolder(const QString& path);
 
-    void setFolder(const QString& path);
-    // Appends the folder's files that match the pattern, without regard to case.
-    void addFiles(const QString& pattern);
-    const QStringList& files() const { return files_; }
-
 private:
-    QString root_;
-    QStringList files_;
+    struct ArchiveVerdict {
+        qint64 size;
+        QDateTime modified;
+        bool holdsPicture;
+    };
+
+    bool holdsPicture(const QFileInfo& archive);
+
+    QHash<QString, ArchiveVerdict> archives_;
 };
 
 // The path to load next: a random one of the files, but not the current picture while

@@ -47,7 +47,7 @@ private slots:
         QTemporaryDir dir;
         const QDir folder(dir.path());
         QVERIFY(populate(folder, {"a.BMP", "b.jpeg", "c-empty.zip", "d.zip", "e.png"}));
-        QCOMPARE(FolderScanner::scan(dir.path()), inFolder(folder, {"a.BMP", "b.jpeg", "d.zip"}));
+        QCOMPARE(FolderScanner().scan(dir.path()), inFolder(folder, {"a.BMP", "b.jpeg", "d.zip"}));
     }
 
     void groupedByPatternSortedByName()
@@ -56,7 +56,7 @@ private slots:
         const QDir folder(dir.path());
         QVERIFY(populate(folder, {"B.jpg", "a.JPG", "c.gif", "z.bmp", "y.Jpeg", "PICS.ZIP",
                                   "EMPTY.ZIP", "x.jpg.txt"}));
-        QCOMPARE(FolderScanner::scan(dir.path() + QStringLiteral("//")),
+        QCOMPARE(FolderScanner().scan(dir.path() + QStringLiteral("//")),
                  inFolder(folder, {"z.bmp", "c.gif", "a.JPG", "B.jpg", "y.Jpeg", "PICS.ZIP"}));
     }
 
@@ -68,7 +68,7 @@ private slots:
         QVERIFY(folder.mkpath(QStringLiteral("folder.jpg")));
         QVERIFY(populate(QDir(folder.filePath(QStringLiteral("inner"))), {"deep.jpg"}));
         QVERIFY(populate(folder, {"top.jpg"}));
-        QCOMPARE(FolderScanner::scan(dir.path()), inFolder(folder, {"top.jpg"}));
+        QCOMPARE(FolderScanner().scan(dir.path()), inFolder(folder, {"top.jpg"}));
     }
 
     void archiveNameInTheFolderChangesNothing()
@@ -77,7 +77,7 @@ private slots:
         const QDir folder(dir.filePath(QStringLiteral("old.zipfiles")));
         QVERIFY(folder.mkpath(QStringLiteral(".")));
         QVERIFY(populate(folder, {"a.jpg", "real.zip"}));
-        QCOMPARE(FolderScanner::scan(folder.path()), inFolder(folder, {"a.jpg", "real.zip"}));
+        QCOMPARE(FolderScanner().scan(folder.path()), inFolder(folder, {"a.jpg", "real.zip"}));
     }
 
     void nothingToScan_data()
@@ -92,19 +92,45 @@ private slots:
     void nothingToScan()
     {
         QFETCH(QString, folder);
-        QVERIFY(FolderScanner::scan(folder).isEmpty());
+        QVERIFY(FolderScanner().scan(folder).isEmpty());
     }
 
     void hostileCorpusNeverStopsTheScan()
     {
         // Every archive of the corpus is tested; only those holding a picture stay.
-        const QStringList found = FolderScanner::scan(QStringLiteral(TW_TEST_DATA));
+        const QStringList found = FolderScanner().scan(QStringLiteral(TW_TEST_DATA));
         for (const char* archive : {"three.zip", "mixed.zip", "fake-bmp.zip", "bad-crc.zip"})
             QVERIFY2(found.contains(testData(QString::fromLatin1(archive))), archive);
         for (const char* archive : {"not-a-zip.zip", "truncated.zip", "jpeg-only.zip",
                                     "encrypted.zip", "empty.zip", "folders-only.zip"})
             QVERIFY2(!found.contains(testData(QString::fromLatin1(archive))), archive);
         QVERIFY(found.contains(testData("text.jpg"))); // listed; it fails only when loaded
+    }
+
+    void changedArchiveIsLookedAtAgain()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        QVERIFY(populate(folder, {"a.jpg", "album.zip", "empty.zip"}));
+        FolderScanner scanner;
+        QCOMPARE(scanner.scan(dir.path()), inFolder(folder, {"a.jpg", "album.zip"}));
+        // The empty archive gains a picture, the album loses its own: both are seen anew.
+        const QString album = folder.filePath(QStringLiteral("album.zip"));
+        const QString empty = folder.filePath(QStringLiteral("empty.zip"));
+        QVERIFY(QFile::rename(album, folder.filePath(QStringLiteral("old"))));
+        QVERIFY(QFile::rename(empty, album));
+        QVERIFY(QFile::rename(folder.filePath(QStringLiteral("old")), empty));
+        QCOMPARE(scanner.scan(dir.path()), inFolder(folder, {"a.jpg", "empty.zip"}));
+    }
+
+    void specialFilesAreNeverListed()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        QVERIFY(populate(folder, {"a.jpg"}));
+        QVERIFY(makeFifo(folder.filePath(QStringLiteral("pipe.jpg"))));
+        QVERIFY(makeFifo(folder.filePath(QStringLiteral("pipe.zip"))));
+        QCOMPARE(FolderScanner().scan(dir.path()), inFolder(folder, {"a.jpg"}));
     }
 
     void normalisedFolder_data()
