@@ -70,14 +70,23 @@ FUZZ_SECONDS ?= 60
 fuzz: deps
 	$(call install_missing,clang libclang-rt-14-dev)
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_picture fuzz_zip
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_picture fuzz_zip fuzz_gift fuzz_settings
 
+# fuzz_run TARGET SEEDS...: one fuzzer for FUZZ_SECONDS, its corpus kept in $(FUZZ_DIR).
+define fuzz_run
+	mkdir -p $(FUZZ_DIR)/findings $(FUZZ_DIR)/corpus-$(1)
+	$(FUZZ_DIR)/fuzz/fuzz_$(1) -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+		-artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus-$(1) $(2)
+endef
+
+# A gift seed is a real (small) program followed by a mode byte and a picture.
 fuzz-run: fuzz
-	mkdir -p $(FUZZ_DIR)/findings $(FUZZ_DIR)/corpus-picture $(FUZZ_DIR)/corpus-zip
-	$(FUZZ_DIR)/fuzz/fuzz_picture -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
-		-artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus-picture tests/data pictures
-	$(FUZZ_DIR)/fuzz/fuzz_zip -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
-		-artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus-zip tests/data
+	mkdir -p $(FUZZ_DIR)/seeds-gift
+	{ cat /usr/bin/true; printf '\001'; cat tests/data/tiny.gif; } >$(FUZZ_DIR)/seeds-gift/gift
+	$(call fuzz_run,picture,tests/data pictures)
+	$(call fuzz_run,zip,tests/data)
+	$(call fuzz_run,gift,$(FUZZ_DIR)/seeds-gift)
+	$(call fuzz_run,settings,fuzz/seeds)
 
 # Paint the built-in and sample pictures, synthesise the sounds, rewrite the test corpus.
 pictures: build

@@ -1,15 +1,6 @@
 // Fuzz target: Picture::loadFromMemory on any bytes.
+#include "fuzzinput.h"
 #include "pictures/picture.h"
-
-#include <QCoreApplication>
-#include <cstdint>
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    // The JPEG and GIF decoders are plugins, found through the application object.
-    static QCoreApplication app(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

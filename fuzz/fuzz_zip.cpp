@@ -1,32 +1,12 @@
 // Fuzz target: ZipPictureSource over any file: open, count, walk both ways, extract.
+#include "fuzzinput.h"
 #include "pictures/zippicturesource.h"
-
-#include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
-#include <cstdint>
-
-namespace {
-QTemporaryDir* folder = nullptr;
-}
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    static QCoreApplication app(*argc, *argv);
-    static QTemporaryDir scratch;
-    folder = &scratch;
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QString path = folder->filePath(QStringLiteral("input.zip"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return 0;
-        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
-    }
+    const QString path = inputFile(QStringLiteral("input.zip"), data, size);
+    if (path.isEmpty())
+        return 0;
     ZipPictureSource zip;
     const bool any = ZipPictureSource::containsPicture(path);
     if (!zip.open(path) || zip.count() < 1) {

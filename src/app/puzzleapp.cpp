@@ -8,13 +8,13 @@
 
 PuzzleApp::PuzzleApp(int& argc, char** argv)
     : QApplication(argc, argv)
-    , program_(ProgramFile::current())
-    , profile_(ProfileStore::userIniPath(program_.baseName))
-    , random_(RandomEngine::startupSeed())
     , endingSignals_([this] {
         frame_->close(); // saves the settings
         quit();          // also ends a modal dialog's loop
     })
+    , program_(ProgramFile::current())
+    , profile_(ProfileStore::userIniPath(program_.baseName))
+    , random_(RandomEngine::startupSeed())
 {
     setOrganizationName(ProductName);
     setApplicationName(program_.baseName);

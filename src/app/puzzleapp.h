@@ -24,6 +24,9 @@ public:
     int run();
 
 private:
+    // First, so that no file-size signal raised while the sound and window systems start can
+    // kill the game; the ending signals close the window as the player would.
+    TerminationSignals endingSignals_;
     ProgramFile program_;
     ProfileStore profile_;
     RandomEngine random_;
@@ -32,5 +35,4 @@ private:
     DesktopShell shell_;
     GameState state_;
     std::unique_ptr<MainFrame> frame_;
-    TerminationSignals endingSignals_; // close the window as the player would
 };

@@ -40,10 +40,12 @@ std::optional<qint64> programImageLength(const QString& programPath)
                                      : fieldAt<quint32>(header, 0x20, bigEndian);
     const quint16 entrySize = fieldAt<quint16>(header, wide ? 0x3A : 0x2E, bigEndian);
     const quint16 entries = fieldAt<quint16>(header, wide ? 0x3C : 0x30, bigEndian);
-    const quint64 end = tableOffset + quint64{entrySize} * entries;
-    if (tableOffset == 0 || end > static_cast<quint64>(program.size()))
+    // Compared without adding first: a forged offset near 2^64 would wrap the sum round.
+    const auto size = static_cast<quint64>(program.size());
+    const quint64 table = quint64{entrySize} * entries;
+    if (tableOffset == 0 || tableOffset > size || table > size - tableOffset)
         return std::nullopt;
-    return static_cast<qint64>(end);
+    return static_cast<qint64>(tableOffset + table);
 }
 
 std::optional<GiftPayload> readGift(const QString& programPath)

@@ -46,8 +46,11 @@ TerminationSignals::TerminationSignals(std::function<void()> handler)
     ending.sa_handler = onEndingSignal;
     sigemptyset(&ending.sa_mask);
     ending.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < EndingSignals.size(); ++i)
+    for (std::size_t i = 0; i < EndingSignals.size(); ++i) {
         sigaction(EndingSignals[i], &ending, &previous[i]);
+        if (previous[i].sa_handler == SIG_IGN) // started under nohup: keep it so
+            sigaction(EndingSignals[i], &previous[i], nullptr);
+    }
 }
 
 TerminationSignals::~TerminationSignals()

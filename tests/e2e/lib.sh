@@ -23,12 +23,13 @@ start_window_manager() {
     sleep 0.5
 }
 
-# window_named TITLE: waits up to ten seconds for a visible window of that exact title and
-# prints its id; fails if none appears or the game ends first.
+# window_named TITLE: waits up to ten seconds for a visible window of the game ($GAME_PID)
+# of that exact title and prints its id; fails if none appears or the game ends first.
 window_named() {
     local id
     for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        id=$(xdotool search --all --onlyvisible --pid "$GAME_PID" --name "^$1\$" 2>/dev/null |
+            head -n 1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before showing \"$1\""
         sleep 0.1
@@ -36,9 +37,10 @@ window_named() {
     fail "no \"$1\" window appeared"
 }
 
-# start_game GAME: starts the program and waits for its visible window; sets GAME_PID, WINDOW.
+# start_game GAME [ARGUMENT...]: starts the program (or a command that execs it) and waits
+# for its visible window; sets GAME_PID, WINDOW.
 start_game() {
-    QT_QPA_PLATFORM=xcb "$1" >"$WORK/game.log" 2>&1 &
+    QT_QPA_PLATFORM=xcb "$@" >"$WORK/game.log" 2>&1 &
     GAME_PID=$!
     WINDOW=$(window_named Tilewright)
     sleep 0.3 # mapped is not yet painted
@@ -47,6 +49,11 @@ start_game() {
 # close_game: Alt+F4 through the window manager, as a player closes the window.
 close_game() {
     xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
+    game_ends "when its window was closed"
+}
+
+# game_ends WHEN: waits up to ten seconds for the game to end by itself, without an error.
+game_ends() {
     for _ in $(seq 100); do
         if ! kill -0 "$GAME_PID" 2>/dev/null; then
             wait "$GAME_PID" || { cat "$WORK/game.log" >&2; fail "the game ended with an error"; }
@@ -55,7 +62,7 @@ close_game() {
         fi
         sleep 0.1
     done
-    fail "the game did not end when its window was closed"
+    fail "the game did not end $1"
 }
 
 # ini_value FILE KEY: the value of KEY in the [Settings] section.
@@ -86,4 +93,80 @@ drag() {
         mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )) sleep 0.2 \
         mousemove "$3" "$4" sleep 0.3 mouseup 1
     sleep 0.5
+}
+
+# grid_picture N SIDE FILE: a picture of N x N flat colours whose red tells the column and
+# whose green the row, with blue at 200 everywhere.
+grid_picture() {
+    local n=$1 side=$2 tile=$(($2 / $1)) draw=()
+    for row in $(seq 0 $((n - 1))); do
+        for col in $(seq 0 $((n - 1))); do
+            draw+=(-fill "rgb($((40 + 60 * col)),$((40 + 60 * row)),200)"
+                -draw "rectangle $((col * tile)),$((row * tile)) $((col * tile + tile - 1)),$((row * tile + tile - 1))")
+        done
+    done
+    convert -size "${side}x${side}" xc:white "${draw[@]}" "BMP3:$3"
+}
+
+# read_board N TILE: the tile number at each cell in reading order, -1 for the hole.
+read_board() {
+    local n=$1 tile=$2 top r g b
+    top=$(($(client_height "$WINDOW") - n * tile))
+    import -window "$WINDOW" "$WORK/board.png"
+    for row in $(seq 0 $((n - 1))); do
+        for col in $(seq 0 $((n - 1))); do
+            IFS=, read -r r g b < <(convert "$WORK/board.png" \
+                -crop "1x1+$((col * tile + tile / 2))+$((top + row * tile + tile / 2))" \
+                -depth 8 txt:- | tail -n 1 | sed -n 's/^[^(]*(\([0-9]*,[0-9]*,[0-9]*\).*/\1/p')
+            if [ "$b" -lt 190 ] || [ "$b" -gt 210 ]; then
+                echo -1 # the hole
+            else
+                echo $((((g - 10) / 60) * n + (r - 10) / 60))
+            fi
+        done
+    done
+}
+
+# on_board SECTION NAME N: true when the section holds a row of that name and size.
+on_board() {
+    awk -v section="[$1]" -v name="$2" -v size=$((-$3 - 1)) '
+        /^\[/ { inside = ($0 == section) }
+        inside && $0 ~ "^Name[0-9]=" { split($0, kv, "="); names[substr(kv[1], 5)] = kv[2] }
+        inside && $0 ~ "^Difficulty[0-9]=" { split($0, kv, "="); sizes[substr(kv[1], 11)] = kv[2] }
+        END { for (i in names) if (names[i] == name && sizes[i] == size) found = 1; exit !found }
+    ' "$INI"
+}
+
+click_cell() { # click_cell N TILE INDEX
+    local top=$(( $(client_height "$WINDOW") - $1 * $2 ))
+    xdotool mousemove --window "$WINDOW" $(( ($3 % $1) * $2 + $2 / 2 )) \
+        $(( top + ($3 / $1) * $2 + $2 / 2 )) click 1
+    sleep 0.1
+}
+
+# enter_name NAME: answers the congratulations dialog with a name.
+enter_name() {
+    local dialog
+    dialog=$(window_named "Congratulations!")
+    xdotool windowactivate --sync "$dialog" key shift+Tab ctrl+a
+    xdotool type --delay 10 "$1"
+    xdotool key Return
+    sleep 0.5
+}
+
+# solve_by_swaps N TILE: reads the tile-swap board off the screen and puts each cell's own
+# tile there with one swap.
+solve_by_swaps() {
+    local n=$1 tile=$2 board cell other
+    mapfile -t board < <(read_board "$n" "$tile")
+    for cell in $(seq 0 $((n * n - 1))); do
+        [ "${board[$cell]}" -eq "$cell" ] && continue
+        for other in $(seq $((cell + 1)) $((n * n - 1))); do
+            [ "${board[$other]}" -eq "$cell" ] && break
+        done
+        click_cell "$n" "$tile" "$cell"
+        click_cell "$n" "$tile" "$other"
+        board[$other]=${board[$cell]}
+        board[$cell]=$cell
+    done
 }

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -54,6 +55,7 @@ private slots:
         QTest::newRow("a picture") << testData("picture.jpg");
         QTest::newRow("empty") << testData("empty.jpg");
         QTest::newRow("missing") << QStringLiteral("/no/such/program");
+        QTest::newRow("a device") << QStringLiteral("/dev/zero");
     }
 
     void notAProgram()
@@ -66,6 +68,38 @@ private slots:
         QVERIFY(!writeGift(path, folder.filePath("gift"), 0, "x", &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    void forgedSectionTableIsNoProgram_data()
+    {
+        QTest::addColumn<quint64>("tableOffset");
+        QTest::addColumn<quint16>("entrySize");
+        QTest::addColumn<quint16>("entries");
+        const quint64 table = quint64{65535} * 65535;
+        QTest::newRow("end wraps to zero") << (0 - table) << quint16(65535) << quint16(65535);
+        QTest::newRow("end wraps into the file")
+            << (50 - table) << quint16(65535) << quint16(65535);
+        QTest::newRow("offset past the end") << quint64(1) << quint16(64) << quint16(1000);
+    }
+
+    void forgedSectionTableIsNoProgram()
+    {
+        QFETCH(quint64, tableOffset);
+        QFETCH(quint16, entrySize);
+        QFETCH(quint16, entries);
+        QByteArray header(200, '\0');
+        header.replace(0, 6,
+                       QByteArray("\x7f"
+                                  "ELF\x02\x01",
+                                  6));
+        qToLittleEndian(tableOffset, header.data() + 0x28);
+        qToLittleEndian(entrySize, header.data() + 0x3A);
+        qToLittleEndian(entries, header.data() + 0x3C);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("forged"));
+        QVERIFY(writeFile(path, header));
+        QCOMPARE(programImageLength(path), std::nullopt);
+        QVERIFY(!readGift(path)); // else the whole file, ELF mark and all, is a "gift"
     }
 
     void payloadsReadBack()

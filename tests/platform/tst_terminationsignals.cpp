@@ -35,6 +35,19 @@ private slots:
         QTRY_VERIFY(calls >= 2);
     }
 
+    void signalIgnoredAtStartStaysIgnored()
+    {
+        const auto before = std::signal(SIGHUP, SIG_IGN); // as nohup starts a program
+        int calls = 0;
+        {
+            const TerminationSignals watching([&calls] { ++calls; });
+            std::raise(SIGHUP);
+            QTest::qWait(50);
+        }
+        QCOMPARE(calls, 0);
+        QVERIFY(std::signal(SIGHUP, before) == SIG_IGN); // and is given back as it was
+    }
+
     void writePastTheFileSizeLimitFails()
     {
         QTemporaryDir dir;

@@ -1,0 +1,42 @@
+// Fuzz target: settings and scoreboards loaded from any settings file, and the time texts of
+// any number of seconds.
+#include "app/settings.h"
+#include "fuzzinput.h"
+#include "game/gamestate.h"
+#include "platform/profilestore.h"
+#include "scores/scoretables.h"
+
+#include <cstring>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QString path = inputFile(QStringLiteral("tilewright.ini"), data, size);
+    if (path.isEmpty())
+        return 0;
+    ProfileStore profile(path);
+    GameState state;
+    state.programFolder = QStringLiteral("/program/");
+    loadSettings(state, profile);
+    if (state.dimension < Board::MinDimension || state.dimension > Board::MaxDimension)
+        __builtin_trap(); // every board size read is playable
+    state.grid = toggled(state.grid);
+    state.sound = toggled(state.sound);
+    saveSettings(state, profile);
+
+    ScoreTables tables;
+    tables.load(profile);
+    for (int mode = 0; mode < 2; ++mode) {
+        for (const ScoreEntry& row : tables.table(mode)) {
+            (void)formatTimeTaken(row.time);
+            (void)formatScoreTime(row.time);
+            (void)difficultyName(row.difficulty);
+        }
+    }
+    tables.record(profile, 1, {QStringLiteral("Fuzz"), 10, 1, 1});
+    // The first bytes as a number of seconds, whatever it is.
+    int seconds = 0;
+    std::memcpy(&seconds, data, std::min(size, sizeof seconds));
+    if (formatTimeTaken(seconds).isEmpty() || formatScoreTime(seconds).isEmpty())
+        __builtin_trap();
+    return 0;
+}
