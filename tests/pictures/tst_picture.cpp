@@ -1,5 +1,6 @@
 // Tests of Picture: decoding by content, hostile files, the built-in picture and drawing.
 #include "pictures/picture.h"
+#include "pictures/zippicturesource.h"
 #include "testfiles.h"
 #include "testregistry.h"
 
@@ -78,6 +79,21 @@ private slots:
         QCOMPARE(picture.width(), 0);
         QCOMPARE(picture.height(), 0);
         QVERIFY(picture.saveEncoded().isEmpty());
+    }
+
+    void fifosAreNeverOpened()
+    {
+        // Opening a FIFO that no one writes to would block for good.
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(QStringLiteral("x.jpg"));
+        const QString archive = dir.filePath(QStringLiteral("x.zip"));
+        QVERIFY(makeFifo(picture));
+        QVERIFY(makeFifo(archive));
+        Picture loaded;
+        QVERIFY(!loaded.loadFromFile(picture));
+        ZipPictureSource zip;
+        QVERIFY(!zip.open(archive));
+        QVERIFY(!ZipPictureSource::containsPicture(archive));
     }
 
     void memoryLoadsAreBounded()
