@@ -60,6 +60,23 @@ private slots:
                  inFolder(folder, {"z.bmp", "c.gif", "a.JPG", "B.jpg", "y.Jpeg", "PICS.ZIP"}));
     }
 
+    void orderIsQtsOwnNameOrder()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        const QStringList names{"zebra.jpg", "Ärger.jpg",   "éclair.JPG", "_x.jpg",     "10.jpg",
+                                "9.jpg",     ".hidden.jpg", "Mixed.Jpeg", "mixer.jpeg", "B.bmp",
+                                "a.bmp",     "Ω.gif",       "omega.gif",  "Z.zip",      "y.ZIP"};
+        QVERIFY(populate(folder, names));
+        QStringList expected;
+        for (const QString& pattern : FolderScanner::PicturePatterns)
+            for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::Hidden,
+                                                        QDir::Name | QDir::IgnoreCase))
+                expected << folder.filePath(name);
+        QCOMPARE(FolderScanner().scan(dir.path()), expected);
+        QCOMPARE(expected.size(), names.size());
+    }
+
     void onlyFilesOfThisFolder()
     {
         QTemporaryDir dir;
