@@ -27,14 +27,21 @@ QString ProfileStore::userIniPath(const QString& programBaseName)
            QStringLiteral("/%1/%2.ini").arg(ProductName, programBaseName);
 }
 
+QVariant ProfileStore::value(const QString& section, const QString& key) const
+{
+    const QString at = path(section, key);
+    const auto written = unsynced_.constFind(at);
+    return written != unsynced_.cend() ? QVariant(*written) : settings_.value(at);
+}
+
 bool ProfileStore::contains(const QString& section, const QString& key) const
 {
-    return settings_.contains(path(section, key));
+    return unsynced_.contains(path(section, key)) || settings_.contains(path(section, key));
 }
 
 std::optional<int> ProfileStore::readNumber(const QString& section, const QString& key) const
 {
-    const QVariant value = settings_.value(path(section, key));
+    const QVariant value = this->value(section, key);
     // A value holding a comma comes back as a list; that is garbage for a number too.
     if (!value.isValid() || value.typeId() == QMetaType::QStringList)
         return std::nullopt;
@@ -51,7 +58,7 @@ int ProfileStore::readInt(const QString& section, const QString& key, int fallba
 QString ProfileStore::readText(const QString& section, const QString& key,
                                const QString& fallback) const
 {
-    const QVariant value = settings_.value(path(section, key));
+    const QVariant value = this->value(section, key);
     if (!value.isValid())
         return fallback;
     // An unquoted comma in a hand-edited file splits the text; put it back together.
@@ -62,12 +69,12 @@ QString ProfileStore::readText(const QString& section, const QString& key,
 
 void ProfileStore::writeInt(const QString& section, const QString& key, int value)
 {
-    settings_.setValue(path(section, key), QString::number(value));
+    unsynced_.insert(path(section, key), QString::number(value));
 }
 
 void ProfileStore::writeText(const QString& section, const QString& key, const QString& value)
 {
-    settings_.setValue(path(section, key), value);
+    unsynced_.insert(path(section, key), value);
 }
 
 bool ProfileStore::sync()
@@ -75,6 +82,9 @@ bool ProfileStore::sync()
     // The file may have been replaced by a FIFO since; reading it would block for good.
     if (settings_.fileName().isEmpty() || !fileIsUsable())
         return false;
+    for (auto written = unsynced_.cbegin(); written != unsynced_.cend(); ++written)
+        settings_.setValue(written.key(), written.value());
+    unsynced_.clear();
     settings_.sync();
     return settings_.status() == QSettings::NoError;
 }

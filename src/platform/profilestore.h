@@ -1,6 +1,7 @@
 // ProfileStore: the per-user key-value store behind settings and scoreboards.
 #pragma once
 
+#include <QHash>
 #include <QSettings>
 #include <QString>
 #include <optional>
@@ -36,7 +37,11 @@ public:
 private:
     static QString path(const QString& section, const QString& key);
     bool fileIsUsable() const;
+    QVariant value(const QString& section, const QString& key) const;
 
     QString fileName_;
     QSettings settings_;
+    // Writes wait here until a sync finds a regular file to take them: QSettings would also
+    // flush them when destroyed, and a FIFO put in the file's place would block it.
+    QHash<QString, QString> unsynced_;
 };

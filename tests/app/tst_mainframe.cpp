@@ -363,34 +363,31 @@ private slots:
         QFETCH(QString, picture);
         QFETCH(int, puzzleMode);
         QFETCH(bool, builtIn);
-        QTemporaryDir settings; // the profile says slider, so a kept setting shows
         const QByteArray bytes = picture.isEmpty() ? QByteArray() : readFile(testData(picture));
-        {
-            GameFixture game({"picture.bmp"}, QByteArray(1, mode) + bytes);
-            QVERIFY(game.state.giftMode);
-            QCOMPARE(game.state.defaultPictureShown, builtIn);
-            if (mode == '\x07')
-                QCOMPARE(game.state.puzzleMode, 0); // first run: the setting's default
-            else
-                QCOMPARE(game.state.puzzleMode, puzzleMode);
-            QCOMPARE(game.frame->picture().saveEncoded().isEmpty(), false);
-            if (!builtIn)
-                QCOMPARE(game.frame->picture().saveEncoded(), bytes);
-            // The picture is served from memory: no file of it exists anywhere.
-            QCOMPARE(game.state.picturePath, GiftPictureName);
-            QVERIFY(!QFile::exists(game.inFolder(GiftPictureName)));
-            QVERIFY(!QFile::exists(GiftPictureName));
-            QDirIterator temporary(QDir::tempPath(), {GiftPictureName}, QDir::Files,
-                                   QDirIterator::Subdirectories);
-            QVERIFY2(!temporary.hasNext(), qPrintable(temporary.next()));
-            if (!builtIn) {
-                // A new size and the solution window load it again from memory.
-                game.frame->execute(CommandId::Size5);
-                QCOMPARE(game.frame->picture().saveEncoded(), bytes);
-                game.frame->execute(CommandId::ShowSolution);
-                QVERIFY(game.frame->solutionWindow() != nullptr);
-                QCOMPARE(game.frame->solutionWindow()->picture().saveEncoded(), bytes);
-            }
+        GameFixture game({"picture.bmp"}, QByteArray(1, mode) + bytes);
+        QVERIFY(game.state.giftMode);
+        QCOMPARE(game.state.defaultPictureShown, builtIn);
+        if (mode == '\x07')
+            QCOMPARE(game.state.puzzleMode, 0); // first run: the setting's default
+        else
+            QCOMPARE(game.state.puzzleMode, puzzleMode);
+        QCOMPARE(game.frame->picture().saveEncoded().isEmpty(), false);
+        if (!builtIn)
+            QCOMPARE(game.frame->picture().saveEncoded(), bytes);
+        // The picture is served from memory: no file of it exists anywhere.
+        QCOMPARE(game.state.picturePath, GiftPictureName);
+        QVERIFY(!QFile::exists(game.inFolder(GiftPictureName)));
+        QVERIFY(!QFile::exists(GiftPictureName));
+        QDirIterator temporary(QDir::tempPath(), {GiftPictureName}, QDir::Files,
+                               QDirIterator::Subdirectories);
+        QVERIFY(!temporary.hasNext());
+        if (!builtIn) {
+            // A new size and the solution window load it again from memory.
+            game.frame->execute(CommandId::Size5);
+            QCOMPARE(game.frame->picture().saveEncoded(), bytes);
+            game.frame->execute(CommandId::ShowSolution);
+            QVERIFY(game.frame->solutionWindow() != nullptr);
+            QCOMPARE(game.frame->solutionWindow()->picture().saveEncoded(), bytes);
         }
     }
 

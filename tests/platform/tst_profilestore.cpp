@@ -102,6 +102,25 @@ private slots:
         QVERIFY(!isRegularFile(path));
     }
 
+    void fileTurnedIntoAFifoIsNeverOpened()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        {
+            ProfileStore profile(path);
+            profile.writeInt(Section, QStringLiteral("Dimension"), 6);
+            QVERIFY(profile.sync());
+            profile.writeInt(Section, QStringLiteral("Grid"), 0);
+            // Someone puts a FIFO where the file was while the game runs.
+            QVERIFY(QFile::remove(path));
+            QVERIFY(makeFifo(path));
+            QVERIFY(!profile.sync());
+            QCOMPARE(profile.readInt(Section, QStringLiteral("Grid"), 1), 0);
+            QCOMPARE(profile.readInt(Section, QStringLiteral("Dimension"), 999), 6);
+        } // nor when the store goes
+        QVERIFY(!isRegularFile(path));
+    }
+
     void presentButUnreadableIsToldApart()
     {
         QTemporaryDir dir;
