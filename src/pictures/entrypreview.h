@@ -29,7 +29,7 @@ struct PictureSource {
 };
 
 // Loads the picture a window shows: the built-in one, the bytes given, the picture at its
-// position in an archive, or a picture file. Returns the problems of showing an archive's entry, as
-// above; an archive that cannot be opened or has no such position leaves the Picture empty without
-// a problem to report.
+// position in an archive, or a picture file. Returns the problems of showing an archive's
+// entry, as above; an archive that cannot be opened or has no such position leaves the
+// Picture empty without a problem to report.
 QStringList loadPicture(Picture& picture, ZipPictureSource& zip, const PictureSource& source);

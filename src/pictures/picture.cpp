@@ -34,8 +34,7 @@ bool Picture::loadFromFile(const QString& path)
     QFile file(path);
     // A device or pipe could block or stream forever; pictures are regular files of bounded
     // size.
-    if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly) || file.isSequential() ||
-        file.size() > MaxPictureBytes)
+    if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly) || file.size() > MaxPictureBytes)
         return false;
     return loadFromMemory(file.readAll());
 }

@@ -101,8 +101,8 @@ const QString ScoreTables::DefaultPlayerName = QStringLiteral("Player 1");
 
 void ScoreTables::setDefaults(ProfileStore& profile)
 {
-    tileSwap_ = DefaultTileSwap;
-    slider_ = DefaultSlider;
+    tileSwap_ = defaults(0);
+    slider_ = defaults(1);
     save(profile);
 }
 

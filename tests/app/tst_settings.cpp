@@ -8,7 +8,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <limits>
 
 namespace {
 const QString ProgramFolder = QStringLiteral("/opt/tilewright/");
@@ -118,15 +117,6 @@ private slots:
         QCOMPARE(state.sound, 0);
         QCOMPARE(state.folder, QString());
         QCOMPARE(readFile(path), file);
-    }
-
-    void togglesNeverOverflowOrStick()
-    {
-        for (const int stored :
-             {0, 1, 2, -1, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
-            QCOMPARE(toggled(stored), stored == 0 ? 1 : 0);
-            QCOMPARE(toggled(toggled(stored)), stored == 0 ? 0 : 1);
-        }
     }
 
     void unwritableProfileStillStarts()
