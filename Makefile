@@ -5,6 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := build-essential cmake pkgconf qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins \
+	qt6-image-formats-plugins \
 	libminizip-dev zlib1g-dev libbenchmark-dev \
 	xvfb xauth xdotool openbox x11-utils imagemagick desktop-file-utils appstream python3
 

@@ -77,7 +77,7 @@ void BM_RepaintBoard10x10(benchmark::State& run)
 void stretchEachTile(benchmark::State& run, bool areaAveraged)
 {
     const GameState state = bigBoard();
-    const QImage& image = bigPicture().image();
+    const QImage& image = bigPicture().pixels();
     QImage screen(1000, 750, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : run) {
         QPainter on(&screen);

@@ -12,6 +12,7 @@
 #include "maintoolbar.h"
 #include "pictures/folderscanner.h"
 #include "pictures/openpicturedialog.h"
+#include "pictures/pictureformats.h"
 #include "platform/product.h"
 #include "platform/programfile.h"
 #include "platform/randomengine.h"
@@ -23,12 +24,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 namespace {
 constexpr int ScreenMargin = 50;
@@ -36,7 +41,7 @@ constexpr int TopAfterMove = 5; // where a window too tall for the room is moved
 } // namespace
 
 MainFrame::MainFrame(GameState& state, const FrameServices& services, const ProgramFile& program,
-                     QWidget* parent)
+                     const QString& startPicture, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint)
@@ -61,9 +66,15 @@ MainFrame::MainFrame(GameState& state, const FrameServices& services, const Prog
     state_.menuBarHeight = menuBar()->sizeHint().height();
     state_.captionHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight);
     state_.dialogFrameBorder = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    setAcceptDrops(true);
     move(StartPosition);
-    if (!startAsGift(program.path))
-        newPuzzle(true);
+    // A gift copy exists to show its own picture, so it wins over a picture it is given.
+    if (!startAsGift(program.path)) {
+        if (startPicture.isEmpty())
+            newPuzzle(true);
+        else
+            openPath(startPicture);
+    }
     state_.windowReady = true;
 }
 
@@ -168,7 +179,13 @@ void MainFrame::refreshChecks()
 
 void MainFrame::newPuzzle(bool randomPick)
 {
-    loadPuzzlePicture(state_, picture_, zip_, folderScanner_, services_.random, randomPick);
+    loadPuzzlePicture(state_, picture_, zip_, folderScanner_, services_.random, randomPick,
+                      boardFit());
+    startPuzzle();
+}
+
+void MainFrame::startPuzzle()
+{
     layOutBoard();
     flow_.jumble();
     if (isMinimized())
@@ -177,17 +194,37 @@ void MainFrame::newPuzzle(bool randomPick)
     setNewForm(!state_.defaultPictureShown && isArchivePath(state_.picturePath));
 }
 
-void MainFrame::layOutBoard()
+BoardRoom MainFrame::boardRoom() const
 {
     const QRect work = screen()->availableGeometry();
     // A floating toolbar still costs the board its band; only the window height ignores it.
     const int band = state_.toolbarVisible ? state_.toolbarBand : 0;
-    const BoardRoom room{QSize(work.width() - ScreenMargin,
-                               work.height() - state_.captionHeight - state_.toolbarBand -
-                                   state_.menuBarHeight - ScreenMargin),
-                         state_.menuBarHeight, band};
-    const QSize board =
-        boardSizeFor(QSize(picture_.width(), picture_.height()), room, state_.dimension);
+    return {QSize(work.width() - ScreenMargin, work.height() - state_.captionHeight -
+                                                   state_.toolbarBand - state_.menuBarHeight -
+                                                   ScreenMargin),
+            state_.menuBarHeight, band};
+}
+
+PictureFit MainFrame::boardFit() const
+{
+    // Whole tiles are cut from this at any grid size, so a size change decodes nothing.
+    return [room = boardRoom(), ratio = devicePixelRatioF()](QSize natural) {
+        return devicePixels(boardSizeFor(natural, room, 1), ratio);
+    };
+}
+
+void MainFrame::coverBoard()
+{
+    if (picture_.cover(boardFit()(picture_.size())))
+        return;
+    state_.defaultPictureShown = true;
+    picture_.loadBuiltIn(boardFit());
+}
+
+void MainFrame::layOutBoard()
+{
+    const BoardRoom room = boardRoom();
+    const QSize board = boardSizeFor(picture_.size(), room, state_.dimension);
     state_.boardWidth = board.width();
     state_.boardHeight = board.height();
     state_.tileWidth = board.width() / state_.dimension;
@@ -257,9 +294,14 @@ void MainFrame::openPicture()
     OpenPictureDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
         return;
-    state_.picturePath = dialog.chosenPath();
-    state_.zipIndex = dialog.shownIndex();
-    state_.zipCount = dialog.shownCount();
+    openPath(dialog.chosenPath(), dialog.shownIndex(), dialog.shownCount());
+}
+
+void MainFrame::openPath(const QString& path, int zipIndex, int zipCount)
+{
+    state_.picturePath = QFileInfo(path).absoluteFilePath();
+    state_.zipIndex = zipIndex;
+    state_.zipCount = zipCount;
     state_.folder = QFileInfo(state_.picturePath).absolutePath();
     newPuzzle(false);
 }
@@ -284,8 +326,7 @@ void MainFrame::makeGift()
     if (state_.modelessOpen)
         return;
     state_.modelessOpen = true;
-    auto* dialog = new GiftDialog(programPath_, pictureSourceOf(state_),
-                                  QSize(picture_.width(), picture_.height()), this);
+    auto* dialog = new GiftDialog(programPath_, picture_, this);
     connect(dialog, &QDialog::finished, this, [this] { state_.modelessOpen = false; });
     dialog->show();
 }
@@ -319,8 +360,7 @@ void MainFrame::showSolution()
     if (state_.modelessOpen)
         return;
     state_.modelessOpen = true;
-    solution_ = new SolutionDialog(pictureSourceOf(state_),
-                                   QSize(picture_.width(), picture_.height()), this);
+    solution_ = new SolutionDialog(picture_, this);
     connect(solution_, &QDialog::finished, this, [this] { state_.modelessOpen = false; });
     solution_->show();
 }
@@ -356,7 +396,8 @@ void MainFrame::setPuzzleSize(int n)
 {
     state_.dimension = n;
     state_.selectedTile = -1;
-    newPuzzle(false);
+    coverBoard(); // the picture is unchanged: its pixels serve again
+    startPuzzle();
 }
 
 void MainFrame::setPuzzleMode(int mode)
@@ -392,4 +433,43 @@ void MainFrame::closeEvent(QCloseEvent* event)
 {
     saveSettings(state_, services_.profile);
     event->accept();
+}
+
+void MainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainFrame::screenChanged,
+            Qt::UniqueConnection);
+}
+
+void MainFrame::screenChanged()
+{
+    coverBoard(); // another pixel ratio may need more pixels
+    repaintBoard();
+}
+
+namespace {
+// The one local picture file or archive a drag carries, judged by its name.
+QString droppedPicture(const QMimeData* data)
+{
+    if (data == nullptr || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    const QString path = data->urls().first().toLocalFile();
+    return hasPictureExtension(path) || isArchivePath(path) ? path : QString();
+}
+} // namespace
+
+void MainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedPicture(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainFrame::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedPicture(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openPath(path);
 }

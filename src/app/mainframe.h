@@ -2,6 +2,7 @@
 #pragma once
 
 #include "commandtable.h"
+#include "game/boardsize.h"
 #include "game/gameflow.h"
 #include "pictures/folderscanner.h"
 #include "pictures/picture.h"
@@ -38,8 +39,9 @@ class MainFrame : public QMainWindow {
 public:
     static constexpr QPoint StartPosition{50, 10};
 
+    // A start picture (a picture file or an archive) is opened as Open would open it.
     MainFrame(GameState& state, const FrameServices& services, const ProgramFile& program,
-              QWidget* parent = nullptr);
+              const QString& startPicture = {}, QWidget* parent = nullptr);
     ~MainFrame() override;
 
     // Runs a command as its menu item, shortcut or toolbar button would.
@@ -70,6 +72,9 @@ public:
     // Loads a picture (a random one of the folder, or the current one), lays the board out
     // for it, jumbles it and starts a new game.
     void newPuzzle(bool randomPick);
+    // Starts a new game on a picture file or archive, as Open does; the folder becomes its
+    // folder.
+    void openPath(const QString& path, int zipIndex = 1, int zipCount = 0);
 
     const Picture& picture() const { return picture_; }
     MainToolBar* toolbar() const { return toolbar_; }
@@ -82,6 +87,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // A picture file or archive dropped on the window is opened; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createActions();
@@ -90,6 +99,14 @@ private:
     void refreshChecks();
     void setNewForm(bool dropDown);
     void trackToolbar();
+    void startPuzzle();
+    BoardRoom boardRoom() const;
+    // Pixels enough for any board of the picture in this room, on this window's screen.
+    PictureFit boardFit() const;
+    // Decodes the picture again if its pixels fall short of the board; the built-in picture
+    // when that fails.
+    void coverBoard();
+    void screenChanged();
     void layOutBoard();
     // Moves the window back into the room the board was sized for.
     void keepOnScreen(QSize available);

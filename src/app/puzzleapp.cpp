@@ -4,7 +4,28 @@
 #include "mainframe.h"
 #include "platform/product.h"
 
+#include <QCommandLineParser>
 #include <QIcon>
+
+namespace {
+// --help and --version print and end the program here; what is left is the picture to open.
+QString startPicture(const QApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A picture puzzle: put a jumbled picture back together by swapping or sliding its "
+        "tiles."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("picture"),
+        QStringLiteral("A picture file or a ZIP archive of pictures to start on."),
+        QStringLiteral("[picture]"));
+    parser.process(app);
+    const QStringList pictures = parser.positionalArguments();
+    return pictures.isEmpty() ? QString() : pictures.first();
+}
+} // namespace
 
 PuzzleApp::PuzzleApp(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -18,9 +39,11 @@ PuzzleApp::PuzzleApp(int& argc, char** argv)
 {
     setOrganizationName(ProductName);
     setApplicationName(program_.baseName);
+    setApplicationVersion(ProductVersion);
     setWindowIcon(QIcon(QStringLiteral(":/ICON/160")));
-    frame_ = std::make_unique<MainFrame>(
-        state_, FrameServices{profile_, random_, sounds_, clock_, shell_}, program_);
+    frame_ = std::make_unique<MainFrame>(state_,
+                                         FrameServices{profile_, random_, sounds_, clock_, shell_},
+                                         program_, startPicture(*this));
 }
 
 PuzzleApp::~PuzzleApp() = default;

@@ -5,6 +5,71 @@
 #include "pictures/picture.h"
 
 #include <QPainter>
+#include <vector>
+
+namespace {
+// The board's cell edges in device pixels, and the width of a line.
+struct DeviceGrid {
+    DeviceGrid(int n, int tileWidth, int tileHeight, qreal ratio)
+        : line(std::max(1, qRound(ratio)))
+    {
+        for (int i = 0; i <= n; ++i) {
+            x.push_back(qRound(i * tileWidth * ratio));
+            y.push_back(qRound(i * tileHeight * ratio));
+        }
+    }
+
+    QRect cell(int col, int row) const
+    {
+        return QRect(QPoint(x[col], y[row]), QPoint(x[col + 1] - 1, y[row + 1] - 1));
+    }
+    int right() const { return x.back(); }
+    int bottom() const { return y.back(); }
+
+    std::vector<int> x;
+    std::vector<int> y;
+    int line;
+};
+
+void drawHole(QPainter& painter, const QRect& cell, int line, const BoardPainter::HoleColours& hole)
+{
+    painter.fillRect(cell, hole.face);
+    painter.fillRect(cell.x(), cell.y(), cell.width(), line, hole.shadow);
+    painter.fillRect(cell.x(), cell.y(), line, cell.height(), hole.shadow);
+    painter.fillRect(cell.x(), cell.bottom() + 1 - line, cell.width(), line, Qt::white);
+    painter.fillRect(cell.right() + 1 - line, cell.y(), line, cell.height(), Qt::white);
+}
+
+// A line along the left edge of each column and the top of each row, and the board's own
+// right and bottom edges.
+void drawGrid(QPainter& painter, const DeviceGrid& grid, const QColor& colour)
+{
+    const int n = static_cast<int>(grid.x.size()) - 1;
+    for (int i = 0; i < n; ++i) {
+        painter.fillRect(grid.x[i], 0, grid.line, grid.bottom(), colour);
+        painter.fillRect(0, grid.y[i], grid.right(), grid.line, colour);
+    }
+    painter.fillRect(grid.right() - grid.line, 0, grid.line, grid.bottom(), colour);
+    painter.fillRect(0, grid.bottom() - grid.line, grid.right(), grid.line, colour);
+}
+
+// The outline covers the cell's own first column and row and the next cell's, where the
+// grid lines run; in the last column and row it keeps to the board.
+void drawSelection(QPainter& painter, const DeviceGrid& grid, Cell at, const QColor& colour)
+{
+    const int n = static_cast<int>(grid.x.size()) - 1;
+    const int left = grid.x[at.col];
+    const int top = grid.y[at.row];
+    const int right = at.col == n - 1 ? grid.right() - grid.line : grid.x[at.col + 1];
+    const int bottom = at.row == n - 1 ? grid.bottom() - grid.line : grid.y[at.row + 1];
+    const int width = right + grid.line - left;
+    const int height = bottom + grid.line - top;
+    painter.fillRect(left, top, width, grid.line, colour);
+    painter.fillRect(left, bottom, width, grid.line, colour);
+    painter.fillRect(left, top, grid.line, height, colour);
+    painter.fillRect(right, top, grid.line, height, colour);
+}
+} // namespace
 
 QColor gridColour(int index)
 {
@@ -16,71 +81,32 @@ QColor selectionColour(int index)
     return index == 0 ? QColor(0, 0, 0) : index == 1 ? QColor(255, 255, 0) : QColor(255, 0, 0);
 }
 
-const QImage& BoardPainter::scaledPicture(const Picture& picture, QSize board, int n)
-{
-    const qint64 key = picture.image().cacheKey();
-    if (key == scaledFrom_ && board == scaledSize_ && n == scaledGrid_)
-        return scaled_;
-    // Tiles are cut at whole source-tile sizes; the few pixels past the last one never show.
-    QRect used(0, 0, picture.width() / n * n, picture.height() / n * n);
-    if (used.isEmpty())
-        used = picture.image().rect();
-    scaled_ = picture.image()
-                  .copy(used)
-                  .scaled(board, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                  .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    scaledFrom_ = key;
-    scaledSize_ = board;
-    scaledGrid_ = n;
-    return scaled_;
-}
-
 void BoardPainter::paint(QPainter& painter, const GameState& state, const Picture& picture,
                          const HoleColours& hole)
 {
     const int n = state.dimension;
-    const int tileWidth = state.tileWidth;
-    const int tileHeight = state.tileHeight;
-    if (tileWidth <= 0 || tileHeight <= 0 || picture.isEmpty())
+    if (state.tileWidth <= 0 || state.tileHeight <= 0 || picture.isEmpty())
         return; // no puzzle laid out yet
-    const QImage& tiles = scaledPicture(picture, {tileWidth * n, tileHeight * n}, n);
+    const qreal ratio = painter.device()->devicePixelRatio();
+    tiles_.update(picture, n, {state.tileWidth, state.tileHeight}, ratio);
+    const DeviceGrid grid(n, state.tileWidth, state.tileHeight, ratio);
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio); // from here on, device pixels
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (int col = 0; col < n; ++col) {
-        for (int row = 0; row < n; ++row) {
-            const QRect cell(col * tileWidth, row * tileHeight, tileWidth, tileHeight);
+    for (int row = 0; row < n; ++row) {
+        for (int col = 0; col < n; ++col) {
+            const QRect cell = grid.cell(col, row);
             const int tile = state.board.at({col, row});
-            if (tile == Board::Hole) {
-                painter.fillRect(cell, hole.face);
-                painter.setPen(hole.shadow);
-                painter.drawLine(cell.topLeft(), cell.topRight());
-                painter.drawLine(cell.topLeft(), cell.bottomLeft());
-                painter.setPen(Qt::white);
-                painter.drawLine(cell.bottomLeft(), cell.bottomRight());
-                painter.drawLine(cell.topRight(), cell.bottomRight());
-                continue;
-            }
-            const Cell home = Board::homeCell(tile, n);
-            painter.drawImage(
-                cell.topLeft(), tiles,
-                QRect(home.col * tileWidth, home.row * tileHeight, tileWidth, tileHeight));
+            if (tile == Board::Hole)
+                drawHole(painter, cell, grid.line, hole);
+            else
+                painter.drawImage(cell.topLeft(), tiles_[tile], QRect(QPoint(0, 0), cell.size()));
         }
     }
-    const int width = state.boardWidth;
-    const int height = state.boardHeight;
-    if (state.grid != 0 && !state.board.isSolved(puzzleModeFromSetting(state.puzzleMode), n)) {
-        painter.setPen(gridColour(state.gridColour));
-        for (int x = 0; x < width; x += tileWidth)
-            painter.drawLine(x, 0, x, height - 1);
-        for (int y = 0; y < height; y += tileHeight)
-            painter.drawLine(0, y, width - 1, y);
-        painter.drawLine(width - 1, 0, width - 1, height - 1);
-        painter.drawLine(0, height - 1, width - 1, height - 1);
-    }
-    if (state.selectedTile != -1) {
-        const int w = tileWidth - (state.selectedCol == n - 1 ? 1 : 0);
-        const int h = tileHeight - (state.selectedRow == n - 1 ? 1 : 0);
-        painter.setPen(selectionColour(state.selColour));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(state.selectedCol * tileWidth, state.selectedRow * tileHeight, w, h);
-    }
+    if (state.grid != 0 && !state.board.isSolved(puzzleModeFromSetting(state.puzzleMode), n))
+        drawGrid(painter, grid, gridColour(state.gridColour));
+    if (state.selectedTile != -1)
+        drawSelection(painter, grid, {state.selectedCol, state.selectedRow},
+                      selectionColour(state.selColour));
+    painter.restore();
 }

@@ -1,9 +1,9 @@
 // BoardPainter: draws the board, its hole, grid and selection, from the current picture.
 #pragma once
 
+#include "tileimages.h"
+
 #include <QColor>
-#include <QImage>
-#include <QSize>
 
 struct GameState;
 class Picture;
@@ -14,8 +14,10 @@ class QPainter;
 QColor gridColour(int index);
 QColor selectionColour(int index);
 
-// Draws the whole board with its top-left corner at the painter's origin. The picture is
-// scaled to the board once per picture, size and grid, so a repaint only copies tiles.
+// Draws the whole board with its top-left corner at the painter's origin, in the device
+// pixels of the painter's surface: cell edges, grid lines and the selection outline fall on
+// whole device pixels, and lines are one logical pixel wide. The tiles are cut and scaled
+// once per picture, layout and pixel ratio, so a repaint only copies them.
 class BoardPainter {
 public:
     struct HoleColours {
@@ -27,10 +29,5 @@ public:
                const HoleColours& hole);
 
 private:
-    const QImage& scaledPicture(const Picture& picture, QSize board, int n);
-
-    QImage scaled_;
-    qint64 scaledFrom_ = 0;
-    QSize scaledSize_;
-    int scaledGrid_ = 0;
+    TileImages tiles_;
 };

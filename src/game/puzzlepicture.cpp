@@ -4,7 +4,6 @@
 #include "gamestate.h"
 #include "pictures/entrypreview.h"
 #include "pictures/folderscanner.h"
-#include "pictures/picture.h"
 #include "pictures/zippicturesource.h"
 #include "platform/randomengine.h"
 
@@ -17,7 +16,7 @@ bool showsGiftPicture(const GameState& state)
 }
 
 bool loadFromArchive(GameState& state, Picture& picture, ZipPictureSource& zip,
-                     RandomEngine& random, bool randomPick)
+                     RandomEngine& random, bool randomPick, const PictureFit& fit)
 {
     if (!zip.open(state.picturePath))
         return false;
@@ -25,11 +24,11 @@ bool loadFromArchive(GameState& state, Picture& picture, ZipPictureSource& zip,
     if (state.zipCount <= 0)
         return false;
     state.zipIndex = randomPick ? random.below(state.zipCount) + 1 : state.zipIndex;
-    return zip.goToPicture(state.zipIndex) && showCurrentEntry(zip, picture).isEmpty();
+    return zip.goToPicture(state.zipIndex) && showCurrentEntry(zip, picture, fit).isEmpty();
 }
 
 bool loadChosen(GameState& state, Picture& picture, ZipPictureSource& zip, FolderScanner& folder,
-                RandomEngine& random, bool randomPick)
+                RandomEngine& random, bool randomPick, const PictureFit& fit)
 {
     if (randomPick) {
         const std::optional<QString> pick =
@@ -39,25 +38,18 @@ bool loadChosen(GameState& state, Picture& picture, ZipPictureSource& zip, Folde
         state.picturePath = *pick;
     }
     if (showsGiftPicture(state))
-        return picture.loadFromMemory(state.giftPicture);
+        return picture.loadFromMemory(state.giftPicture, fit);
     if (isArchivePath(state.picturePath))
-        return loadFromArchive(state, picture, zip, random, randomPick);
-    return picture.loadFromFile(state.picturePath);
+        return loadFromArchive(state, picture, zip, random, randomPick, fit);
+    return picture.loadFromFile(state.picturePath, fit);
 }
 } // namespace
 
 void loadPuzzlePicture(GameState& state, Picture& picture, ZipPictureSource& zip,
-                       FolderScanner& folder, RandomEngine& random, bool randomPick)
+                       FolderScanner& folder, RandomEngine& random, bool randomPick,
+                       const PictureFit& fit)
 {
-    state.defaultPictureShown = !loadChosen(state, picture, zip, folder, random, randomPick);
+    state.defaultPictureShown = !loadChosen(state, picture, zip, folder, random, randomPick, fit);
     if (state.defaultPictureShown)
-        picture.loadBuiltIn();
-}
-
-PictureSource pictureSourceOf(const GameState& state)
-{
-    PictureSource source{state.picturePath, state.zipIndex, state.defaultPictureShown, {}};
-    if (showsGiftPicture(state))
-        source.bytes = state.giftPicture;
-    return source;
+        picture.loadBuiltIn(fit);
 }

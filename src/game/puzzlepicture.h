@@ -1,13 +1,12 @@
 // Puzzle picture: chooses and loads the picture of a new puzzle, never failing to show one.
 #pragma once
 
-#include "pictures/entrypreview.h"
+#include "pictures/picture.h"
 
 #include <QString>
 
 struct GameState;
 class FolderScanner;
-class Picture;
 class RandomEngine;
 class ZipPictureSource;
 
@@ -15,12 +14,11 @@ class ZipPictureSource;
 // than the current one, and in an archive a random picture; without, the current file at
 // its remembered position.
 // Whatever cannot be found, opened or decoded gives the built-in picture instead, and
-// defaultPictureShown says which happened. The archive stays open in the zip source.
+// defaultPictureShown says which happened. The archive stays open in the zip source. The
+// pixels are decoded as the fit asks.
 void loadPuzzlePicture(GameState& state, Picture& picture, ZipPictureSource& zip,
-                       FolderScanner& folder, RandomEngine& random, bool randomPick);
+                       FolderScanner& folder, RandomEngine& random, bool randomPick,
+                       const PictureFit& fit = {});
 
 // The picture path of a gift's picture, which lives in GameState::giftPicture alone.
 inline const QString GiftPictureName = QStringLiteral("gift.bmp");
-
-// Where the current picture comes from, for the windows that load their own copy of it.
-PictureSource pictureSourceOf(const GameState& state);

@@ -1,8 +1,6 @@
 // SolutionDialog: a small window showing the whole current picture beside the board.
 #include "solutiondialog.h"
 
-#include "pictures/problemmessages.h"
-
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPainter>
@@ -11,18 +9,18 @@ namespace {
 constexpr int Margin = 20;
 } // namespace
 
-SolutionDialog::SolutionDialog(const PictureSource& source, QSize pictureSize, QWidget* parent)
+SolutionDialog::SolutionDialog(const Picture& current, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , frame_(new QGroupBox(this))
 {
     setWindowTitle(QStringLiteral("Solution"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const QSize area = previewSize(pictureSize);
+    const QSize area = previewSize(current.size());
     frame_->setGeometry(QRect(QPoint(Margin, Margin), area.grownBy(PictureFrameInset)));
     setFixedSize(frame_->geometry().bottomRight().x() + 1 + Margin,
                  frame_->geometry().bottomRight().y() + 1 + Margin);
-    reportProblems(parentWidget(), loadPicture(picture_, zip_, source));
+    picture_.loadFrom(current, previewFit(devicePixelRatioF()));
 }
 
 QRect SolutionDialog::pictureFrame() const

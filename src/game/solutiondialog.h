@@ -1,9 +1,7 @@
 // SolutionDialog: a small window showing the whole current picture beside the board.
 #pragma once
 
-#include "pictures/entrypreview.h"
 #include "pictures/picture.h"
-#include "pictures/zippicturesource.h"
 
 #include <QDialog>
 
@@ -13,8 +11,8 @@ class QGroupBox;
 // close box, Escape and Enter close it; it deletes itself when closed.
 class SolutionDialog : public QDialog {
 public:
-    // The picture comes from the source, as the board's did.
-    SolutionDialog(const PictureSource& source, QSize pictureSize, QWidget* parent);
+    // The picture the board shows, scaled down from the pixels the board was cut from.
+    SolutionDialog(const Picture& current, QWidget* parent);
 
     // The frame the picture is stretched into; its inner area is the picture area.
     QRect pictureFrame() const;
@@ -26,6 +24,5 @@ protected:
 
 private:
     Picture picture_;
-    ZipPictureSource zip_;
     QGroupBox* frame_;
 };

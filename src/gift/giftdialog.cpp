@@ -2,7 +2,6 @@
 #include "giftdialog.h"
 
 #include "giftfile.h"
-#include "pictures/problemmessages.h"
 #include "platform/product.h"
 
 #include <QFileDialog>
@@ -14,8 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-GiftDialog::GiftDialog(const QString& programPath, const PictureSource& source, QSize pictureSize,
-                       QWidget* parent)
+GiftDialog::GiftDialog(const QString& programPath, const Picture& current, QWidget* parent)
     : QDialog(parent)
     , programPath_(programPath)
     , frame_(new QGroupBox)
@@ -25,9 +23,9 @@ GiftDialog::GiftDialog(const QString& programPath, const PictureSource& source, 
 {
     setWindowTitle(QStringLiteral("Make Gift puzzle"));
     setAttribute(Qt::WA_DeleteOnClose);
-    reportProblems(parent, loadPicture(picture_, zip_, source));
+    picture_.loadFrom(current, previewFit(devicePixelRatioF()));
 
-    frame_->setFixedSize(previewSize(pictureSize).grownBy(PictureFrameInset));
+    frame_->setFixedSize(previewSize(current.size()).grownBy(PictureFrameInset));
     auto* text = new QLabel(QStringLiteral(
         "This will make a customized gift puzzle from the picture currently loaded into "
         "Tilewright for you to share with friends and family."));

@@ -1,9 +1,7 @@
 // GiftDialog: makes a gift copy of the game that starts straight into the current picture.
 #pragma once
 
-#include "pictures/entrypreview.h"
 #include "pictures/picture.h"
-#include "pictures/zippicturesource.h"
 
 #include <QDialog>
 
@@ -16,9 +14,9 @@ class QRadioButton;
 // It deletes itself when closed.
 class GiftDialog : public QDialog {
 public:
-    // The program file whose image the gift copies, and the picture the board shows.
-    GiftDialog(const QString& programPath, const PictureSource& source, QSize pictureSize,
-               QWidget* parent);
+    // The program file whose image the gift copies, and the picture the board shows: the
+    // gift carries its bytes exactly, the preview is made from its pixels.
+    GiftDialog(const QString& programPath, const Picture& current, QWidget* parent);
 
     // The name offered in the save dialog: with ".exe" where programs need it.
     static QString defaultGiftName();
@@ -37,7 +35,6 @@ private:
 
     QString programPath_;
     Picture picture_;
-    ZipPictureSource zip_;
     QGroupBox* frame_;
     QRadioButton* tileSwap_;
     QRadioButton* slider_;

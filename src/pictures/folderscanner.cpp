@@ -1,6 +1,7 @@
 // FolderScanner: the picture files and picture archives of one folder, for a random pick.
 #include "folderscanner.h"
 
+#include "pictureformats.h"
 #include "platform/randomengine.h"
 #include "zippicturesource.h"
 
@@ -9,9 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-const QStringList FolderScanner::PicturePatterns{QStringLiteral("*.bmp"), QStringLiteral("*.gif"),
-                                                 QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"),
-                                                 QStringLiteral("*.zip")};
+const QStringList FolderScanner::PicturePatterns = picturePatterns();
 
 QStringList FolderScanner::scan(const QString& path)
 {

@@ -3,6 +3,7 @@
 
 #include "entrypreview.h"
 #include "folderscanner.h"
+#include "pictureformats.h"
 #include "platform/product.h"
 #include "problemmessages.h"
 
@@ -14,19 +15,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-
-namespace {
-const QString FilterText = QStringLiteral("Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)");
-const QString FilterPatterns = QStringLiteral("Supported files (*.bmp *.gif *.jpg *.jpeg *.zip)");
-
-bool isPicturePath(const QString& path)
-{
-    for (const char* extension : {".bmp", ".jpg", ".jpeg", ".gif"})
-        if (path.endsWith(QLatin1String(extension), Qt::CaseInsensitive))
-            return true;
-    return false;
-}
-} // namespace
 
 // The preview frame: a group box whose inner area shows the whole picture, stretched.
 class PreviewFrame : public QGroupBox {
@@ -59,10 +47,10 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent)
     setAcceptMode(QFileDialog::AcceptOpen);
     setFilter(filter() & ~QDir::CaseSensitive); // PHOTO.JPG is a picture too
     resize(760, 600);
-    setNameFilter(FilterPatterns);
+    setNameFilter(openFilterPatterns());
     // Show the filter as players know it; the patterns behind it stay Qt's own.
     if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
-        types->setItemText(0, FilterText);
+        types->setItemText(0, openFilterLabel());
     auto* grid = qobject_cast<QGridLayout*>(layout());
     if (grid != nullptr)
         grid->addWidget(createPanel(), grid->rowCount(), 0, 1, grid->columnCount());
@@ -122,8 +110,8 @@ void OpenPictureDialog::selectionChanged(const QString& path)
     shownIndex_ = 1;
     if (path.isEmpty())
         return;
-    if (isPicturePath(path)) {
-        if (!previewOn_ || !preview_.loadFromFile(path))
+    if (hasPictureExtension(path)) {
+        if (!previewOn_ || !preview_.loadFromFile(path, previewFit()))
             return;
         nothingToShow_ = false;
         zipMode_ = false;
@@ -171,7 +159,12 @@ void OpenPictureDialog::step(bool forward)
 
 void OpenPictureDialog::showEntry()
 {
-    reportProblems(this, showCurrentEntry(zip_, preview_));
+    reportProblems(this, showCurrentEntry(zip_, preview_, previewFit()));
+}
+
+PictureFit OpenPictureDialog::previewFit() const
+{
+    return frameFit(frame_->rect(), frame_->devicePixelRatioF());
 }
 
 void OpenPictureDialog::updateButtons()

@@ -38,6 +38,8 @@ private:
     // One picture on in the archive, or one back.
     void step(bool forward);
     void showEntry();
+    // Pixels enough for the frame, on the screen the dialog is on.
+    PictureFit previewFit() const;
     void updateButtons();
     void updateCounter();
     void refreshPanel();

@@ -1,34 +1,64 @@
-// Picture: a decoded BMP, JPEG or GIF picture together with the bytes it was decoded from.
+// Picture: a picture's encoded bytes, its size, and its pixels decoded at the size shown.
 #include "picture.h"
 
+#include "pictureformats.h"
 #include "platform/regularfile.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <cmath>
 
 namespace {
-// Qt reads more formats than these; a picture file of this game is one of the three.
-bool isPictureFormat(const QByteArray& format)
+// Room for the largest picture at 64 bits a pixel, the widest a decoder hands over; the
+// header check keeps anything larger out before a byte is allocated.
+constexpr int ReaderAllocationMiB = static_cast<int>(MaxPicturePixels * 8 / (1024 * 1024));
+
+QSize fitted(const PictureFit& fit, QSize natural)
 {
-    return format == "bmp" || format == "jpeg" || format == "gif";
+    return (fit ? fit(natural) : natural).boundedTo(natural).expandedTo({1, 1});
 }
 
-QImage decode(const QByteArray& bytes)
+// The board and previews draw opaque pixels; what a picture leaves transparent shows white.
+QImage opaque(QImage image)
+{
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, image);
+    return flat;
+}
+
+// Decodes the whole picture at the wanted size, or reads its natural size alone when
+// wanted is empty. JPEG decodes at 1/2, 1/4 or 1/8 scale where that still covers wanted;
+// other formats decode whole and are scaled once, smoothly.
+QImage decode(const QByteArray& bytes, QSize* natural, const PictureFit& fit)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
+    reader.setAllocationLimit(ReaderAllocationMiB);
     if (!isPictureFormat(reader.format()))
         return {};
-    return reader.read();
+    const QSize stored = reader.size();
+    if (stored.isEmpty() || qint64{stored.width()} * stored.height() > MaxPicturePixels)
+        return {};
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    *natural = turned ? stored.transposed() : stored;
+    const QSize wanted = fitted(fit, *natural);
+    if (wanted != *natural)
+        reader.setScaledSize(turned ? wanted.transposed() : wanted);
+    const QImage image = reader.read();
+    return image.isNull() ? QImage() : opaque(image);
 }
 } // namespace
 
-bool Picture::loadFromFile(const QString& path)
+bool Picture::loadFromFile(const QString& path, const PictureFit& fit)
 {
     release();
     QFile file(path);
@@ -36,43 +66,101 @@ bool Picture::loadFromFile(const QString& path)
     // size.
     if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly) || file.size() > MaxPictureBytes)
         return false;
-    return loadFromMemory(file.readAll());
+    return loadFromMemory(file.readAll(), fit);
 }
 
-bool Picture::loadFromMemory(const QByteArray& bytes)
+bool Picture::loadFromMemory(const QByteArray& bytes, const PictureFit& fit)
 {
     release();
     if (bytes.isEmpty() || bytes.size() > MaxPictureBytes)
         return false;
-    image_ = decode(bytes);
-    if (!image_.isNull())
-        encoded_ = bytes;
-    return !image_.isNull();
+    QSize natural;
+    pixels_ = decode(bytes, &natural, fit);
+    if (pixels_.isNull())
+        return false;
+    encoded_ = bytes;
+    size_ = natural;
+    return true;
 }
 
-bool Picture::loadFromResource(const QString& name, const QString& type)
+bool Picture::loadFromResource(const QString& name, const QString& type, const PictureFit& fit)
 {
-    return loadFromFile(QStringLiteral(":/%1/%2").arg(type, name));
+    return loadFromFile(QStringLiteral(":/%1/%2").arg(type, name), fit);
+}
+
+bool Picture::loadFrom(const Picture& other, const PictureFit& fit)
+{
+    if (&other == this)
+        return !isEmpty();
+    release();
+    if (other.isEmpty())
+        return false;
+    const QSize wanted = fitted(fit, other.size_);
+    pixels_ = other.pixels_.size() == wanted
+                  ? other.pixels_
+                  : other.pixels_.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    encoded_ = other.encoded_;
+    size_ = other.size_;
+    return true;
 }
 
 void Picture::release()
 {
-    image_ = QImage();
+    pixels_ = QImage();
     encoded_.clear();
+    size_ = QSize(0, 0);
+}
+
+bool Picture::cover(QSize pixels)
+{
+    if (isEmpty())
+        return false;
+    const QSize wanted = pixels.boundedTo(size_);
+    if (pixels_.width() >= wanted.width() && pixels_.height() >= wanted.height())
+        return true;
+    const QByteArray bytes = encoded_;
+    return loadFromMemory(bytes, [pixels](QSize) { return pixels; });
 }
 
 bool Picture::draw(QPainter* painter, const QRect& destination, const QRect& source) const
 {
     if (painter == nullptr || isEmpty())
         return false;
-    painter->drawImage(destination, image_, source);
+    const qreal x = static_cast<qreal>(pixels_.width()) / size_.width();
+    const qreal y = static_cast<qreal>(pixels_.height()) / size_.height();
+    const QRectF from(source.x() * x, source.y() * y, source.width() * x, source.height() * y);
+    painter->save();
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    painter->drawImage(QRectF(destination), pixels_, from);
+    painter->restore();
     return true;
 }
 
 bool drawInFrame(QPainter* painter, const Picture& picture, const QRect& frame)
 {
     const QRect inner = frame.marginsRemoved(PictureFrameInset);
-    return picture.draw(painter, inner, picture.image().rect());
+    return picture.draw(painter, inner, QRect(QPoint(0, 0), picture.size()));
+}
+
+QSize devicePixels(QSize logical, qreal devicePixelRatio)
+{
+    return {static_cast<int>(std::ceil(logical.width() * devicePixelRatio)),
+            static_cast<int>(std::ceil(logical.height() * devicePixelRatio))};
+}
+
+PictureFit frameFit(const QRect& frame, qreal devicePixelRatio)
+{
+    const QSize inner = frame.marginsRemoved(PictureFrameInset).size();
+    return [=](QSize) {
+        return devicePixels(inner, devicePixelRatio);
+    };
+}
+
+PictureFit previewFit(qreal devicePixelRatio)
+{
+    return [=](QSize natural) {
+        return devicePixels(previewSize(natural), devicePixelRatio);
+    };
 }
 
 QSize previewSize(QSize picture)

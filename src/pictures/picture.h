@@ -1,4 +1,4 @@
-// Picture: a decoded BMP, JPEG or GIF picture together with the bytes it was decoded from.
+// Picture: a picture's encoded bytes, its size, and its pixels decoded at the size shown.
 #pragma once
 
 #include <QByteArray>
@@ -6,12 +6,15 @@
 #include <QMargins>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 class QPainter;
 class QRect;
 
 // The largest picture file or archive entry the game reads into memory.
 constexpr qint64 MaxPictureBytes = qint64{256} * 1024 * 1024;
+// The most pixels a picture's header may promise: about 134 megapixels.
+constexpr qint64 MaxPicturePixels = qint64{1} << 27;
 
 // The picture built into the program, shown whenever no other picture can be.
 namespace BuiltInPicture {
@@ -19,8 +22,14 @@ inline const QString Name = QStringLiteral("IDR_BMP2");
 inline const QString Type = QStringLiteral("BMP");
 } // namespace BuiltInPicture
 
+// How many pixels each way a user shows of a picture of the given (natural) size. Pixels are
+// never decoded beyond the natural size; without a fit, all of them are decoded.
+using PictureFit = std::function<QSize(QSize natural)>;
+
 // Every load releases the old picture first, so a failed load leaves the Picture empty.
-// The format always comes from the bytes, never from a file name. Sizes are in pixels.
+// The format always comes from the bytes, never from a file name. The natural size comes
+// from the header, turned as the picture's orientation says; the pixels are the whole
+// picture decoded at the size its fit asks for, so a large photo is never held at full size.
 class Picture {
 public:
     Picture() = default;
@@ -28,28 +37,40 @@ public:
     Picture& operator=(const Picture&) = delete;
 
     // False for a missing, unreadable, empty or oversized file, or undecodable bytes.
-    bool loadFromFile(const QString& path);
-    bool loadFromMemory(const QByteArray& bytes);
+    bool loadFromFile(const QString& path, const PictureFit& fit = {});
+    bool loadFromMemory(const QByteArray& bytes, const PictureFit& fit = {});
     // A picture carried in the program's resources, addressed by type and name.
-    bool loadFromResource(const QString& name, const QString& type);
-    bool loadBuiltIn() { return loadFromResource(BuiltInPicture::Name, BuiltInPicture::Type); }
+    bool loadFromResource(const QString& name, const QString& type, const PictureFit& fit = {});
+    bool loadBuiltIn(const PictureFit& fit = {})
+    {
+        return loadFromResource(BuiltInPicture::Name, BuiltInPicture::Type, fit);
+    }
+    // Another picture's bytes, with its pixels scaled down to the fit: nothing is decoded.
+    bool loadFrom(const Picture& other, const PictureFit& fit);
     void release();
 
-    bool isEmpty() const { return image_.isNull(); }
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
-    const QImage& image() const { return image_; }
+    // Decodes the bytes again unless the pixels hold at least this many each way (or all
+    // there are); false, and the Picture empty, when that decoding fails.
+    bool cover(QSize pixels);
 
-    // Stretches the source rectangle (picture pixels) over the destination rectangle.
-    // False, drawing nothing, without a painter or a picture.
+    bool isEmpty() const { return pixels_.isNull(); }
+    QSize size() const { return size_; }
+    int width() const { return size_.width(); }
+    int height() const { return size_.height(); }
+    // Opaque pixels of the whole picture; transparent parts lie on white.
+    const QImage& pixels() const { return pixels_; }
+
+    // Stretches the source rectangle (natural pixels) over the destination rectangle,
+    // smoothly. False, drawing nothing, without a painter or a picture.
     bool draw(QPainter* painter, const QRect& destination, const QRect& source) const;
 
     // The encoded bytes exactly as loaded; empty when the Picture is empty.
     QByteArray saveEncoded() const { return encoded_; }
 
 private:
-    QImage image_;
     QByteArray encoded_;
+    QSize size_{0, 0};
+    QImage pixels_;
 };
 
 // Where a frame's inner area starts: 3 pixels in from its left edge and 9 below its top
@@ -58,7 +79,13 @@ constexpr QMargins PictureFrameInset{3, 9, 0, 0};
 
 // Draws the whole picture stretched into a frame's inner area.
 bool drawInFrame(QPainter* painter, const Picture& picture, const QRect& frame);
+// A fit for a picture stretched over a frame's inner area on a screen of the given ratio.
+PictureFit frameFit(const QRect& frame, qreal devicePixelRatio);
 
 // The size of a picture's preview in the small windows: the longer side 200 pixels, the
 // other in proportion (the ratio held in single precision, the result truncated).
 QSize previewSize(QSize picture);
+// A fit for a preview of that size on a screen of the given ratio.
+PictureFit previewFit(qreal devicePixelRatio);
+// A size in device pixels, rounded up.
+QSize devicePixels(QSize logical, qreal devicePixelRatio);

@@ -2,6 +2,7 @@
 #include "zippicturesource.h"
 
 #include "picture.h"
+#include "pictureformats.h"
 #include "platform/regularfile.h"
 
 #include <QFile>
@@ -13,24 +14,23 @@ namespace {
 constexpr int HeaderLength = 58;
 constexpr uLong EncryptedFlag = 1;
 
-bool hasPictureName(const QByteArray& name)
+// The format an entry's name claims, by the extensions archives use for it.
+const PictureFormat* claimedFormat(const QByteArray& name)
 {
     const qsizetype dot = name.lastIndexOf('.');
     if (dot < 0 || name.endsWith('/'))
-        return false;
-    const QByteArray extension = name.mid(dot).toLower();
-    return extension == ".jpg" || extension == ".bmp" || extension == ".gif";
+        return nullptr;
+    const QString extension = QString::fromLatin1(name.mid(dot)).toLower();
+    for (const PictureFormat& format : pictureFormats())
+        if (format.archiveNames.contains(extension))
+            return &format;
+    return nullptr;
 }
 
 // The first bytes of a BMP, JPEG or GIF file hold one of the markers. Control bytes among
 // the first ten (the JPEG segment lengths) must not end the text before a JFIF or Exif mark.
-bool hasPictureHeader(unzFile archive)
+bool hasFirstReleaseMarker(std::array<char, HeaderLength + 1> header, int read)
 {
-    if (unzOpenCurrentFile(archive) != UNZ_OK)
-        return false;
-    std::array<char, HeaderLength + 1> header{};
-    const int read = unzReadCurrentFile(archive, header.data(), HeaderLength);
-    unzCloseCurrentFile(archive);
     if (read < HeaderLength)
         return false;
     for (int i = 0; i < 10; ++i)
@@ -39,6 +39,18 @@ bool hasPictureHeader(unzFile archive)
     const QByteArray text(header.data()); // ends at the first zero byte
     return text.contains("BM") || text.contains("JFIF") || text.contains("GIF") ||
            text.contains("Exif");
+}
+
+bool hasPictureHeader(unzFile archive, const PictureFormat& format)
+{
+    if (unzOpenCurrentFile(archive) != UNZ_OK)
+        return false;
+    std::array<char, HeaderLength + 1> header{};
+    const int read = unzReadCurrentFile(archive, header.data(), HeaderLength);
+    unzCloseCurrentFile(archive);
+    if (format.hasSignature != nullptr)
+        return read > 0 && format.hasSignature(QByteArrayView(header.data(), read));
+    return hasFirstReleaseMarker(header, read);
 }
 
 // The current entry's stored name, however long.
@@ -99,8 +111,9 @@ void ZipPictureSource::findPictures(bool stopAtFirst)
          status = unzGoToNextFile(archive_)) {
         unz_file_info64 info{};
         const std::optional<QByteArray> name = currentEntryName(archive_, info);
-        if (!name || !hasPictureName(*name) || (info.flag & EncryptedFlag) != 0 ||
-            !hasPictureHeader(archive_))
+        const PictureFormat* format = name ? claimedFormat(*name) : nullptr;
+        if (format == nullptr || (info.flag & EncryptedFlag) != 0 ||
+            !hasPictureHeader(archive_, *format))
             continue;
         unz64_file_pos position{};
         if (unzGetFilePos64(archive_, &position) != UNZ_OK)

@@ -10,7 +10,8 @@
 class QTemporaryDir;
 
 // An entry is a picture when its name ends in .jpg, .bmp or .gif (any case) and its first 58
-// bytes hold a BMP, JPEG (JFIF or Exif) or GIF marker. Open reads every entry's header once
+// bytes hold a BMP, JPEG (JFIF or Exif) or GIF marker, or when it is named .png, .webp,
+// .tif or .tiff and starts with that format's signature. Open reads every entry's header once
 // and remembers where the pictures are, so moving among them reads nothing.
 class ZipPictureSource {
 public:

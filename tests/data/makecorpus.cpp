@@ -67,6 +67,9 @@ int main(int argc, char** argv)
     const QByteArray bmp = encodedPicture(40, 30, "BMP");
     const QByteArray smallGif = gif(36, 24);
     const QByteArray tinyGif = gif(1, 1).left(40);
+    const QByteArray png = encodedPicture(40, 30, "PNG");
+    const QByteArray webp = encodedPicture(40, 30, "WEBP");
+    const QByteArray tiff = encodedPicture(40, 30, "TIFF");
     const QByteArray threeZip = [&] {
         const QString path = corpus.filePath(QStringLiteral("three.zip"));
         writeTestZip(path, {{"one.jpg", jpeg},
@@ -93,6 +96,15 @@ int main(int argc, char** argv)
         zip("short-data.zip", {{"short.jpg", jpeg, static_cast<quint32>(jpeg.size() + 100)}}) &&
         zip("encrypted.zip", {{"secret.jpg", jpeg, std::nullopt, std::nullopt, true}}) &&
         zip("folders-only.zip", {{"pictures/", {}}, {"pictures/old.jpg/", {}}}) &&
-        zip("long-name.zip", {{QByteArray(996, 'n') + ".jpg", jpeg}}) && zip("empty.zip", {});
+        zip("long-name.zip", {{QByteArray(996, 'n') + ".jpg", jpeg}}) && zip("empty.zip", {}) &&
+        put("picture.png", png) && put("picture.webp", webp) && put("picture.tif", tiff) &&
+        put("png-named.jpg", png) &&
+        zip("later-formats.zip", {{"a.png", png},
+                                  {"b.webp", webp},
+                                  {"c.tif", tiff},
+                                  {"d.TIFF", tiff},
+                                  {"text.png", QByteArray(80, 'p')},
+                                  {"png-named.jpg", png},
+                                  {"tiff-named.webp", tiff}});
     return ok ? 0 : 1;
 }

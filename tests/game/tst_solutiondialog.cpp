@@ -1,10 +1,9 @@
 // Tests of the solution window: its own copy of the picture, its size, and how it closes.
-#include "game/gamestate.h"
-#include "game/puzzlepicture.h"
 #include "game/solutiondialog.h"
 #include "quarters.h"
 #include "testfiles.h"
 #include "testregistry.h"
+#include "testzip.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -14,43 +13,33 @@ class TestSolutionDialog : public QObject {
     Q_OBJECT
 
 private slots:
-    void showsTheArchivesPictureAtItsPosition()
+    void showsTheBoardsPictureWithoutDecodingItAgain()
     {
-        GameState state;
-        state.picturePath = testData("three.zip");
-        state.zipIndex = 2; // two.BMP, 40 x 30
-        auto* dialog = new SolutionDialog(pictureSourceOf(state), QSize(400, 300), nullptr);
-        QCOMPARE(dialog->picture().width(), 40);
+        Picture current;
+        QVERIFY(current.loadFromMemory(encodedPicture(1200, 900, "JPG")));
+        auto* dialog = new SolutionDialog(current, nullptr);
+        QCOMPARE(dialog->picture().size(), QSize(1200, 900));
         QCOMPARE(dialog->pictureFrame().size(), QSize(200 + 3, 149 + 9));
+        QCOMPARE(dialog->picture().pixels().size(), QSize(200, 149));
+        // The bytes are shared, not copied: nothing of the file is read or decoded again.
+        QCOMPARE(dialog->picture().saveEncoded().constData(), current.saveEncoded().constData());
         delete dialog;
     }
 
     void builtInPictureWhenTheBoardShowsIt()
     {
-        GameState state;
-        state.picturePath = testData("three.zip");
-        state.defaultPictureShown = true;
-        SolutionDialog dialog(pictureSourceOf(state), QSize(350, 351), nullptr);
+        Picture current;
+        QVERIFY(current.loadBuiltIn());
+        SolutionDialog dialog(current, nullptr);
         QCOMPARE(dialog.picture().height(), 351);
         QCOMPARE(dialog.pictureFrame().size(), QSize(199 + 3, 200 + 9));
     }
 
-    void giftPictureComesFromMemory()
-    {
-        GameState state;
-        state.giftMode = true;
-        state.picturePath = GiftPictureName; // no such file anywhere
-        state.giftPicture = readFile(testData("picture.gif"));
-        SolutionDialog dialog(pictureSourceOf(state), QSize(40, 30), nullptr);
-        QCOMPARE(dialog.picture().saveEncoded(), state.giftPicture);
-        QVERIFY(!dialog.picture().isEmpty());
-    }
-
     void drawsThePictureInItsFrame()
     {
-        GameState state;
-        state.picturePath = testData("picture.bmp");
-        SolutionDialog dialog(pictureSourceOf(state), QSize(40, 30), nullptr);
+        Picture current;
+        QVERIFY(current.loadFromFile(testData("picture.bmp")));
+        SolutionDialog dialog(current, nullptr);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const QImage shot = dialog.grab().toImage();
@@ -69,10 +58,9 @@ private slots:
     void escapeAndEnterClose()
     {
         QFETCH(int, key);
-        GameState state;
-        state.defaultPictureShown = true;
-        QPointer<SolutionDialog> dialog =
-            new SolutionDialog(pictureSourceOf(state), QSize(350, 351), nullptr);
+        Picture current;
+        QVERIFY(current.loadBuiltIn());
+        QPointer<SolutionDialog> dialog = new SolutionDialog(current, nullptr);
         QSignalSpy finished(dialog.data(), &QDialog::finished);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));

@@ -5,6 +5,7 @@
 #include "modaldialogs.h"
 #include "testfiles.h"
 #include "testregistry.h"
+#include "testzip.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,7 +21,9 @@ class TestGiftDialog : public QObject {
 private slots:
     void builtInPictureIsThePayload()
     {
-        GiftDialog dialog(QString(), {QString(), 0, true, {}}, QSize(350, 351), nullptr);
+        Picture current;
+        QVERIFY(current.loadBuiltIn());
+        GiftDialog dialog(QString(), current, nullptr);
         QFile resource(QStringLiteral(":/BMP/IDR_BMP2"));
         QVERIFY(resource.open(QIODevice::ReadOnly));
         QCOMPARE(dialog.picture().saveEncoded(), resource.readAll());
@@ -29,12 +32,14 @@ private slots:
         QCOMPARE(dialog.previewFrame().size(), QSize(199 + 3, 200 + 9));
     }
 
-    void archivesThirdPictureIsThePayload()
+    void boardsPictureIsThePayloadAndThePreviewIsSmall()
     {
-        GiftDialog dialog(QString(), {testData("three.zip"), 3, false, {}}, QSize(400, 200),
-                          nullptr);
-        QCOMPARE(dialog.picture().width(), 36); // three.gif
-        QVERIFY(dialog.picture().saveEncoded().startsWith("GIF89a"));
+        Picture current;
+        QVERIFY(current.loadFromMemory(encodedPicture(1600, 800, "PNG")));
+        GiftDialog dialog(QString(), current, nullptr);
+        QCOMPARE(dialog.picture().size(), QSize(1600, 800));
+        QCOMPARE(dialog.picture().saveEncoded(), current.saveEncoded());
+        QCOMPARE(dialog.picture().pixels().size(), QSize(200, 100));
         QCOMPARE(dialog.previewFrame().size(), QSize(200 + 3, 100 + 9));
     }
 
@@ -43,8 +48,9 @@ private slots:
         QTemporaryDir folder;
         const QString program = folder.filePath(QStringLiteral("tilewright"));
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
-        QPointer<GiftDialog> dialog = new GiftDialog(
-            program, {testData("picture.jpg"), 0, false, {}}, QSize(48, 32), nullptr);
+        Picture current;
+        QVERIFY(current.loadFromFile(testData("picture.jpg")));
+        QPointer<GiftDialog> dialog = new GiftDialog(program, current, nullptr);
         dialog->show();
         QTest::mouseClick(dialog->sliderButton(), Qt::LeftButton);
 
@@ -71,8 +77,9 @@ private slots:
 
     void noPictureNoGift()
     {
-        GiftDialog dialog(QString(), {QStringLiteral("/missing.jpg"), 0, false, {}}, QSize(10, 10),
-                          nullptr);
+        Picture current;
+        QVERIFY(!current.loadFromFile(QStringLiteral("/missing.jpg")));
+        GiftDialog dialog(QString(), current, nullptr);
         dialog.show();
         MessageBoxAnswerer answerer;
         QTest::mouseClick(dialog.makeGiftButton(), Qt::LeftButton);

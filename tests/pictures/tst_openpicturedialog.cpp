@@ -54,7 +54,10 @@ private slots:
         QVERIFY(!open.dialog.showsPreview());
         const auto* types = open.dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
         QVERIFY(types != nullptr);
-        QCOMPARE(types->currentText(), QStringLiteral("Supported files (*.BMP;*.GIF;*.JPG;*.ZIP)"));
+        // The long-known label first, the later formats after it.
+        QCOMPARE(
+            types->currentText(),
+            QStringLiteral("Supported files (*.BMP;*.GIF;*.JPG;*.ZIP;*.PNG;*.WEBP;*.TIF;*.TIFF)"));
     }
 
     void picturesPreviewWhateverTheirCase()

@@ -1,13 +1,18 @@
 // Tests of Picture: decoding by content, hostile files, the built-in picture and drawing.
 #include "pictures/picture.h"
+#include "pictures/pictureformats.h"
 #include "pictures/zippicturesource.h"
 #include "testfiles.h"
 #include "testregistry.h"
+#include "testzip.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <zlib.h>
 
 namespace {
 const QColor Red(230, 60, 40); // the test pictures' top-left quarter
@@ -26,6 +31,30 @@ QImage blank(int width, int height)
     image.fill(Qt::white);
     return image;
 }
+
+// A PNG whose header promises the given size over the pixels of a tiny picture, with a
+// correct checksum, so only the size gives it away.
+QByteArray forgedPng(quint32 width, quint32 height)
+{
+    QByteArray png = encodedPicture(4, 4, "PNG");
+    const auto put = [&png](int at, quint32 value) {
+        for (int i = 0; i < 4; ++i)
+            png[at + i] = static_cast<char>(value >> (24 - 8 * i));
+    };
+    put(16, width); // IHDR's data starts at 16, after the signature, length and type
+    put(20, height);
+    const QByteArray chunk = png.mid(12, 4 + 13);
+    put(29, static_cast<quint32>(crc32(0, reinterpret_cast<const Bytef*>(chunk.constData()),
+                                       static_cast<uInt>(chunk.size()))));
+    return png;
+}
+
+PictureFit fixed(QSize size)
+{
+    return [size](QSize) {
+        return size;
+    };
+}
 } // namespace
 
 class TestPicture : public QObject {
@@ -42,6 +71,10 @@ private slots:
         QTest::newRow("gif") << "picture.gif" << QSize(36, 24);
         QTest::newRow("jpeg named .bmp") << "jpeg-named.bmp" << QSize(48, 32);
         QTest::newRow("capital name") << "PHOTO.JPG" << QSize(48, 32);
+        QTest::newRow("png") << "picture.png" << QSize(40, 30);
+        QTest::newRow("webp") << "picture.webp" << QSize(40, 30);
+        QTest::newRow("tiff") << "picture.tif" << QSize(40, 30);
+        QTest::newRow("png named .jpg") << "png-named.jpg" << QSize(40, 30);
     }
 
     void formatComesFromTheBytes()
@@ -79,6 +112,135 @@ private slots:
         QCOMPARE(picture.width(), 0);
         QCOMPARE(picture.height(), 0);
         QVERIFY(picture.saveEncoded().isEmpty());
+    }
+
+    void laterFormatsShowTheirPixels_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        for (const char* format : {"PNG", "WEBP", "TIFF", "BMP", "JPG"})
+            QTest::newRow(format) << QByteArray(format);
+    }
+
+    void laterFormatsShowTheirPixels()
+    {
+        QFETCH(QByteArray, format);
+        Picture picture;
+        QVERIFY(picture.loadFromMemory(encodedPicture(40, 30, format.constData())));
+        QCOMPARE(picture.pixels().size(), QSize(40, 30));
+        QVERIFY(near(picture.pixels().pixelColor(5, 5), Red));
+        QVERIFY(near(picture.pixels().pixelColor(35, 25), Blue));
+    }
+
+    void transparentPartsLieOnWhite()
+    {
+        QImage image(20, 20, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        Picture picture;
+        QVERIFY(picture.loadFromMemory(encoded(image, "PNG")));
+        QCOMPARE(picture.pixels().pixelColor(10, 10), QColor(Qt::white));
+        QVERIFY(!picture.pixels().hasAlphaChannel());
+    }
+
+    void decodesOnlyWhatTheFitAsks_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("jpeg, reduced by the decoder") << QByteArray("JPG");
+        QTest::newRow("png, decoded whole and scaled") << QByteArray("PNG");
+    }
+
+    void decodesOnlyWhatTheFitAsks()
+    {
+        QFETCH(QByteArray, format);
+        Picture picture;
+        QSize asked;
+        const auto fit = [&asked](QSize natural) {
+            return asked = natural / 4;
+        };
+        QVERIFY(picture.loadFromMemory(encodedPicture(1600, 1200, format.constData()), fit));
+        QCOMPARE(asked, QSize(400, 300)); // asked with the size from the header
+        QCOMPARE(picture.size(), QSize(1600, 1200));
+        QCOMPARE(picture.pixels().size(), QSize(400, 300));
+        QVERIFY(near(picture.pixels().pixelColor(100, 75), Red));
+        QVERIFY(near(picture.pixels().pixelColor(300, 225), Blue));
+        // Never more pixels than the picture has.
+        QVERIFY(picture.loadFromMemory(encodedPicture(40, 30, format.constData()),
+                                       fixed({4000, 3000})));
+        QCOMPARE(picture.pixels().size(), QSize(40, 30));
+    }
+
+    void orientationTurnsTheNaturalSize()
+    {
+        // Stored 60 x 40, red on the left; turned a quarter clockwise, red is on top.
+        QImage stored(60, 40, QImage::Format_RGB32);
+        stored.fill(Blue);
+        QPainter(&stored).fillRect(0, 0, 30, 40, Red);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setTransformation(QImageIOHandler::TransformationRotate90);
+        QVERIFY(writer.write(stored));
+        Picture picture;
+        QVERIFY(picture.loadFromMemory(bytes, fixed({20, 30})));
+        QCOMPARE(picture.size(), QSize(40, 60));
+        QCOMPARE(picture.pixels().size(), QSize(20, 30));
+        QVERIFY(near(picture.pixels().pixelColor(10, 5), Red));
+        QVERIFY(near(picture.pixels().pixelColor(10, 25), Blue));
+    }
+
+    void largePhotosLoad()
+    {
+        // 48 megapixels: more than Qt lets a reader allocate unless asked.
+        const QByteArray png = encodedPicture(8000, 6000, "PNG");
+        Picture picture;
+        QVERIFY(picture.loadFromMemory(png, fixed({1000, 750})));
+        QCOMPARE(picture.size(), QSize(8000, 6000));
+        QCOMPARE(picture.pixels().size(), QSize(1000, 750));
+        QVERIFY(near(picture.pixels().pixelColor(900, 700), Blue));
+    }
+
+    void forgedHeadersAreRefusedBeforeAnyDecoding()
+    {
+        Picture picture;
+        QVERIFY(picture.loadFromMemory(forgedPng(4, 4)));
+        QVERIFY(!picture.loadFromMemory(forgedPng(12000, 12000))); // 144 megapixels
+        QVERIFY(!picture.loadFromMemory(forgedPng(0x7fffffff, 2)));
+        QVERIFY(picture.isEmpty());
+    }
+
+    void coverDecodesAgainOnlyWhenThePixelsFallShort()
+    {
+        Picture picture;
+        QVERIFY(picture.loadFromMemory(encodedPicture(1600, 1200, "JPG"), fixed({400, 300})));
+        const qint64 first = picture.pixels().cacheKey();
+        QVERIFY(picture.cover({390, 300}));
+        QCOMPARE(picture.pixels().cacheKey(), first);
+        QVERIFY(picture.cover({800, 600}));
+        QCOMPARE(picture.pixels().size(), QSize(800, 600));
+        QCOMPARE(picture.saveEncoded(), encodedPicture(1600, 1200, "JPG"));
+        // Asking for more than the picture has gives all of it, once.
+        QVERIFY(picture.cover({5000, 5000}));
+        const qint64 whole = picture.pixels().cacheKey();
+        QCOMPARE(picture.pixels().size(), QSize(1600, 1200));
+        QVERIFY(picture.cover({5000, 5000}));
+        QCOMPARE(picture.pixels().cacheKey(), whole);
+        Picture empty;
+        QVERIFY(!empty.cover({10, 10}));
+    }
+
+    void aCopyForAWindowSharesTheBytes()
+    {
+        Picture board;
+        QVERIFY(board.loadFromMemory(encodedPicture(800, 600, "JPG"), fixed({400, 300})));
+        Picture preview;
+        QVERIFY(preview.loadFrom(board, fixed({200, 150})));
+        QCOMPARE(preview.size(), QSize(800, 600));
+        QCOMPARE(preview.pixels().size(), QSize(200, 150));
+        QCOMPARE(preview.saveEncoded().constData(), board.saveEncoded().constData());
+        QVERIFY(near(preview.pixels().pixelColor(50, 40), Red));
+        Picture empty;
+        QVERIFY(!preview.loadFrom(empty, fixed({10, 10})));
+        QVERIFY(preview.isEmpty());
     }
 
     void fifosAreNeverOpened()

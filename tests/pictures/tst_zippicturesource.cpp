@@ -53,6 +53,23 @@ private slots:
         QCOMPARE(zip.currentName(), QStringLiteral("fake.bmp"));
     }
 
+    void laterFormatsCountByTheirSignature()
+    {
+        // a.png, b.webp, c.tif and d.TIFF carry their signatures; text.png does not, and a
+        // PNG named .jpg or a TIFF named .webp fails the test of its name's format.
+        ZipPictureSource zip;
+        QVERIFY(zip.open(testData("later-formats.zip")));
+        QCOMPARE(zip.count(), 4);
+        QStringList names{zip.currentName()};
+        while (zip.goToNextPicture())
+            names << zip.currentName();
+        QCOMPARE(names, QStringList({"a.png", "b.webp", "c.tif", "d.TIFF"}));
+        Picture picture;
+        QVERIFY(zip.goToPicture(2));
+        QVERIFY(showCurrentEntry(zip, picture).isEmpty());
+        QCOMPARE(picture.size(), QSize(40, 30));
+    }
+
     void archiveWithoutPicturesIsClosedAgain_data()
     {
         QTest::addColumn<QString>("file");

@@ -1,0 +1,63 @@
+// Tile images: each tile's part of the picture, scaled on its own to its cell's device pixels.
+#include "tileimages.h"
+
+#include "pictures/picture.h"
+
+#include <QRect>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// A part of an image, read in place.
+QImage part(const QImage& image, const QRect& rect)
+{
+    return QImage(image.constScanLine(rect.y()) + rect.x() * 4, rect.width(), rect.height(),
+                  image.bytesPerLine(), image.format());
+}
+
+// Where whole-tile boundary i falls in the pixels, along one axis.
+int boundary(int i, double sourceTile, double pixelsPerPoint, int limit)
+{
+    return std::clamp(static_cast<int>(std::lround(i * sourceTile * pixelsPerPoint)), 0, limit);
+}
+} // namespace
+
+void TileImages::update(const Picture& picture, int n, QSize tile, qreal devicePixelRatio)
+{
+    const QImage& pixels = picture.pixels();
+    if (pixels.cacheKey() == madeFrom_ && picture.size() == pictureSize_ && n == grid_ &&
+        tile == tile_ && devicePixelRatio == ratio_)
+        return;
+    madeFrom_ = pixels.cacheKey();
+    pictureSize_ = picture.size();
+    grid_ = n;
+    tile_ = tile;
+    ratio_ = devicePixelRatio;
+    images_.assign(static_cast<size_t>(n * n), QImage());
+    if (pixels.isNull() || n <= 0)
+        return;
+    // A picture narrower than the grid has no whole tiles; then all of it is cut.
+    const auto sourceTile = [n](int side) {
+        return side / n > 0 ? side / n : side / double(n);
+    };
+    const double tileWidth = sourceTile(picture.width());
+    const double tileHeight = sourceTile(picture.height());
+    const double xScale = static_cast<double>(pixels.width()) / picture.width();
+    const double yScale = static_cast<double>(pixels.height()) / picture.height();
+    const QSize device = devicePixels(tile, devicePixelRatio);
+    for (int row = 0; row < n; ++row) {
+        const int top = boundary(row, tileHeight, yScale, pixels.height() - 1);
+        const int bottom = boundary(row + 1, tileHeight, yScale, pixels.height());
+        for (int col = 0; col < n; ++col) {
+            const int left = boundary(col, tileWidth, xScale, pixels.width() - 1);
+            const int right = boundary(col + 1, tileWidth, xScale, pixels.width());
+            const QImage source = part(
+                pixels, QRect(left, top, std::max(1, right - left), std::max(1, bottom - top)));
+            QImage& image = images_[static_cast<size_t>(row * n + col)];
+            image = source.size() == device
+                        ? source.copy()
+                        : source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              .convertToFormat(QImage::Format_RGB32);
+        }
+    }
+}

@@ -1,0 +1,27 @@
+// Tile images: each tile's part of the picture, scaled on its own to its cell's device pixels.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <vector>
+
+class Picture;
+
+// Tiles are cut from the picture at whole source-tile sizes, as the board always has been;
+// the few pixels past the last whole tile never show. A tile is scaled from its own part
+// alone, so no colour of a neighbour reaches its edges. Each image is as large as the widest
+// and tallest cell the tile can land in, in device pixels.
+class TileImages {
+public:
+    // Rebuilds the images unless they were made from these pixels for this layout.
+    void update(const Picture& picture, int n, QSize tile, qreal devicePixelRatio);
+    const QImage& operator[](int tile) const { return images_[static_cast<size_t>(tile)]; }
+
+private:
+    std::vector<QImage> images_;
+    qint64 madeFrom_ = 0;
+    QSize pictureSize_;
+    int grid_ = 0;
+    QSize tile_;
+    qreal ratio_ = 0;
+};

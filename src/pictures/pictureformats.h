@@ -1,0 +1,34 @@
+// Picture formats: every kind of picture file the game reads, in one table.
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct PictureFormat {
+    QByteArray readerName;    // the format as Qt's image reader names it
+    QString mimeType;         // for the desktop entry
+    QStringList extensions;   // lower case, dot included; the first is the usual one
+    QStringList archiveNames; // the extensions an archive entry of this format may carry
+    bool sinceFirstRelease;   // BMP, GIF and JPEG; the later ones are listed after archives
+    // Later formats: whether an archive entry's first bytes carry this format's signature.
+    bool (*hasSignature)(QByteArrayView head);
+};
+
+// BMP, GIF, JPEG, then PNG, WebP and TIFF.
+const std::vector<PictureFormat>& pictureFormats();
+
+// A format Qt's reader found in the bytes is one the game shows.
+bool isPictureFormat(const QByteArray& readerName);
+// Whether a path ends in a picture file's extension (any case); archives are not pictures.
+bool hasPictureExtension(const QString& path);
+
+// "*.bmp", "*.gif", "*.jpg", "*.jpeg", "*.zip", then the later formats' patterns.
+QStringList picturePatterns();
+// The open dialog's filter: its label, and the patterns behind it.
+QString openFilterLabel();
+QString openFilterPatterns();
+// Every picture format's MIME type, then the archives'.
+QStringList pictureMimeTypes();
