@@ -9,8 +9,9 @@
 
 namespace {
 // --help and --version print and end the program here; what is left is the picture to open.
-QString startPicture(const QApplication& app)
+QString startPicture(QApplication& app)
 {
+    app.setApplicationVersion(ProductVersion); // what --version prints
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "A picture puzzle: put a jumbled picture back together by swapping or sliding its "
@@ -33,13 +34,13 @@ PuzzleApp::PuzzleApp(int& argc, char** argv)
         frame_->close(); // saves the settings
         quit();          // also ends a modal dialog's loop
     })
+    , startPicture_(startPicture(*this))
     , program_(ProgramFile::current())
     , profile_(ProfileStore::userIniPath(program_.baseName))
     , random_(RandomEngine::startupSeed())
 {
     setOrganizationName(ProductName);
     setApplicationName(program_.baseName);
-    setApplicationVersion(ProductVersion);
     setWindowIcon(QIcon(QStringLiteral(":/ICON/160")));
     frame_ = std::make_unique<MainFrame>(state_,
                                          FrameServices{profile_, random_, sounds_, clock_, shell_},

@@ -27,6 +27,8 @@ private:
     // First, so that no file-size signal raised while the sound and window systems start can
     // kill the game; the ending signals close the window as the player would.
     TerminationSignals endingSignals_;
+    // Read before anything starts, so --help and --version print and end at once.
+    QString startPicture_;
     ProgramFile program_;
     ProfileStore profile_;
     RandomEngine random_;

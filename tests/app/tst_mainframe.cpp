@@ -20,11 +20,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <memory>
 
 class TestMainFrame : public QObject {
@@ -57,6 +59,86 @@ private slots:
         QCOMPARE(game.frame->boardView()->size(),
                  QSize(game.state.boardWidth, game.state.boardHeight));
         QVERIFY(game.state.boardWidth < 4000 && game.state.boardWidth >= 350);
+    }
+
+    void largePictureIsDecodedAtBoardSize()
+    {
+        GameFixture game({});
+        QVERIFY(game.startOnFlatPicture(QSize(6000, 4000)));
+        QCOMPARE(game.frame->picture().size(), QSize(6000, 4000));
+        const QSize pixels = game.frame->picture().pixels().size();
+        const qreal ratio = game.frame->devicePixelRatioF();
+        QVERIFY(pixels.width() >= game.state.boardWidth * ratio);
+        QVERIFY(pixels.height() >= game.state.boardHeight * ratio);
+        QVERIFY(pixels.width() < 2 * game.state.boardWidth * ratio);
+    }
+
+    void startPictureOpensAsOpenDoes()
+    {
+        {
+            GameFixture game({"picture.png", "picture.jpg"}, std::nullopt, {}, "picture.png");
+            QCOMPARE(game.state.picturePath, game.inFolder("picture.png"));
+            QCOMPARE(game.state.folder, QDir(game.folder.path()).absolutePath());
+            QCOMPARE(game.frame->picture().size(), QSize(40, 30));
+        }
+        {
+            GameFixture game({"three.zip"}, std::nullopt, {}, "three.zip");
+            QCOMPARE(game.state.zipIndex, 1);
+            QCOMPARE(game.state.zipCount, 3);
+            QCOMPARE(game.frame->picture().width(), 48); // one.jpg
+            QVERIFY(game.toolbar()->newIsDropDown());
+        }
+        {
+            GameFixture game({"picture.jpg"}, std::nullopt, {}, "missing.webp");
+            QCOMPARE(game.state.picturePath, game.inFolder("missing.webp"));
+            QVERIFY(game.state.defaultPictureShown);
+        }
+    }
+
+    void giftWinsOverAStartPicture()
+    {
+        const QByteArray gif = readFile(testData("picture.gif"));
+        GameFixture game({"picture.png"}, QByteArray(1, '\1') + gif, {}, "picture.png");
+        QVERIFY(game.state.giftMode);
+        QCOMPARE(game.frame->picture().saveEncoded(), gif);
+    }
+
+    void droppedPictureOpens()
+    {
+        GameFixture game({"picture.jpg", "picture.webp", "text.jpg"});
+        QFile::copy(testData("three.zip"), game.inFolder("notes.txt"));
+        QVERIFY(game.show());
+        const auto drag = [&](const QList<QUrl>& urls) {
+            auto* data = new QMimeData;
+            data->setUrls(urls);
+            const QPoint at = game.frame->boardView()->geometry().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(game.frame.get(), &enter);
+            bool accepted = enter.isAccepted();
+            if (accepted) {
+                QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(game.frame.get(), &drop);
+                accepted = drop.isAccepted();
+            }
+            delete data;
+            return accepted;
+        };
+        const QUrl webp = QUrl::fromLocalFile(game.inFolder("picture.webp"));
+        QVERIFY(drag({webp}));
+        QCOMPARE(game.state.picturePath, game.inFolder("picture.webp"));
+        QCOMPARE(game.frame->picture().size(), QSize(40, 30));
+        QCOMPARE(game.state.moves, 0);
+        // Anything else is refused, and the board stays.
+        const Board board = game.state.board;
+        QVERIFY(!drag({QUrl::fromLocalFile(game.inFolder("notes.txt"))}));
+        QVERIFY(!drag({webp, QUrl::fromLocalFile(game.inFolder("picture.jpg"))}));
+        QVERIFY(!drag({QUrl(QStringLiteral("https://example.org/photo.jpg"))}));
+        QVERIFY(!drag({}));
+        QCOMPARE(game.state.picturePath, game.inFolder("picture.webp"));
+        QVERIFY(game.state.board == board);
+        // A picture name over bytes that are none falls back as Open does.
+        QVERIFY(drag({QUrl::fromLocalFile(game.inFolder("text.jpg"))}));
+        QVERIFY(game.state.defaultPictureShown);
     }
 
     void firstPuzzleComesFromTheProgramFolder()
@@ -104,8 +186,10 @@ private slots:
     {
         GameFixture game({"three.zip"});
         const int zipIndex = game.state.zipIndex;
+        const qint64 pixels = game.frame->picture().pixels().cacheKey();
         QCOMPARE(game.state.zipCount, 3);
         game.frame->execute(CommandId::Size7);
+        QCOMPARE(game.frame->picture().pixels().cacheKey(), pixels); // nothing decoded again
         QCOMPARE(game.state.dimension, 7);
         QCOMPARE(game.state.zipIndex, zipIndex);
         QCOMPARE(game.state.picturePath, game.inFolder("three.zip"));

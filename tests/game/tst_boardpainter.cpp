@@ -3,9 +3,11 @@
 #include "game/gamestate.h"
 #include "quarters.h"
 #include "testregistry.h"
+#include "testzip.h"
 
 #include <QPainter>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 const BoardPainter::HoleColours Hole{QColor(190, 190, 190), QColor(100, 100, 100)};
@@ -22,14 +24,45 @@ GameState twoByTwo(PuzzleMode mode)
     return state;
 }
 
-QImage painted(const GameState& state, const Picture& picture)
+// The board painted on a surface of the given device pixel ratio, in its device pixels.
+QImage painted(const GameState& state, const Picture& picture, qreal ratio = 1)
 {
-    QImage canvas(state.boardWidth, state.boardHeight, QImage::Format_RGB32);
+    QImage canvas(devicePixels({state.boardWidth, state.boardHeight}, ratio), QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::magenta);
     QPainter painter(&canvas);
     BoardPainter board;
     board.paint(painter, state, picture, Hole);
+    painter.end();
+    canvas.setDevicePixelRatio(1);
     return canvas;
+}
+
+// A 3 x 3 board of odd-sized tiles, whose edges fall between device pixels at 1.5.
+GameState threeByThree()
+{
+    GameState state;
+    state.dimension = 3;
+    state.tileWidth = 101;
+    state.tileHeight = 75;
+    state.boardWidth = 303;
+    state.boardHeight = 225;
+    state.board.setSolved(PuzzleMode::TileSwap, 3);
+    return state;
+}
+
+bool columnsEqual(const QImage& image, int a, int b)
+{
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixel(a, y) != image.pixel(b, y))
+            return false;
+    return true;
+}
+
+bool rowsEqual(const QImage& image, int a, int b)
+{
+    return std::equal(image.constScanLine(a), image.constScanLine(a) + image.bytesPerLine(),
+                      image.constScanLine(b));
 }
 } // namespace
 
@@ -108,6 +141,65 @@ private slots:
         QCOMPARE(selectionColour(0), QColor(0, 0, 0));
         QCOMPARE(selectionColour(1), QColor(255, 255, 0));
         QCOMPARE(selectionColour(-1), QColor(255, 0, 0));
+    }
+
+    void sharpAtAnyPixelRatio_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2") << 2.0;
+    }
+
+    void sharpAtAnyPixelRatio()
+    {
+        QFETCH(qreal, ratio);
+        Picture detailed;
+        QVERIFY(detailed.loadFromMemory(encoded(photoLikeImage(1212, 900), "PNG")));
+        GameState state = threeByThree();
+        state.board.swap({0, 0}, {2, 1});
+        state.grid = 0;
+        const QImage board = painted(state, detailed, ratio);
+        QCOMPARE(board.size(), devicePixels({303, 225}, ratio));
+        // Every device pixel is a pixel of its own, not a copy of its neighbour's.
+        for (int x = 0; x + 1 < board.width(); ++x)
+            QVERIFY2(!columnsEqual(board, x, x + 1), qPrintable(QString::number(x)));
+        for (int y = 0; y + 1 < board.height(); ++y)
+            QVERIFY2(!rowsEqual(board, y, y + 1), qPrintable(QString::number(y)));
+
+        // Lines are one logical pixel of whole device pixels, starting on a cell's edge.
+        state.grid = 1;
+        state.selectedTile = 4;
+        state.selectedCol = state.selectedRow = 1;
+        state.selColour = 1;
+        const QImage lined = painted(state, detailed, ratio);
+        const int edge = qRound(101 * ratio); // the second column's left edge
+        const int width = qRound(ratio);
+        for (int x = edge; x < edge + width; ++x)
+            QCOMPARE(lined.pixelColor(x, 10), QColor(Qt::black));
+        QVERIFY(lined.pixelColor(edge - 1, 10) != QColor(Qt::black));
+        QVERIFY(lined.pixelColor(edge + width, 10) != QColor(Qt::black));
+        QCOMPARE(lined.pixelColor(edge, qRound(75 * ratio) + width), QColor(Qt::yellow));
+        QVERIFY(lined.pixelColor(edge + width, qRound(75 * ratio) + width) != Qt::yellow);
+    }
+
+    void tilesNeverTakeTheirNeighboursColours()
+    {
+        // Scaled up by 1.5 x 1.16, each tile from its own quarter: the board's seams show
+        // exactly the colours of the tiles that meet there.
+        GameState state = twoByTwo(PuzzleMode::TileSwap);
+        state.grid = 0;
+        state.tileWidth = state.tileHeight = 77;
+        state.boardWidth = state.boardHeight = 154;
+        state.board.swap({0, 0}, {1, 1});
+        const QImage board = painted(state, picture_, 1.5);
+        const int seam = qRound(77 * 1.5);
+        for (int y = 0; y < seam; y += 7) {
+            QCOMPARE(board.pixelColor(seam - 1, y), Quarters::BottomRight);
+            QCOMPARE(board.pixelColor(seam, y), Quarters::TopRight);
+            QCOMPARE(board.pixelColor(0, y), Quarters::BottomRight);
+        }
+        QCOMPARE(board.pixelColor(10, seam - 1), Quarters::BottomRight);
+        QCOMPARE(board.pixelColor(10, seam), Quarters::BottomLeft);
     }
 
     void nothingBeforeTheFirstLayout()

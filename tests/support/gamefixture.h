@@ -33,10 +33,11 @@ struct GameFixture {
 
     // With a gift, the program file is a copy of the running test program (a real
     // executable) followed by the gift's payload: the mode byte and the picture. The
-    // profile is a fresh one in the folder unless an INI file is given.
+    // profile is a fresh one in the folder unless an INI file is given. A start picture is
+    // named as on the command line, relative to the folder.
     explicit GameFixture(const QStringList& pictures,
                          const std::optional<QByteArray>& gift = std::nullopt,
-                         const QString& ini = QString())
+                         const QString& ini = QString(), const QString& startPicture = QString())
         : profile(ini.isEmpty() ? folder.filePath(QStringLiteral("tilewright.ini")) : ini)
     {
         for (const QString& name : pictures)
@@ -46,7 +47,8 @@ struct GameFixture {
                       readFile(QCoreApplication::applicationFilePath()) + *gift);
         frame = std::make_unique<MainFrame>(
             state, FrameServices{profile, random, sounds, clock, shell},
-            ProgramFile::at(folder.filePath(QStringLiteral("tilewright"))));
+            ProgramFile::at(folder.filePath(QStringLiteral("tilewright"))),
+            startPicture.isEmpty() ? QString() : folder.filePath(startPicture));
     }
 
     QString inFolder(const QString& name) const { return QDir(folder.path()).filePath(name); }
