@@ -207,9 +207,8 @@ BoardRoom MainFrame::boardRoom() const
 
 PictureFit MainFrame::boardFit() const
 {
-    // Whole tiles are cut from this at any grid size, so a size change decodes nothing.
     return [room = boardRoom(), ratio = devicePixelRatioF()](QSize natural) {
-        return devicePixels(boardSizeFor(natural, room, 1), ratio);
+        return boardPixelsFor(natural, room, ratio);
     };
 }
 

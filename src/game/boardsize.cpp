@@ -1,6 +1,8 @@
 // Board size: how large the board is drawn for a picture, and the solution window's fit.
 #include "boardsize.h"
 
+#include "pictures/picture.h"
+
 #include <algorithm>
 
 namespace {
@@ -43,4 +45,9 @@ QSize boardSizeFor(QSize picture, const BoardRoom& room, int n)
     boardWidth = std::max(boardWidth, smallest);
     boardHeight = std::max(boardHeight, smallest);
     return {boardWidth - boardWidth % n, boardHeight - boardHeight % n};
+}
+
+QSize boardPixelsFor(QSize picture, const BoardRoom& room, qreal devicePixelRatio)
+{
+    return devicePixels(boardSizeFor(picture, room, 1), devicePixelRatio);
 }

@@ -15,3 +15,7 @@ struct BoardRoom {
 // whole tiles. Tiles are never smaller than MinTilePixels, whatever the picture's shape.
 QSize boardSizeFor(QSize picture, const BoardRoom& room, int n);
 constexpr int MinTilePixels = 8;
+
+// The pixels to decode of a picture for any board of it in this room, on a screen of the
+// given device pixel ratio: whole tiles are cut from these at every grid size.
+QSize boardPixelsFor(QSize picture, const BoardRoom& room, qreal devicePixelRatio);

@@ -1,0 +1,354 @@
+// Benchmarks of a phone photo from file to board: each new path beside the old full decode.
+#include "game/boardpainter.h"
+#include "game/boardsize.h"
+#include "game/gamestate.h"
+#include "game/puzzlepicture.h"
+#include "game/solutiondialog.h"
+#include "peakmemory.h"
+#include "pictures/folderscanner.h"
+#include "pictures/picture.h"
+#include "pictures/zippicturesource.h"
+#include "platform/randomengine.h"
+#include "testfiles.h"
+#include "testzip.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QImageReader>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+const BoardPainter::HoleColours Hole{Qt::lightGray, Qt::darkGray};
+// The room on a 1650 x 1210 work area with the usual menu bar and toolbar: a 6000 x 4000
+// photo gets a board of 1500 x 930 at ten tiles a side.
+const BoardRoom Room{QSize(1600, 1100), 25, 40};
+constexpr int Grid = 10;
+
+// A photo-like JPEG at quality 85, as phones write them, made the same on every run.
+struct Photo {
+    explicit Photo(QSize size)
+        : bytes(encoded(photoLikeImage(size.width(), size.height()), "JPG", 85))
+        , path(folder.filePath(QStringLiteral("photo.jpg")))
+    {
+        writeFile(path, bytes);
+    }
+    QTemporaryDir folder;
+    QByteArray bytes;
+    QString path;
+};
+
+const Photo& photo24()
+{
+    static const Photo photo(QSize(6000, 4000));
+    return photo;
+}
+
+const Photo& photo96()
+{
+    static const Photo photo(QSize(12000, 8000));
+    return photo;
+}
+
+PictureFit boardFit(qreal ratio)
+{
+    return [ratio](QSize natural) { return boardPixelsFor(natural, Room, ratio); };
+}
+
+void layOut(GameState& state, QSize picture, int n)
+{
+    const QSize board = boardSizeFor(picture, Room, n);
+    state.dimension = n;
+    state.boardWidth = board.width();
+    state.boardHeight = board.height();
+    state.tileWidth = board.width() / n;
+    state.tileHeight = board.height() / n;
+}
+
+// The screen the board is painted on, in device pixels.
+QImage screenFor(const GameState& state, qreal ratio)
+{
+    QImage screen(devicePixels({state.boardWidth, state.boardHeight}, ratio),
+                  QImage::Format_ARGB32_Premultiplied);
+    screen.setDevicePixelRatio(ratio);
+    return screen;
+}
+
+// The old path: the whole picture decoded at full size, its whole tiles copied out, the copy
+// scaled to the board, each tile then copied to its cell.
+QImage decodeWhole(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    return reader.read();
+}
+
+QImage oldBoardImage(const QImage& whole, const GameState& state)
+{
+    const int n = state.dimension;
+    return whole.copy(0, 0, whole.width() / n * n, whole.height() / n * n)
+        .scaled(state.boardWidth, state.boardHeight, Qt::IgnoreAspectRatio,
+                Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+void oldPaint(QImage& screen, const QImage& scaled, const GameState& state)
+{
+    QPainter on(&screen);
+    const int n = state.dimension;
+    for (int col = 0; col < n; ++col) {
+        for (int row = 0; row < n; ++row) {
+            const Cell home = Board::homeCell(state.board.at({col, row}), n);
+            on.drawImage(QPoint(col * state.tileWidth, row * state.tileHeight), scaled,
+                         QRect(home.col * state.tileWidth, home.row * state.tileHeight,
+                               state.tileWidth, state.tileHeight));
+        }
+    }
+}
+
+void oldNewPuzzle(const QByteArray& bytes, RandomEngine& random, QImage* screen)
+{
+    const QImage whole = decodeWhole(bytes);
+    GameState state;
+    layOut(state, whole.size(), Grid);
+    state.board.jumble(PuzzleMode::TileSwap, Grid, random);
+    if (!whole.isNull())
+        oldPaint(*screen, oldBoardImage(whole, state), state);
+}
+
+// Reading the file, decoding, laying out, jumbling and the first paint, as New does.
+void newPuzzle(const QString& path, RandomEngine& random, QImage* screen)
+{
+    GameState state;
+    state.picturePath = path;
+    Picture picture;
+    ZipPictureSource zip;
+    FolderScanner scanner;
+    loadPuzzlePicture(state, picture, zip, scanner, random, false, boardFit(1));
+    layOut(state, picture.size(), Grid);
+    state.board.jumble(PuzzleMode::TileSwap, Grid, random);
+    BoardPainter painter;
+    QPainter on(screen);
+    painter.paint(on, state, picture, Hole);
+}
+
+// One untimed run for the peak memory, after one that loads the decoders.
+template <typename Step>
+void measured(benchmark::State& run, Step step)
+{
+    step();
+    const PeakMemory peak;
+    step();
+    run.counters["peak_MiB"] = peak.grownMiB();
+    for (auto _ : run)
+        step();
+}
+
+void BM_OldNewPuzzle24MP(benchmark::State& run)
+{
+    RandomEngine random(9);
+    QImage screen(1500, 930, QImage::Format_ARGB32_Premultiplied);
+    measured(run, [&] {
+        oldNewPuzzle(readFile(photo24().path), random, &screen);
+    });
+}
+
+void BM_NewPuzzle24MP(benchmark::State& run)
+{
+    RandomEngine random(9);
+    QImage screen(1500, 930, QImage::Format_ARGB32_Premultiplied);
+    measured(run, [&] { newPuzzle(photo24().path, random, &screen); });
+}
+
+void BM_NewPuzzle96MP(benchmark::State& run)
+{
+    RandomEngine random(9);
+    QImage screen(1500, 930, QImage::Format_ARGB32_Premultiplied);
+    measured(run, [&] { newPuzzle(photo96().path, random, &screen); });
+}
+
+// Options > Puzzle size, between 9 and 10 tiles a side.
+void BM_OldSizeChange24MP(benchmark::State& run)
+{
+    RandomEngine random(9);
+    QImage screen(1500, 930, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : run)
+        oldNewPuzzle(readFile(photo24().path), random, &screen);
+}
+
+void BM_SizeChange24MP(benchmark::State& run)
+{
+    RandomEngine random(9);
+    Picture picture;
+    picture.loadFromFile(photo24().path, boardFit(1));
+    GameState state;
+    BoardPainter painter;
+    QImage screen(1500, 930, QImage::Format_ARGB32_Premultiplied);
+    int n = Grid;
+    for (auto _ : run) {
+        n = n == Grid ? Grid - 1 : Grid;
+        picture.cover(boardPixelsFor(picture.size(), Room, 1));
+        layOut(state, picture.size(), n);
+        state.board.jumble(PuzzleMode::TileSwap, n, random);
+        QPainter on(&screen);
+        painter.paint(on, state, picture, Hole);
+    }
+}
+
+// Show solution: the old window decoded the file again and stretched it, nearest neighbour.
+void BM_OldShowSolution24MP(benchmark::State& run)
+{
+    QImage window(243, 182, QImage::Format_ARGB32_Premultiplied);
+    measured(run, [&] {
+        const QImage whole = decodeWhole(readFile(photo24().path));
+        QPainter(&window).drawImage(QRect(23, 29, 200, 133), whole);
+    });
+}
+
+void BM_ShowSolution24MP(benchmark::State& run)
+{
+    Picture board;
+    board.loadFromFile(photo24().path, boardFit(1));
+    measured(run, [&] {
+        SolutionDialog solution(board, nullptr);
+        benchmark::DoNotOptimize(solution.grab());
+    });
+}
+
+// The open dialog's preview of a selected photo, in its 152 x 133 frame.
+void BM_OldOpenPreview24MP(benchmark::State& run)
+{
+    QImage frame(152, 133, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : run) {
+        const QImage whole = decodeWhole(readFile(photo24().path));
+        QPainter(&frame).drawImage(QRect(3, 9, 149, 124), whole);
+    }
+}
+
+void BM_OpenPreview24MP(benchmark::State& run)
+{
+    const QRect frameRect(0, 0, 152, 133);
+    QImage frame(frameRect.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : run) {
+        Picture preview;
+        preview.loadFromFile(photo24().path, frameFit(frameRect, 1));
+        QPainter on(&frame);
+        drawInFrame(&on, preview, frameRect);
+    }
+}
+
+// The first paint after a New builds the tiles; the old one scaled the whole decoded picture.
+void BM_OldFirstPaint10x10(benchmark::State& run)
+{
+    const QImage whole = decodeWhole(photo24().bytes);
+    GameState state;
+    layOut(state, whole.size(), Grid);
+    QImage screen = screenFor(state, 1);
+    for (auto _ : run)
+        oldPaint(screen, oldBoardImage(whole, state), state);
+}
+
+void BM_FirstPaint10x10(benchmark::State& run)
+{
+    Picture picture;
+    picture.loadFromMemory(photo24().bytes, boardFit(1));
+    GameState state;
+    layOut(state, picture.size(), Grid);
+    QImage screen = screenFor(state, 1);
+    for (auto _ : run) {
+        BoardPainter painter;
+        QPainter on(&screen);
+        painter.paint(on, state, picture, Hole);
+    }
+}
+
+// Repaints of a jumbled board: range(0) is the device pixel ratio, range(1) 1 for a board of
+// half the logical size (so 1500 x 930 device pixels at ratio 2).
+GameState repaintBoard(const Picture& picture, bool half)
+{
+    GameState state;
+    layOut(state, picture.size(), Grid);
+    if (half) {
+        state.tileWidth /= 2;
+        state.tileHeight /= 2;
+        state.boardWidth = state.tileWidth * Grid;
+        state.boardHeight = state.tileHeight * Grid;
+    }
+    RandomEngine random(3);
+    state.board.jumble(PuzzleMode::TileSwap, Grid, random);
+    return state;
+}
+
+void BM_Repaint10x10(benchmark::State& run)
+{
+    const qreal ratio = static_cast<qreal>(run.range(0));
+    Picture picture;
+    picture.loadFromMemory(photo24().bytes, boardFit(ratio));
+    const GameState state = repaintBoard(picture, run.range(1) == 1);
+    QImage screen = screenFor(state, ratio);
+    BoardPainter painter;
+    for (auto _ : run) {
+        QPainter on(&screen);
+        painter.paint(on, state, picture, Hole);
+    }
+}
+
+// The honest baseline: each tile stretched bilinearly from the decoded pixels at every paint.
+void BM_BaselineBilinearRepaint10x10(benchmark::State& run)
+{
+    const qreal ratio = static_cast<qreal>(run.range(0));
+    Picture picture;
+    picture.loadFromMemory(photo24().bytes, boardFit(ratio));
+    const GameState state = repaintBoard(picture, run.range(1) == 1);
+    QImage screen = screenFor(state, ratio);
+    const QImage& pixels = picture.pixels();
+    const qreal x = static_cast<qreal>(pixels.width()) / picture.width() * (picture.width() / Grid);
+    const qreal y =
+        static_cast<qreal>(pixels.height()) / picture.height() * (picture.height() / Grid);
+    for (auto _ : run) {
+        QPainter on(&screen);
+        on.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (int col = 0; col < Grid; ++col) {
+            for (int row = 0; row < Grid; ++row) {
+                const Cell home = Board::homeCell(state.board.at({col, row}), Grid);
+                on.drawImage(QRect(col * state.tileWidth, row * state.tileHeight,
+                                   state.tileWidth, state.tileHeight),
+                             pixels, QRectF(home.col * x, home.row * y, x, y));
+            }
+        }
+    }
+}
+} // namespace
+
+BENCHMARK(BM_OldNewPuzzle24MP)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewPuzzle24MP)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewPuzzle96MP)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OldSizeChange24MP)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SizeChange24MP)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OldShowSolution24MP)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowSolution24MP)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OldOpenPreview24MP)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenPreview24MP)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OldFirstPaint10x10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstPaint10x10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Repaint10x10)->Args({1, 0})->Args({2, 1})->Args({2, 0})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BaselineBilinearRepaint10x10)
+    ->Args({1, 0})
+    ->Args({2, 1})
+    ->Args({2, 0})
+    ->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv); // the solution window is a real window
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
