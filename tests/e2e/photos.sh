@@ -16,6 +16,11 @@ start_window_manager
 
 client_width() { xwininfo -id "$1" | awk '/Width:/ {print $2}'; }
 
+# --help and --version print and end before any window or sound starts.
+"$GAME" --help | grep -q 'A picture file or a ZIP archive' || fail "--help does not name the picture"
+[ "$("$GAME" --version)" = "$(basename "$GAME") 4.0" ] || fail "--version does not print the version"
+if "$GAME" --no-such-option 2>/dev/null; then fail "an unknown option was accepted"; fi
+
 # A landscape photo wider than the room: the board is the room's width less 100, cut to four
 # tiles, and 6000/8000 of that high less the menu and toolbar bands, which the window adds
 # back: so the window's own area is that height, cut down by at most three pixels.
