@@ -38,6 +38,15 @@
 namespace {
 constexpr int ScreenMargin = 50;
 constexpr int TopAfterMove = 5; // where a window too tall for the room is moved to
+
+// The one local picture file or archive a drag carries, judged by its name.
+QString droppedPicture(const QMimeData* data)
+{
+    if (data == nullptr || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    const QString path = data->urls().first().toLocalFile();
+    return hasPictureExtension(path) || isArchivePath(path) ? path : QString();
+}
 } // namespace
 
 MainFrame::MainFrame(GameState& state, const FrameServices& services, const ProgramFile& program,
@@ -446,17 +455,6 @@ void MainFrame::screenChanged()
     coverBoard(); // another pixel ratio may need more pixels
     repaintBoard();
 }
-
-namespace {
-// The one local picture file or archive a drag carries, judged by its name.
-QString droppedPicture(const QMimeData* data)
-{
-    if (data == nullptr || data->urls().size() != 1 || !data->urls().first().isLocalFile())
-        return {};
-    const QString path = data->urls().first().toLocalFile();
-    return hasPictureExtension(path) || isArchivePath(path) ? path : QString();
-}
-} // namespace
 
 void MainFrame::dragEnterEvent(QDragEnterEvent* event)
 {
