@@ -270,51 +270,53 @@ void BM_FirstPaint10x10(benchmark::State& run)
     }
 }
 
-// Repaints of a jumbled board: range(0) is the device pixel ratio, range(1) 1 for a board of
+// A jumbled board to repaint: range(0) is the device pixel ratio, range(1) 1 for a board of
 // half the logical size (so 1500 x 930 device pixels at ratio 2).
-GameState repaintBoard(const Picture& picture, bool half)
-{
-    GameState state;
-    layOut(state, picture.size(), Grid);
-    if (half) {
-        state.tileWidth /= 2;
-        state.tileHeight /= 2;
-        state.boardWidth = state.tileWidth * Grid;
-        state.boardHeight = state.tileHeight * Grid;
+struct Repaint {
+    explicit Repaint(const benchmark::State& run)
+        : ratio(static_cast<qreal>(run.range(0)))
+    {
+        picture.loadFromMemory(photo24().bytes, boardFit(ratio));
+        layOut(state, picture.size(), Grid);
+        if (run.range(1) == 1) {
+            state.tileWidth /= 2;
+            state.tileHeight /= 2;
+            state.boardWidth = state.tileWidth * Grid;
+            state.boardHeight = state.tileHeight * Grid;
+        }
+        RandomEngine random(3);
+        state.board.jumble(PuzzleMode::TileSwap, Grid, random);
+        screen = screenFor(state, ratio);
     }
-    RandomEngine random(3);
-    state.board.jumble(PuzzleMode::TileSwap, Grid, random);
-    return state;
-}
+
+    qreal ratio;
+    Picture picture;
+    GameState state;
+    QImage screen;
+};
 
 void BM_Repaint10x10(benchmark::State& run)
 {
-    const qreal ratio = static_cast<qreal>(run.range(0));
-    Picture picture;
-    picture.loadFromMemory(photo24().bytes, boardFit(ratio));
-    const GameState state = repaintBoard(picture, run.range(1) == 1);
-    QImage screen = screenFor(state, ratio);
+    Repaint board(run);
     BoardPainter painter;
     for (auto _ : run) {
-        QPainter on(&screen);
-        painter.paint(on, state, picture, Hole);
+        QPainter on(&board.screen);
+        painter.paint(on, board.state, board.picture, Hole);
     }
 }
 
 // The honest baseline: each tile stretched bilinearly from the decoded pixels at every paint.
 void BM_BaselineBilinearRepaint10x10(benchmark::State& run)
 {
-    const qreal ratio = static_cast<qreal>(run.range(0));
-    Picture picture;
-    picture.loadFromMemory(photo24().bytes, boardFit(ratio));
-    const GameState state = repaintBoard(picture, run.range(1) == 1);
-    QImage screen = screenFor(state, ratio);
+    Repaint board(run);
+    const Picture& picture = board.picture;
+    const GameState& state = board.state;
     const QImage& pixels = picture.pixels();
     const qreal x = static_cast<qreal>(pixels.width()) / picture.width() * (picture.width() / Grid);
     const qreal y =
         static_cast<qreal>(pixels.height()) / picture.height() * (picture.height() / Grid);
     for (auto _ : run) {
-        QPainter on(&screen);
+        QPainter on(&board.screen);
         on.setRenderHint(QPainter::SmoothPixmapTransform);
         for (int col = 0; col < Grid; ++col) {
             for (int row = 0; row < Grid; ++row) {

@@ -1,35 +1,26 @@
 // MainFrame: the game's one top-level window, with its menus, toolbar and board.
 #include "mainframe.h"
 
-#include "about/aboutdialog.h"
 #include "game/boardsize.h"
 #include "game/boardview.h"
 #include "game/gamestate.h"
 #include "game/puzzlepicture.h"
 #include "game/solutiondialog.h"
-#include "gift/giftdialog.h"
 #include "gift/giftfile.h"
 #include "maintoolbar.h"
 #include "pictures/folderscanner.h"
-#include "pictures/openpicturedialog.h"
 #include "pictures/pictureformats.h"
 #include "platform/product.h"
 #include "platform/programfile.h"
-#include "platform/randomengine.h"
-#include "platform/shell.h"
-#include "scores/congratulationsdialog.h"
-#include "scores/scoreboarddialog.h"
 #include "settings.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QStyle>
@@ -275,36 +266,6 @@ void MainFrame::closeSolution()
         solution_->close();
 }
 
-void MainFrame::newFromFolder()
-{
-    closeSolution();
-    newPuzzle(true);
-}
-
-void MainFrame::newFromZip()
-{
-    closeSolution();
-    if (state_.zipCount == 1) {
-        QMessageBox::information(this, ProductName,
-                                 QStringLiteral("There is only 1 picture in this zip file!"));
-        return;
-    }
-    if (state_.zipCount < 1)
-        return;
-    const int previous = state_.zipIndex;
-    while (state_.zipIndex == previous)
-        state_.zipIndex = services_.random.below(state_.zipCount) + 1;
-    newPuzzle(false);
-}
-
-void MainFrame::openPicture()
-{
-    OpenPictureDialog dialog(this);
-    if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
-        return;
-    openPath(dialog.chosenPath(), dialog.shownIndex(), dialog.shownCount());
-}
-
 void MainFrame::openPath(const QString& path, int zipIndex, int zipCount)
 {
     state_.picturePath = QFileInfo(path).absoluteFilePath();
@@ -327,114 +288,6 @@ bool MainFrame::startAsGift(const QString& programPath)
     state_.picturePath = GiftPictureName;
     newPuzzle(false);
     return true;
-}
-
-void MainFrame::makeGift()
-{
-    if (state_.modelessOpen)
-        return;
-    state_.modelessOpen = true;
-    auto* dialog = new GiftDialog(programPath_, picture_, this);
-    connect(dialog, &QDialog::finished, this, [this] { state_.modelessOpen = false; });
-    dialog->show();
-}
-
-void MainFrame::jumble()
-{
-    flow_.jumble();
-    repaintBoard();
-}
-
-void MainFrame::toggleGrid()
-{
-    state_.grid = toggled(state_.grid);
-    repaintBoard();
-}
-
-void MainFrame::setGridColour(int colour)
-{
-    state_.gridColour = colour;
-    repaintBoard();
-}
-
-void MainFrame::setSelectionColour(int colour)
-{
-    state_.selColour = colour;
-    repaintBoard();
-}
-
-void MainFrame::showSolution()
-{
-    if (state_.modelessOpen)
-        return;
-    state_.modelessOpen = true;
-    solution_ = new SolutionDialog(picture_, this);
-    connect(solution_, &QDialog::finished, this, [this] { state_.modelessOpen = false; });
-    solution_->show();
-}
-
-void MainFrame::solveForMe()
-{
-    flow_.solveForMe();
-    repaintBoard();
-}
-
-void MainFrame::showScoreboard()
-{
-    ScoreboardDialog dialog(services_.profile, this);
-    dialog.exec();
-}
-
-void MainFrame::congratulate()
-{
-    CongratulationsDialog dialog(
-        services_.profile,
-        {state_.puzzleMode, state_.dimension, state_.moves, static_cast<int>(state_.elapsed)},
-        this);
-    dialog.exec();
-}
-
-void MainFrame::toggleToolbar()
-{
-    toolbar_->setVisible(!toolbar_->isVisible());
-    state_.toolbarVisible = !state_.toolbarVisible;
-}
-
-void MainFrame::setPuzzleSize(int n)
-{
-    state_.dimension = n;
-    state_.selectedTile = -1;
-    coverBoard(); // the picture is unchanged: its pixels serve again
-    startPuzzle();
-}
-
-void MainFrame::setPuzzleMode(int mode)
-{
-    state_.puzzleMode = mode;
-    flow_.jumble();
-    repaintBoard();
-}
-
-void MainFrame::toggleSound()
-{
-    state_.sound = toggled(state_.sound);
-}
-
-void MainFrame::showHelp()
-{
-    services_.shell.open(helpPage_); // a missing page changes nothing
-}
-
-void MainFrame::showAbout()
-{
-    AboutDialog dialog(services_.shell, this);
-    dialog.exec();
-}
-
-void MainFrame::exit()
-{
-    saveSettings(state_, services_.profile);
-    QApplication::quit();
 }
 
 void MainFrame::closeEvent(QCloseEvent* event)

@@ -25,11 +25,9 @@ int boundary(int i, double sourceTile, double pixelsPerPoint, int limit)
 void TileImages::update(const Picture& picture, int n, QSize tile, qreal devicePixelRatio)
 {
     const QImage& pixels = picture.pixels();
-    if (pixels.cacheKey() == madeFrom_ && picture.size() == pictureSize_ && n == grid_ &&
-        tile == tile_ && devicePixelRatio == ratio_)
+    if (pixels.cacheKey() == madeFrom_ && n == grid_ && tile == tile_ && devicePixelRatio == ratio_)
         return;
     madeFrom_ = pixels.cacheKey();
-    pictureSize_ = picture.size();
     grid_ = n;
     tile_ = tile;
     ratio_ = devicePixelRatio;

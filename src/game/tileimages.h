@@ -20,7 +20,6 @@ public:
 private:
     std::vector<QImage> images_;
     qint64 madeFrom_ = 0;
-    QSize pictureSize_;
     int grid_ = 0;
     QSize tile_;
     qreal ratio_ = 0;

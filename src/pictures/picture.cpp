@@ -90,8 +90,6 @@ bool Picture::loadFromResource(const QString& name, const QString& type, const P
 
 bool Picture::loadFrom(const Picture& other, const PictureFit& fit)
 {
-    if (&other == this)
-        return !isEmpty();
     release();
     if (other.isEmpty())
         return false;

@@ -68,28 +68,35 @@ bool hasPictureExtension(const QString& path)
     return false;
 }
 
-QStringList picturePatterns()
+namespace {
+// The first formats' patterns, the archives', then the later formats'; the first formats
+// by their usual extension alone where asked.
+QStringList patterns(bool firstByUsualExtension)
 {
     QStringList first;
     QStringList later;
-    for (const PictureFormat& format : pictureFormats())
-        (format.sinceFirstRelease ? first : later) << patternsOf(format.extensions);
+    for (const PictureFormat& format : pictureFormats()) {
+        if (!format.sinceFirstRelease)
+            later << patternsOf(format.extensions);
+        else if (firstByUsualExtension)
+            first << patternsOf({format.extensions.first()});
+        else
+            first << patternsOf(format.extensions);
+    }
     return first << archivePattern() << later;
+}
+} // namespace
+
+QStringList picturePatterns()
+{
+    return patterns(false);
 }
 
 QString openFilterLabel()
 {
-    // The first formats by their usual extension, as players have always seen them.
-    QStringList first;
-    QStringList later;
-    for (const PictureFormat& format : pictureFormats()) {
-        if (format.sinceFirstRelease)
-            first << patternsOf({format.extensions.first()});
-        else
-            later << patternsOf(format.extensions);
-    }
-    const QStringList all = first << archivePattern() << later;
-    return QStringLiteral("Supported files (%1)").arg(all.join(QLatin1Char(';')).toUpper());
+    // The first formats as players have always seen them, the later ones after.
+    return QStringLiteral("Supported files (%1)")
+        .arg(patterns(true).join(QLatin1Char(';')).toUpper());
 }
 
 QString openFilterPatterns()

@@ -109,19 +109,16 @@ private slots:
         QFile::copy(testData("three.zip"), game.inFolder("notes.txt"));
         QVERIFY(game.show());
         const auto drag = [&](const QList<QUrl>& urls) {
-            auto* data = new QMimeData;
-            data->setUrls(urls);
+            QMimeData data;
+            data.setUrls(urls);
             const QPoint at = game.frame->boardView()->geometry().center();
-            QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(game.frame.get(), &enter);
-            bool accepted = enter.isAccepted();
-            if (accepted) {
-                QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-                QApplication::sendEvent(game.frame.get(), &drop);
-                accepted = drop.isAccepted();
-            }
-            delete data;
-            return accepted;
+            if (!enter.isAccepted())
+                return false;
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(game.frame.get(), &drop);
+            return drop.isAccepted();
         };
         const QUrl webp = QUrl::fromLocalFile(game.inFolder("picture.webp"));
         QVERIFY(drag({webp}));
