@@ -3,6 +3,8 @@
 
 #include "platform/randomengine.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int SliderJumbleSlides = 10000;
 
@@ -14,6 +16,31 @@ template <typename Visit> bool allInReadingOrder(int n, Visit visit)
             if (!visit(Cell{col, row}))
                 return false;
     return true;
+}
+
+// Whether sorting the tiles takes an odd number of exchanges.
+bool isOddPermutation(std::vector<int> tiles)
+{
+    bool odd = false;
+    for (size_t i = 0; i < tiles.size(); ++i) {
+        while (tiles[i] != static_cast<int>(i)) {
+            std::swap(tiles[i], tiles[static_cast<size_t>(tiles[i])]);
+            odd = !odd;
+        }
+    }
+    return odd;
+}
+
+// Every slide of one tile exchanges the hole with a neighbour: it flips the parity of the
+// permutation (the hole counted as the last tile) and of the hole's distance from the
+// bottom-right corner together. So a position is solvable exactly when the two agree.
+bool slidesCanSolve(std::vector<int> tiles, int n)
+{
+    const auto hole = std::find(tiles.begin(), tiles.end(), Board::Hole);
+    const int at = static_cast<int>(hole - tiles.begin());
+    *hole = n * n - 1;
+    const int distance = (n - 1 - at % n) + (n - 1 - at / n);
+    return isOddPermutation(std::move(tiles)) == (distance % 2 == 1);
 }
 } // namespace
 
@@ -108,4 +135,42 @@ void Board::fillSolved(int n)
         return true;
     });
     hasHole_ = false;
+}
+
+std::vector<int> Board::tiles(int n) const
+{
+    std::vector<int> tiles;
+    allInReadingOrder(n, [&](Cell cell) {
+        tiles.push_back(at(cell));
+        return true;
+    });
+    return tiles;
+}
+
+std::optional<Board> Board::fromTiles(PuzzleMode mode, int n, const std::vector<int>& tiles)
+{
+    if (n < MinDimension || n > MaxDimension || tiles.size() != static_cast<size_t>(n * n))
+        return std::nullopt;
+    const bool slider = mode == PuzzleMode::Slider;
+    // Each number once: the tiles, and in the slider the hole in place of the last tile.
+    std::vector<bool> seen(static_cast<size_t>(n * n), false);
+    for (const int tile : tiles) {
+        const int slot = slider && tile == Hole ? n * n - 1 : tile;
+        if (slot < 0 || slot >= n * n || seen[static_cast<size_t>(slot)] ||
+            (slider && tile == n * n - 1))
+            return std::nullopt;
+        seen[static_cast<size_t>(slot)] = true;
+    }
+    if (slider && !slidesCanSolve(tiles, n))
+        return std::nullopt;
+    Board board;
+    size_t next = 0;
+    allInReadingOrder(n, [&](Cell cell) {
+        board.put(cell, tiles[next++]);
+        if (tiles[next - 1] == Hole)
+            board.hole_ = cell;
+        return true;
+    });
+    board.hasHole_ = slider;
+    return board;
 }

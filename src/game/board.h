@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <vector>
 
 class RandomEngine;
 
@@ -55,6 +57,13 @@ public:
     // Every tile at home, the bottom-right one included, so the whole picture shows. The
     // board has no hole afterwards until the next slider jumble or start position.
     void fillSolved(int n);
+
+    // The tiles in reading order, the hole as Hole.
+    std::vector<int> tiles(int n) const;
+    // The board of tiles in reading order, if it is one the mode can reach: tile swap, every
+    // tile once; slider, every tile but the last once and one hole, in a position that
+    // slides can still solve. Nothing for anything else.
+    static std::optional<Board> fromTiles(PuzzleMode mode, int n, const std::vector<int>& tiles);
 
     bool hasHole() const { return hasHole_; }
     friend bool operator==(const Board&, const Board&) = default;

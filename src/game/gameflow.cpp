@@ -5,6 +5,8 @@
 #include "platform/clock.h"
 #include "platform/soundplayer.h"
 
+#include <algorithm>
+
 GameFlow::GameFlow(GameState& state, RandomEngine& random, SoundPlayer& sounds, const Clock& clock)
     : state_(state)
     , random_(random)
@@ -25,6 +27,8 @@ void GameFlow::reset()
     state_.solvedByMove = false;
     state_.moves = 0;
     state_.startTime = clock_.nowSeconds();
+    history_.begin(state_.board);
+    final_.reset();
 }
 
 void GameFlow::jumble()
@@ -43,11 +47,10 @@ bool GameFlow::click(Cell cell)
 
 bool GameFlow::slide(Cell cell)
 {
+    const Cell hole{state_.board.holeCol(), state_.board.holeRow()};
     if (!state_.board.slide(cell))
         return false;
-    moved();
-    if (state_.sound != 0)
-        sounds_.play(Sound::Slider);
+    made({PuzzleMode::Slider, hole, cell});
     return true;
 }
 
@@ -61,20 +64,32 @@ bool GameFlow::selectOrSwap(Cell cell)
         return true;
     }
     if (state_.selectedTile != tile) {
-        state_.board.swap({state_.selectedCol, state_.selectedRow}, cell);
-        moved();
-        if (state_.sound != 0)
-            sounds_.play(Sound::Shuffle);
+        const Cell selected{state_.selectedCol, state_.selectedRow};
+        state_.board.swap(selected, cell);
+        made({PuzzleMode::TileSwap, selected, cell});
     }
     state_.selectedTile = -1;
     return true;
 }
 
-void GameFlow::moved()
+void GameFlow::made(const Move& move)
+{
+    history_.record(move);
+    counted(move);
+}
+
+void GameFlow::counted(const Move& move)
 {
     ++state_.moves;
     if (state_.board.isSolved(mode(), state_.dimension))
         state_.solvedByMove = true;
+    playSound(move);
+}
+
+void GameFlow::playSound(const Move& move)
+{
+    if (state_.sound != 0)
+        sounds_.play(move.mode == PuzzleMode::Slider ? Sound::Slider : Sound::Shuffle);
 }
 
 bool GameFlow::checkCompletion(const std::function<void()>& congratulate)
@@ -83,6 +98,7 @@ bool GameFlow::checkCompletion(const std::function<void()>& congratulate)
         state_.puzzleOver)
         return false;
     state_.elapsed = clock_.nowSeconds() - state_.startTime;
+    final_ = GameFigures{state_.moves, state_.elapsed};
     if (state_.sound != 0)
         sounds_.play(Sound::Complete);
     congratulate();
@@ -96,4 +112,62 @@ void GameFlow::solveForMe()
     state_.selectedTile = -1;
     state_.board.fillSolved(state_.dimension);
     state_.puzzleOver = true;
+    history_.forget();
+    final_ = figures();
+}
+
+bool GameFlow::undo()
+{
+    const std::optional<Move> move = history_.undo(state_.board);
+    if (!move)
+        return false;
+    --state_.moves;
+    state_.selectedTile = -1;
+    // Only a move may complete the game; a board taken back to solved does not.
+    state_.solvedByMove = false;
+    playSound(*move);
+    return true;
+}
+
+bool GameFlow::redo()
+{
+    const std::optional<Move> move = history_.redo(state_.board);
+    if (!move)
+        return false;
+    state_.selectedTile = -1;
+    counted(*move);
+    return true;
+}
+
+void GameFlow::restart()
+{
+    state_.board = history_.jumbled();
+    reset();
+}
+
+GameFigures GameFlow::figures() const
+{
+    if (final_)
+        return *final_;
+    // A clock set back must not show a negative time.
+    return {state_.moves, std::max<std::int64_t>(0, clock_.nowSeconds() - state_.startTime)};
+}
+
+std::optional<UnfinishedGame> GameFlow::unfinished() const
+{
+    if (state_.moves < 1 || state_.puzzleOver)
+        return std::nullopt;
+    return UnfinishedGame{mode(),       state_.dimension, state_.board, history_.jumbled(),
+                          state_.moves, figures().seconds};
+}
+
+void GameFlow::resume(const UnfinishedGame& game)
+{
+    state_.puzzleMode = game.mode == PuzzleMode::Slider ? 1 : 0;
+    state_.dimension = game.dimension;
+    state_.board = game.jumbled;
+    reset();
+    state_.board = game.board;
+    state_.moves = game.moves;
+    state_.startTime = clock_.nowSeconds() - game.elapsed;
 }

@@ -2,13 +2,33 @@
 #pragma once
 
 #include "board.h"
+#include "movehistory.h"
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 struct GameState;
 class Clock;
 class RandomEngine;
 class SoundPlayer;
+
+// What a player sees of a game: its moves and the seconds it has taken.
+struct GameFigures {
+    int moves = 0;
+    std::int64_t seconds = 0;
+    friend bool operator==(const GameFigures&, const GameFigures&) = default;
+};
+
+// A game left before its end, as it is kept and taken up again.
+struct UnfinishedGame {
+    PuzzleMode mode = PuzzleMode::TileSwap;
+    int dimension = 0;
+    Board board;
+    Board jumbled; // the arrangement a restart goes back to
+    int moves = 0;
+    std::int64_t elapsed = 0;
+};
 
 // Turns clicks on cells into moves, counts them, plays their sounds and recognises the move
 // that completes the picture. Holds references only; all of them must outlive it.
@@ -16,7 +36,8 @@ class GameFlow {
 public:
     GameFlow(GameState& state, RandomEngine& random, SoundPlayer& sounds, const Clock& clock);
 
-    // A new game on the current board: no selection, no moves, the clock restarted.
+    // A new game on the current board: no selection, no moves to take back, the clock
+    // restarted. The board is what a restart goes back to.
     void reset();
     // A new arrangement for the current size and mode, then a reset.
     void jumble();
@@ -33,15 +54,35 @@ public:
     // Puts every tile home and ends the game without a score.
     void solveForMe();
 
+    // Takes back the last move, or makes the last one taken back again, with its sound.
+    // False when there is none. A move made again may solve the board: run
+    // checkCompletion() after the repaint, as after a click.
+    bool undo();
+    bool redo();
+    // The game's own jumble again, as a new game.
+    void restart();
+
+    // Live while the game runs; the figures of its end once it is over.
+    GameFigures figures() const;
+    // The game, when one is under way: a move made and not over.
+    std::optional<UnfinishedGame> unfinished() const;
+    // Takes a kept game up again: its mode, size, board and moves, and the clock running on
+    // from the seconds it had taken.
+    void resume(const UnfinishedGame& game);
+
     PuzzleMode mode() const;
 
 private:
     bool slide(Cell cell);
     bool selectOrSwap(Cell cell);
-    void moved();
+    void made(const Move& move);
+    void counted(const Move& move);
+    void playSound(const Move& move);
 
     GameState& state_;
     RandomEngine& random_;
     SoundPlayer& sounds_;
     const Clock& clock_;
+    MoveHistory history_;
+    std::optional<GameFigures> final_;
 };

@@ -6,18 +6,10 @@
 #include <QTest>
 #include <algorithm>
 #include <numeric>
+#include <optional>
 #include <vector>
 
 namespace {
-std::vector<int> tilesInReadingOrder(const Board& board, int n)
-{
-    std::vector<int> tiles;
-    for (int row = 0; row < n; ++row)
-        for (int col = 0; col < n; ++col)
-            tiles.push_back(board.at({col, row}));
-    return tiles;
-}
-
 // A slider position with the hole bottom-right can be solved exactly when the tiles, read
 // in order with the hole counted as the missing last tile, form an even permutation.
 bool isEvenPermutation(std::vector<int> tiles)
@@ -40,6 +32,8 @@ Board sliderStart(int n)
 }
 } // namespace
 
+Q_DECLARE_METATYPE(std::vector<int>)
+
 class TestBoard : public QObject {
     Q_OBJECT
 
@@ -60,7 +54,7 @@ private slots:
         for (int round = 0; round < 10; ++round) {
             Board board;
             board.jumble(PuzzleMode::TileSwap, n, random);
-            std::vector<int> tiles = tilesInReadingOrder(board, n);
+            std::vector<int> tiles = board.tiles(n);
             std::sort(tiles.begin(), tiles.end());
             QCOMPARE(tiles, everyTile);
             QVERIFY(!board.hasHole());
@@ -79,7 +73,7 @@ private slots:
             QVERIFY(board.hasHole());
             QCOMPARE(board.holeCol(), n - 1);
             QCOMPARE(board.holeRow(), n - 1);
-            std::vector<int> tiles = tilesInReadingOrder(board, n);
+            std::vector<int> tiles = board.tiles(n);
             QCOMPARE(tiles.back(), Board::Hole);
             QVERIFY(std::find(tiles.begin(), tiles.end(), n * n - 1) == tiles.end());
             tiles.back() = n * n - 1;
@@ -205,6 +199,77 @@ private slots:
         board.fillSolved(3);
         QVERIFY(board.isSolved(PuzzleMode::TileSwap, 3));
         QVERIFY(!board.isSolved(PuzzleMode::TileSwap, 10));
+    }
+
+    void tilesRoundTripEveryReachableBoard_data() { jumbleIsPermutation_data(); }
+
+    void tilesRoundTripEveryReachableBoard()
+    {
+        QFETCH(int, n);
+        RandomEngine random(3000 + n);
+        for (const PuzzleMode mode : {PuzzleMode::TileSwap, PuzzleMode::Slider}) {
+            Board board;
+            board.jumble(mode, n, random);
+            // Off the corner, so the hole's place is read back from the tiles.
+            board.slide({0, n - 1});
+            board.slide({0, 0});
+            const std::optional<Board> back = Board::fromTiles(mode, n, board.tiles(n));
+            QVERIFY(back);
+            QCOMPARE(back->tiles(n), board.tiles(n));
+            QCOMPARE(back->hasHole(), mode == PuzzleMode::Slider);
+            QCOMPARE(back->holeCol(), board.holeCol());
+            QCOMPARE(back->holeRow(), board.holeRow());
+        }
+    }
+
+    void tilesNoModeCanReachAreRefused_data()
+    {
+        QTest::addColumn<PuzzleMode>("mode");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<std::vector<int>>("tiles");
+        const auto swap = PuzzleMode::TileSwap;
+        const auto slider = PuzzleMode::Slider;
+        QTest::newRow("too few") << swap << 3 << std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7};
+        QTest::newRow("too many") << swap << 3 << std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 0};
+        QTest::newRow("a tile twice") << swap << 3 << std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 7};
+        QTest::newRow("beyond the last")
+            << swap << 3 << std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 9};
+        QTest::newRow("hole in tile swap")
+            << swap << 3 << std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, -1};
+        QTest::newRow("size 2") << swap << 2 << std::vector<int>{0, 1, 2, 3};
+        QTest::newRow("size 11") << swap << 11 << std::vector<int>(121, 0);
+        QTest::newRow("slider without hole")
+            << slider << 3 << std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8};
+        QTest::newRow("slider, two holes")
+            << slider << 3 << std::vector<int>{0, 1, 2, 3, 4, 5, 6, -1, -1};
+        QTest::newRow("slider, last tile and hole")
+            << slider << 3 << std::vector<int>{0, 1, 2, 3, 4, 5, 6, 8, -1};
+        // Two tiles exchanged: no sequence of slides reaches it.
+        QTest::newRow("slider, unsolvable")
+            << slider << 3 << std::vector<int>{1, 0, 2, 3, 4, 5, 6, 7, -1};
+        QTest::newRow("slider, unsolvable hole elsewhere")
+            << slider << 3 << std::vector<int>{-1, 1, 0, 3, 4, 2, 6, 7, 5};
+    }
+
+    void tilesNoModeCanReachAreRefused()
+    {
+        QFETCH(PuzzleMode, mode);
+        QFETCH(int, n);
+        QFETCH(std::vector<int>, tiles);
+        QVERIFY(!Board::fromTiles(mode, n, tiles));
+    }
+
+    void sliderPositionsWithTheHoleAnywhereAreAccepted()
+    {
+        // The solved order with the hole moved up the last column: a real position.
+        const std::optional<Board> board =
+            Board::fromTiles(PuzzleMode::Slider, 3, {0, 1, -1, 3, 4, 2, 6, 7, 5});
+        QVERIFY(board);
+        QCOMPARE(board->holeCol(), 2);
+        QCOMPARE(board->holeRow(), 0);
+        Board played = *board;
+        QVERIFY(played.slide({2, 2}));
+        QVERIFY(played.isSolved(PuzzleMode::Slider, 3));
     }
 
     void tileNumbersFollowReadingOrder()

@@ -146,6 +146,159 @@ private slots:
         game.flow.click({0, 0});
         QVERIFY(!game.complete());
     }
+
+    void undoTakesBackTheMoveAndItsCount()
+    {
+        Game game(PuzzleMode::TileSwap);
+        game.flow.click({0, 0});
+        game.flow.click({2, 1});
+        game.clock.now += 10;
+        game.flow.click({3, 3}); // a selection, cleared by the undo
+        QVERIFY(game.flow.undo());
+        QVERIFY(game.state.board.isSolved(PuzzleMode::TileSwap, 4));
+        QCOMPARE(game.state.moves, 0);
+        QCOMPARE(game.state.selectedTile, -1);
+        QCOMPARE(game.flow.figures(), (GameFigures{0, 10})); // the clock runs on
+        QCOMPARE(game.sounds.played, (QStringList{Sound::Shuffle, Sound::Shuffle}));
+        // Nothing left to take back: the selection stays, nothing is heard.
+        game.flow.click({1, 1});
+        QVERIFY(!game.flow.undo());
+        QCOMPARE(game.state.selectedTile, 5);
+        QCOMPARE(game.sounds.played.size(), 2);
+
+        QVERIFY(game.flow.redo());
+        QCOMPARE(game.state.moves, 1);
+        QCOMPARE(game.state.board.at({0, 0}), 6);
+        QCOMPARE(game.state.selectedTile, -1);
+        QVERIFY(!game.flow.redo());
+    }
+
+    void undoNeverCompletesARedoMay()
+    {
+        // A move solves the board, the next one undoes that; taking it back shows the solved
+        // board again, which is no completion.
+        Game game(PuzzleMode::TileSwap);
+        for (const Cell cell :
+             {Cell{0, 0}, Cell{1, 0}, Cell{0, 0}, Cell{1, 0}, Cell{2, 0}, Cell{3, 0}})
+            game.flow.click(cell);
+        QVERIFY(game.flow.undo());
+        QVERIFY(game.state.board.isSolved(PuzzleMode::TileSwap, 4));
+        QVERIFY(!game.complete());
+
+        Game solving(PuzzleMode::Slider);
+        solving.state.board.slide({3, 2});
+        solving.flow.reset();
+        solving.flow.click({3, 3});
+        QVERIFY(solving.flow.undo());
+        QVERIFY(solving.flow.redo());
+        QCOMPARE(solving.state.moves, 1);
+        QVERIFY(solving.complete());
+        QCOMPARE(solving.congratulated, 1);
+        // Over: taken back and made again, the game does not end twice.
+        QVERIFY(solving.flow.undo());
+        QVERIFY(solving.flow.redo());
+        QVERIFY(!solving.complete());
+        QCOMPARE(solving.congratulated, 1);
+    }
+
+    void newGamesAndSolveForMeEmptyTheHistory()
+    {
+        Game game(PuzzleMode::TileSwap);
+        game.flow.click({0, 0});
+        game.flow.click({1, 0});
+        game.flow.jumble();
+        QVERIFY(!game.flow.undo());
+        game.flow.click({0, 0});
+        game.flow.click({1, 0});
+        game.flow.solveForMe();
+        QVERIFY(!game.flow.undo());
+        QVERIFY(!game.flow.redo());
+    }
+
+    void restartGoesBackToTheGamesJumble()
+    {
+        Game game(PuzzleMode::Slider, 5);
+        game.flow.jumble();
+        const std::vector<int> jumbled = game.state.board.tiles(5);
+        game.flow.click({0, 4});
+        game.flow.click({0, 0});
+        game.clock.now += 40;
+        game.flow.restart();
+        QCOMPARE(game.state.board.tiles(5), jumbled);
+        QCOMPARE(game.state.board.holeCol(), 4);
+        QCOMPARE(game.state.moves, 0);
+        QCOMPARE(game.state.startTime, game.clock.now);
+        QVERIFY(!game.flow.undo());
+        // After "Solve for me" too, with the hole back.
+        game.flow.click({4, 0});
+        game.flow.solveForMe();
+        game.flow.restart();
+        QCOMPARE(game.state.board.tiles(5), jumbled);
+        QVERIFY(game.state.board.hasHole());
+        QVERIFY(!game.state.puzzleOver);
+        QVERIFY(game.flow.click({4, 0}));
+    }
+
+    void figuresStopAtTheEnd()
+    {
+        Game game(PuzzleMode::TileSwap);
+        game.state.board.swap({0, 0}, {1, 0});
+        game.flow.reset();
+        game.clock.now += 75;
+        QCOMPARE(game.flow.figures(), (GameFigures{0, 75}));
+        game.flow.click({0, 0});
+        game.flow.click({1, 0});
+        QVERIFY(game.complete());
+        game.clock.now += 100;
+        game.flow.click({0, 0});
+        game.flow.click({1, 0});
+        QCOMPARE(game.flow.figures(), (GameFigures{1, 75}));
+
+        game.flow.reset();
+        game.flow.click({0, 0});
+        game.flow.click({1, 0});
+        game.clock.now += 8;
+        game.flow.solveForMe();
+        game.clock.now += 50;
+        QCOMPARE(game.flow.figures(), (GameFigures{1, 8}));
+        game.clock.now -= 1000; // a clock set back shows no negative time
+        game.flow.jumble();
+        game.clock.now -= 5;
+        QCOMPARE(game.flow.figures(), (GameFigures{0, 0}));
+    }
+
+    void anUnfinishedGameIsTakenUpAgain()
+    {
+        Game game(PuzzleMode::Slider, 6);
+        game.flow.jumble();
+        const std::vector<int> jumbled = game.state.board.tiles(6);
+        QVERIFY(!game.flow.unfinished()); // no move yet
+        game.flow.click({5, 0});
+        game.flow.click({0, 0});
+        game.clock.now += 300;
+        const std::optional<UnfinishedGame> kept = game.flow.unfinished();
+        QVERIFY(kept);
+        QCOMPARE(kept->mode, PuzzleMode::Slider);
+        QCOMPARE(kept->dimension, 6);
+        QCOMPARE(kept->moves, 2);
+        QCOMPARE(kept->elapsed, 300);
+        QCOMPARE(kept->jumbled.tiles(6), jumbled);
+
+        Game later(PuzzleMode::TileSwap, 3);
+        later.clock.now += 5000;
+        later.flow.resume(*kept);
+        QCOMPARE(later.state.puzzleMode, 1);
+        QCOMPARE(later.state.dimension, 6);
+        QCOMPARE(later.state.board.tiles(6), game.state.board.tiles(6));
+        later.clock.now += 20;
+        QCOMPARE(later.flow.figures(), (GameFigures{2, 320}));
+        QVERIFY(!later.flow.undo()); // the kept moves are not taken back
+        later.flow.restart();
+        QCOMPARE(later.state.board.tiles(6), jumbled);
+
+        game.flow.solveForMe();
+        QVERIFY(!game.flow.unfinished()); // over
+    }
 };
 
 TW_REGISTER_TEST(TestGameFlow)

@@ -1,0 +1,37 @@
+// Move history: the moves of one game, to take back and make again, and the jumble it began
+// from.
+#pragma once
+
+#include "board.h"
+
+#include <optional>
+#include <vector>
+
+// A move as the board made it. A slide goes from the hole's cell to the clicked one, so
+// sliding back at the first takes it back; a swap exchanges the two cells either way.
+struct Move {
+    PuzzleMode mode = PuzzleMode::TileSwap;
+    Cell from;
+    Cell to;
+};
+
+class MoveHistory {
+public:
+    // A new game from this arrangement: no moves yet.
+    void begin(const Board& jumbled);
+    // No moves to take back or make again; the jumble stays for a restart.
+    void forget();
+    // A move just made; whatever was taken back can no longer be made again.
+    void record(const Move& move);
+    // Takes the last move back on the board; nothing when there is none.
+    std::optional<Move> undo(Board& board);
+    // Makes the last move taken back again; nothing when there is none.
+    std::optional<Move> redo(Board& board);
+
+    const Board& jumbled() const { return jumbled_; }
+
+private:
+    Board jumbled_;
+    std::vector<Move> done_;
+    std::vector<Move> undone_;
+};
