@@ -75,6 +75,20 @@ const std::vector<Command>& commandTable()
          [](const GameState& s) {
              return s.sound != 0;
          }},
+        {Id::Undo, "&Undo\tCtrl+Z", "Ctrl+Z", [](MainFrame& f) { f.undo(); }, nullptr},
+        {Id::Redo, "&Redo\tCtrl+Shift+Z", "Ctrl+Shift+Z; Ctrl+Y", [](MainFrame& f) { f.redo(); },
+         nullptr},
+        {Id::Restart, "Re&start", nullptr, [](MainFrame& f) { f.restart(); }, nullptr},
+        {Id::StatusBar, "Status &bar", nullptr, [](MainFrame& f) { f.toggleStatusBar(); },
+         [](const GameState& s) {
+             return s.statusBar != 0;
+         }},
+        {Id::TileNumbers, "Tile &numbers", nullptr, [](MainFrame& f) { f.toggleTileNumbers(); },
+         [](const GameState& s) {
+             return s.tileNumbers != 0;
+         }},
+        {Id::ResumeLast, "&Resume last puzzle", nullptr, [](MainFrame& f) { f.resumeLastPuzzle(); },
+         nullptr},
     };
     return table;
 }
@@ -82,8 +96,17 @@ const std::vector<Command>& commandTable()
 const std::vector<Menu>& menuBarLayout()
 {
     static const std::vector<Menu> layout{
+        // Additions follow what was always there, so no item moves within its menu.
         {"&File",
-         {{Id::New}, {Id::Open}, {Id::Separator}, {Id::MakeGift}, {Id::Separator}, {Id::Exit}}},
+         {{Id::New},
+          {Id::Open},
+          {Id::Separator},
+          {Id::MakeGift},
+          {Id::Separator},
+          {Id::Exit},
+          {Id::Separator},
+          {Id::ResumeLast}}},
+        {"&Game", {{Id::Undo}, {Id::Redo}, {Id::Separator}, {Id::Restart}}},
         {"&View",
          {{Id::Jumble},
           {Id::Separator},
@@ -97,7 +120,10 @@ const std::vector<Menu>& menuBarLayout()
           {Id::SolveForMe},
           {Id::Separator},
           {Id::Scoreboard},
-          {Id::Toolbar}}},
+          {Id::Toolbar},
+          {Id::StatusBar},
+          {Id::Separator},
+          {Id::TileNumbers}}},
         {"&Options",
          {{Id::Separator,
            "Puzzle size",

@@ -39,6 +39,12 @@ enum class CommandId {
     SelectionYellow = 40038,
     SelectionRed = 40039,
     MakeGift = 40040,
+    Undo = 40041,
+    Redo = 40042,
+    Restart = 40043,
+    StatusBar = 40044,
+    TileNumbers = 40045,
+    ResumeLast = 40046,
     Open = 57601,
     Toolbar = 59392,
 };
@@ -46,7 +52,7 @@ enum class CommandId {
 struct Command {
     CommandId id;
     const char* text;                        // as a menu shows it, any shortcut after a tab
-    const char* shortcut;                    // a key sequence, or nullptr
+    const char* shortcut;                    // key sequences split by "; ", or nullptr
     void (*run)(MainFrame& frame);           // what the command does
     bool (*checked)(const GameState& state); // when its menu item is ticked; nullptr: never
 };

@@ -6,7 +6,9 @@
 #include "game/gamestate.h"
 #include "game/puzzlepicture.h"
 #include "game/solutiondialog.h"
+#include "gamestatusbar.h"
 #include "gift/giftfile.h"
+#include "keptgame.h"
 #include "maintoolbar.h"
 #include "pictures/folderscanner.h"
 #include "pictures/pictureformats.h"
@@ -49,6 +51,7 @@ MainFrame::MainFrame(GameState& state, const FrameServices& services, const Prog
     , services_(services)
     , flow_(state, services.random, services.sounds, services.clock)
     , board_(new BoardView(state, flow_, picture_, this))
+    , status_(new GameStatusBar([this] { return flow_.figures(); }, this))
     , programPath_(program.path)
     , helpPage_(program.helpPage)
 {
@@ -59,6 +62,9 @@ MainFrame::MainFrame(GameState& state, const FrameServices& services, const Prog
     setWindowTitle(ProductName);
     setCentralWidget(board_);
     board_->setCongratulate([this] { congratulate(); });
+    board_->setChanged([this] { status_->refresh(); });
+    setStatusBar(status_);
+    status_->setVisible(state_.statusBar != 0);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the window follows the board
     createActions();
     createMenus();
@@ -87,7 +93,8 @@ void MainFrame::createActions()
         auto* action = new QAction(text, this);
         action->setIconText(text.section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')));
         if (command.shortcut != nullptr)
-            action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
+            action->setShortcuts(
+                QKeySequence::listFromString(QString::fromLatin1(command.shortcut)));
         action->setCheckable(command.checked != nullptr);
         const CommandId id = command.id;
         connect(action, &QAction::triggered, this, [this, id] { execute(id); });
@@ -166,6 +173,7 @@ void MainFrame::execute(CommandId id)
     if (const Command* command = findCommand(id))
         command->run(*this);
     refreshChecks();
+    status_->refresh();
 }
 
 void MainFrame::refreshChecks()
@@ -188,6 +196,11 @@ void MainFrame::startPuzzle()
 {
     layOutBoard();
     flow_.jumble();
+    showBoard();
+}
+
+void MainFrame::showBoard()
+{
     if (isMinimized())
         showNormal();
     repaintBoard();
@@ -199,9 +212,10 @@ BoardRoom MainFrame::boardRoom() const
     const QRect work = screen()->availableGeometry();
     // A floating toolbar still costs the board its band; only the window height ignores it.
     const int band = state_.toolbarVisible ? state_.toolbarBand : 0;
+    const int statusBand = state_.statusBar != 0 ? status_->sizeHint().height() : 0;
     return {QSize(work.width() - ScreenMargin, work.height() - state_.captionHeight -
                                                    state_.toolbarBand - state_.menuBarHeight -
-                                                   ScreenMargin),
+                                                   statusBand - ScreenMargin),
             state_.menuBarHeight, band};
 }
 
@@ -290,9 +304,36 @@ bool MainFrame::startAsGift(const QString& programPath)
     return true;
 }
 
+bool MainFrame::loadKeptPicture(const KeptGame& kept)
+{
+    // Tried on a copy, so a picture that is gone leaves the game as it was.
+    GameState trial = state_;
+    trial.picturePath = kept.picturePath;
+    trial.zipIndex = kept.zipIndex;
+    Picture loaded;
+    const bool shown = kept.builtIn ? loaded.loadBuiltIn(boardFit())
+                                    : loadCurrentPicture(trial, loaded, zip_, boardFit());
+    if (!shown)
+        return false;
+    picture_.loadFrom(loaded, boardFit());
+    state_.picturePath = trial.picturePath;
+    state_.zipIndex = trial.zipIndex;
+    state_.zipCount = trial.zipCount;
+    state_.defaultPictureShown = kept.builtIn;
+    return true;
+}
+
+void MainFrame::saveOnLeaving()
+{
+    if (const std::optional<UnfinishedGame> game = flow_.unfinished())
+        keepGame(services_.profile,
+                 {state_.picturePath, state_.zipIndex, state_.defaultPictureShown, *game});
+    saveSettings(state_, services_.profile);
+}
+
 void MainFrame::closeEvent(QCloseEvent* event)
 {
-    saveSettings(state_, services_.profile);
+    saveOnLeaving();
     event->accept();
 }
 

@@ -14,8 +14,10 @@
 #include <memory>
 
 struct GameState;
+struct KeptGame;
 struct ProgramFile;
 class BoardView;
+class GameStatusBar;
 class MainToolBar;
 class Clock;
 class ProfileStore;
@@ -65,6 +67,12 @@ public:
     void setPuzzleSize(int n);
     void setPuzzleMode(int mode);
     void toggleSound();
+    void undo();
+    void redo();
+    void restart();
+    void toggleStatusBar();
+    void toggleTileNumbers();
+    void resumeLastPuzzle();
     void showHelp();
     void showAbout();
     void exit();
@@ -80,6 +88,7 @@ public:
     MainToolBar* toolbar() const { return toolbar_; }
     QMenu* fileMenu() const { return fileMenu_; }
     BoardView* boardView() const { return board_; }
+    GameStatusBar* gameStatusBar() const { return status_; }
     SolutionDialog* solutionWindow() const;
 
     // No context menu of Qt's own over the toolbar and menu bar.
@@ -100,6 +109,10 @@ private:
     void setNewForm(bool dropDown);
     void trackToolbar();
     void startPuzzle();
+    // Shows the board laid out and set for its game.
+    void showBoard();
+    // A game under way is kept in the profile, the settings written.
+    void saveOnLeaving();
     BoardRoom boardRoom() const;
     // Pixels enough for any board of the picture in this room, on this window's screen.
     PictureFit boardFit() const;
@@ -113,6 +126,11 @@ private:
     void closeSolution();
     void repaintBoard();
     void congratulate();
+    // After the repaint of a move: the status bar follows, and a solving move ends the game.
+    void moved();
+    // The kept game's picture in place of the current one; false, nothing changed, when it
+    // cannot be shown.
+    bool loadKeptPicture(const KeptGame& kept);
     // A program file that carries a gift starts on the gift's picture; false otherwise.
     bool startAsGift(const QString& programPath);
 
@@ -123,6 +141,7 @@ private:
     FolderScanner folderScanner_; // remembers which archives hold pictures
     GameFlow flow_;
     BoardView* board_;
+    GameStatusBar* status_;
     MainToolBar* toolbar_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* newSubmenu_ = nullptr; // the File menu's "&New" while the picture is archived

@@ -2,11 +2,14 @@
 #include "about/aboutdialog.h"
 #include "game/gamestate.h"
 #include "game/solutiondialog.h"
+#include "gamestatusbar.h"
 #include "gift/giftdialog.h"
+#include "keptgame.h"
 #include "mainframe.h"
 #include "maintoolbar.h"
 #include "pictures/openpicturedialog.h"
 #include "platform/product.h"
+#include "platform/profilestore.h"
 #include "platform/randomengine.h"
 #include "platform/shell.h"
 #include "scores/congratulationsdialog.h"
@@ -14,6 +17,7 @@
 #include "settings.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 void MainFrame::newFromFolder()
@@ -137,6 +141,43 @@ void MainFrame::toggleSound()
     state_.sound = toggled(state_.sound);
 }
 
+void MainFrame::undo()
+{
+    if (flow_.undo())
+        repaintBoard();
+}
+
+void MainFrame::redo()
+{
+    if (flow_.redo())
+        moved();
+}
+
+void MainFrame::moved()
+{
+    repaintBoard();
+    status_->refresh();
+    flow_.checkCompletion([this] { congratulate(); });
+}
+
+void MainFrame::restart()
+{
+    flow_.restart();
+    repaintBoard();
+}
+
+void MainFrame::toggleStatusBar()
+{
+    state_.statusBar = toggled(state_.statusBar);
+    status_->setVisible(state_.statusBar != 0); // the window grows or shrinks by its height
+}
+
+void MainFrame::toggleTileNumbers()
+{
+    state_.tileNumbers = toggled(state_.tileNumbers);
+    repaintBoard();
+}
+
 void MainFrame::showHelp()
 {
     services_.shell.open(helpPage_); // a missing page changes nothing
@@ -148,8 +189,31 @@ void MainFrame::showAbout()
     dialog.exec();
 }
 
+void MainFrame::resumeLastPuzzle()
+{
+    const std::optional<KeptGame> kept = readKeptGame(services_.profile);
+    if (!kept) {
+        QMessageBox::information(this, ProductName,
+                                 QStringLiteral("There is no unfinished puzzle to resume."));
+        return;
+    }
+    if (!loadKeptPicture(*kept)) {
+        QMessageBox::warning(
+            this, ProductName,
+            QStringLiteral("The picture of the unfinished puzzle can no longer be loaded:\n%1")
+                .arg(QDir::toNativeSeparators(kept->picturePath)));
+        return;
+    }
+    // Out of the profile at once, so the game can never be finished twice.
+    forgetKeptGame(services_.profile);
+    services_.profile.sync();
+    flow_.resume(kept->game);
+    layOutBoard();
+    showBoard();
+}
+
 void MainFrame::exit()
 {
-    saveSettings(state_, services_.profile);
+    saveOnLeaving();
     QApplication::quit();
 }

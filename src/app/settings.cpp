@@ -1,4 +1,4 @@
-// Settings: the seven player settings between GameState and the profile.
+// Settings: the player settings between GameState and the profile.
 #include "settings.h"
 
 #include "game/gamestate.h"
@@ -23,6 +23,8 @@ constexpr IntSetting IntSettings[] = {
     {"SelColour", &GameState::selColour, 1},
     {"Sound", &GameState::sound, 1},
     {"PuzzleMode", &GameState::puzzleMode, 0},
+    {"StatusBar", &GameState::statusBar, 1},
+    {"TileNumbers", &GameState::tileNumbers, 0},
 };
 
 bool isBoardSize(int n)

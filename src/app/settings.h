@@ -1,4 +1,4 @@
-// Settings: the seven player settings between GameState and the profile.
+// Settings: the player settings between GameState and the profile.
 #pragma once
 
 struct GameState;
@@ -10,7 +10,7 @@ class ProfileStore;
 // that is no number or lies outside 3..10 is read as 4; nothing else is range-checked.
 void loadSettings(GameState& state, ProfileStore& profile);
 
-// Writes all seven settings; false when the profile could not be written.
+// Writes all the settings; false when the profile could not be written.
 bool saveSettings(const GameState& state, ProfileStore& profile);
 
 // A switched setting after its toggle: 0 becomes 1 and anything else 0, so no stored value

@@ -88,7 +88,7 @@ void BoardPainter::paint(QPainter& painter, const GameState& state, const Pictur
     if (state.tileWidth <= 0 || state.tileHeight <= 0 || picture.isEmpty())
         return; // no puzzle laid out yet
     const qreal ratio = painter.device()->devicePixelRatio();
-    tiles_.update(picture, n, {state.tileWidth, state.tileHeight}, ratio);
+    tiles_.update(picture, n, {state.tileWidth, state.tileHeight}, ratio, state.tileNumbers != 0);
     const DeviceGrid grid(n, state.tileWidth, state.tileHeight, ratio);
     painter.save();
     painter.scale(1 / ratio, 1 / ratio); // from here on, device pixels

@@ -13,6 +13,7 @@ BoardView::BoardView(GameState& state, GameFlow& flow, const Picture& picture, Q
     , flow_(flow)
     , picture_(picture)
     , congratulate_([] {})
+    , changed_([] {})
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -20,6 +21,11 @@ BoardView::BoardView(GameState& state, GameFlow& flow, const Picture& picture, Q
 void BoardView::setCongratulate(std::function<void()> congratulate)
 {
     congratulate_ = std::move(congratulate);
+}
+
+void BoardView::setChanged(std::function<void()> changed)
+{
+    changed_ = std::move(changed);
 }
 
 void BoardView::fitBoard()
@@ -42,5 +48,6 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     if (!flow_.click({at.x() / state_.tileWidth, at.y() / state_.tileHeight}))
         return;
     repaint(); // the player sees the finished picture before any dialog
+    changed_();
     flow_.checkCompletion(congratulate_);
 }

@@ -18,6 +18,8 @@ public:
 
     // Called when a move completes the puzzle, after the fanfare starts; may show a dialog.
     void setCongratulate(std::function<void()> congratulate);
+    // Called when a click has changed the board or the selection, once it is repainted.
+    void setChanged(std::function<void()> changed);
     // Takes the board size from the state after a new puzzle was laid out.
     void fitBoard();
 
@@ -31,4 +33,5 @@ private:
     const Picture& picture_;
     BoardPainter painter_;
     std::function<void()> congratulate_;
+    std::function<void()> changed_;
 };

@@ -13,13 +13,15 @@ enum class ToolbarDock { Top = 1, Bottom = 2, Floating = 3 };
 // The initialisers are the values before the settings are read.
 struct GameState {
     // Settings, kept in the profile's "Settings" section.
-    int dimension = 4;  // N of the N x N board, 3..10
-    int grid = 1;       // grid lines drawn when non-zero
-    int gridColour = 0; // 0 black, 1 white, 2 red
-    int selColour = 1;  // 0 black, 1 yellow, 2 red
-    int sound = 1;      // sounds played when non-zero
-    int puzzleMode = 0; // 0 tile swap; anything else plays as the slider
-    QString folder;     // where New draws a random picture from
+    int dimension = 4;   // N of the N x N board, 3..10
+    int grid = 1;        // grid lines drawn when non-zero
+    int gridColour = 0;  // 0 black, 1 white, 2 red
+    int selColour = 1;   // 0 black, 1 yellow, 2 red
+    int sound = 1;       // sounds played when non-zero
+    int puzzleMode = 0;  // 0 tile swap; anything else plays as the slider
+    int statusBar = 1;   // moves and time shown below the board when non-zero
+    int tileNumbers = 0; // each tile's home number drawn on it when non-zero
+    QString folder;      // where New draws a random picture from
 
     // Picture source.
     QString programFolder; // the program file's folder, ending in a separator

@@ -20,5 +20,10 @@ void loadPuzzlePicture(GameState& state, Picture& picture, ZipPictureSource& zip
                        FolderScanner& folder, RandomEngine& random, bool randomPick,
                        const PictureFit& fit = {});
 
+// The current picture file, or the archive's picture at the remembered position, with no
+// built-in picture in its place: false when it cannot be shown. Sets zipCount.
+bool loadCurrentPicture(GameState& state, Picture& picture, ZipPictureSource& zip,
+                        const PictureFit& fit = {});
+
 // The picture path of a gift's picture, which lives in GameState::giftPicture alone.
 inline const QString GiftPictureName = QStringLiteral("gift.bmp");

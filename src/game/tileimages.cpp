@@ -3,6 +3,9 @@
 
 #include "pictures/picture.h"
 
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
 #include <QRect>
 #include <algorithm>
 #include <cmath>
@@ -20,13 +23,45 @@ int boundary(int i, double sourceTile, double pixelsPerPoint, int limit)
 {
     return std::clamp(static_cast<int>(std::lround(i * sourceTile * pixelsPerPoint)), 0, limit);
 }
+
+// Light on a dark translucent badge reads on any picture. Sizes are logical pixels.
+constexpr double BadgeShare = 0.2; // of the tile's shorter side, for the text
+constexpr double MinBadgeText = 9;
+constexpr double MaxBadgeText = 28;
+constexpr double BadgeInset = 3; // clear of a grid line
+constexpr int BadgeAlpha = 150;
+
+void drawNumber(QImage& image, int number, QSize tile, qreal ratio)
+{
+    const double text =
+        std::clamp(std::min(tile.width(), tile.height()) * BadgeShare, MinBadgeText, MaxBadgeText);
+    QFont font;
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(text * ratio))));
+    font.setBold(true);
+    const QString label = QString::number(number);
+    const QFontMetricsF metrics(font);
+    const double pad = font.pixelSize() / 4.0;
+    const QRectF badge(BadgeInset * ratio, BadgeInset * ratio,
+                       metrics.horizontalAdvance(label) + 2 * pad, metrics.capHeight() + 2 * pad);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, BadgeAlpha));
+    painter.drawRoundedRect(badge, pad, pad);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(badge, Qt::AlignCenter, label);
+}
 } // namespace
 
-void TileImages::update(const Picture& picture, int n, QSize tile, qreal devicePixelRatio)
+void TileImages::update(const Picture& picture, int n, QSize tile, qreal devicePixelRatio,
+                        bool numbered)
 {
     const QImage& pixels = picture.pixels();
-    if (pixels.cacheKey() == madeFrom_ && n == grid_ && tile == tile_ && devicePixelRatio == ratio_)
+    if (pixels.cacheKey() == madeFrom_ && n == grid_ && tile == tile_ &&
+        devicePixelRatio == ratio_ && numbered == numbered_)
         return;
+    numbered_ = numbered;
     madeFrom_ = pixels.cacheKey();
     grid_ = n;
     tile_ = tile;
@@ -56,6 +91,8 @@ void TileImages::update(const Picture& picture, int n, QSize tile, qreal deviceP
                         ? source.copy()
                         : source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                               .convertToFormat(QImage::Format_RGB32);
+            if (numbered)
+                drawNumber(image, row * n + col + 1, tile, devicePixelRatio);
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
+#include <algorithm>
 
 ProfileStore::ProfileStore(const QString& iniPath)
     : fileName_(iniPath)
@@ -31,12 +32,22 @@ QVariant ProfileStore::value(const QString& section, const QString& key) const
 {
     const QString at = path(section, key);
     const auto written = unsynced_.constFind(at);
-    return written != unsynced_.cend() ? QVariant(*written) : settings_.value(at);
+    if (written != unsynced_.cend())
+        return *written;
+    return isRemoved(at) ? QVariant() : settings_.value(at);
 }
 
 bool ProfileStore::contains(const QString& section, const QString& key) const
 {
-    return unsynced_.contains(path(section, key)) || settings_.contains(path(section, key));
+    const QString at = path(section, key);
+    return unsynced_.contains(at) || (!isRemoved(at) && settings_.contains(at));
+}
+
+bool ProfileStore::isRemoved(const QString& at) const
+{
+    return std::any_of(
+        removedSections_.cbegin(), removedSections_.cend(),
+        [&](const QString& section) { return at.startsWith(section + QLatin1Char('/')); });
 }
 
 std::optional<int> ProfileStore::readNumber(const QString& section, const QString& key) const
@@ -77,11 +88,22 @@ void ProfileStore::writeText(const QString& section, const QString& key, const Q
     unsynced_.insert(path(section, key), value);
 }
 
+void ProfileStore::removeSection(const QString& section)
+{
+    unsynced_.removeIf(
+        [&](const auto& written) { return written.key().startsWith(section + QLatin1Char('/')); });
+    removedSections_ << section;
+}
+
 bool ProfileStore::sync()
 {
     // The file may have been replaced by a FIFO since; reading it would block for good.
     if (settings_.fileName().isEmpty() || !fileIsUsable())
         return false;
+    // Before the writes: a section removed and then written again keeps the new values.
+    for (const QString& section : std::as_const(removedSections_))
+        settings_.remove(section);
+    removedSections_.clear();
     for (auto written = unsynced_.cbegin(); written != unsynced_.cend(); ++written)
         settings_.setValue(written.key(), written.value());
     unsynced_.clear();

@@ -28,6 +28,9 @@ public:
     QString readText(const QString& section, const QString& key, const QString& fallback) const;
     void writeInt(const QString& section, const QString& key, int value);
     void writeText(const QString& section, const QString& key, const QString& value);
+    // Every key of the section, as if it had never been written; taken out of the file at
+    // the next sync.
+    void removeSection(const QString& section);
 
     // Flushes pending writes and takes in what others wrote to the file meanwhile; false
     // when the file could not be read or written.
@@ -36,6 +39,7 @@ public:
 
 private:
     static QString path(const QString& section, const QString& key);
+    bool isRemoved(const QString& at) const;
     bool fileIsUsable() const;
     QVariant value(const QString& section, const QString& key) const;
 
@@ -44,4 +48,5 @@ private:
     // Writes wait here until a sync finds a regular file to take them: QSettings would also
     // flush them when destroyed, and a FIFO put in the file's place would block it.
     QHash<QString, QString> unsynced_;
+    QStringList removedSections_; // waiting for a sync in the same way
 };

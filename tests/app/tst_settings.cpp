@@ -12,11 +12,11 @@
 namespace {
 const QString ProgramFolder = QStringLiteral("/opt/tilewright/");
 
-// The seven settings in their profile order, for one comparison with readable failures.
+// The settings in their profile order, for one comparison with readable failures.
 QVariantList settingsOf(const GameState& state)
 {
-    return {state.dimension, state.grid,       state.gridColour, state.selColour,
-            state.sound,     state.puzzleMode, state.folder};
+    return {state.dimension,  state.grid,      state.gridColour,  state.selColour, state.sound,
+            state.puzzleMode, state.statusBar, state.tileNumbers, state.folder};
 }
 
 GameState loadedFrom(const QString& path)
@@ -39,7 +39,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
         const GameState state = loadedFrom(path);
-        const QVariantList defaults{4, 1, 0, 1, 1, 0, ProgramFolder};
+        const QVariantList defaults{4, 1, 0, 1, 1, 0, 1, 0, ProgramFolder};
         QCOMPARE(settingsOf(state), defaults);
 
         QSettings written(path, QSettings::IniFormat);
@@ -47,7 +47,7 @@ private slots:
         QStringList keys = written.childKeys();
         keys.sort();
         QCOMPARE(keys, QStringList({"Dimension", "Folder", "Grid", "GridColour", "PuzzleMode",
-                                    "SelColour", "Sound"}));
+                                    "SelColour", "Sound", "StatusBar", "TileNumbers"}));
         QCOMPARE(written.value(QStringLiteral("Dimension")).toString(), QStringLiteral("4"));
         QCOMPARE(written.value(QStringLiteral("SelColour")).toString(), QStringLiteral("1"));
         QCOMPARE(written.value(QStringLiteral("Folder")).toString(), ProgramFolder);
@@ -64,6 +64,8 @@ private slots:
         played.selColour = 0;
         played.sound = 0;
         played.puzzleMode = 1;
+        played.statusBar = 0;
+        played.tileNumbers = 1;
         played.folder = QStringLiteral("/home/ann/Pictures, 2026");
         {
             ProfileStore profile(path);
@@ -78,8 +80,9 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
         QVERIFY(writeFile(path, "[Settings]\nDimension=5\nSound=0\nGridColour=9\nPuzzleMode=7\n"));
         // Only the board size is brought into range; other values are taken as stored, and
-        // a missing folder is empty rather than the program's.
-        const QVariantList expected{5, 1, 9, 1, 0, 7, QString()};
+        // a missing folder is empty rather than the program's. A profile from before the
+        // status bar and tile numbers shows the one and not the other.
+        const QVariantList expected{5, 1, 9, 1, 0, 7, 1, 0, QString()};
         QCOMPARE(settingsOf(loadedFrom(path)), expected);
         QVERIFY(!QSettings(path, QSettings::IniFormat).contains(QStringLiteral("Settings/Folder")));
     }
@@ -126,7 +129,7 @@ private slots:
         QVERIFY(writeFile(blocker, "x"));
         const QString path = blocker + QStringLiteral("/tilewright.ini");
         GameState state = loadedFrom(path);
-        QCOMPARE(settingsOf(state), QVariantList({4, 1, 0, 1, 1, 0, ProgramFolder}));
+        QCOMPARE(settingsOf(state), QVariantList({4, 1, 0, 1, 1, 0, 1, 0, ProgramFolder}));
         ProfileStore profile(path);
         QVERIFY(!saveSettings(state, profile));
     }

@@ -4,7 +4,8 @@
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # prepare_game PICTURE [SETTING...]: a private settings folder for $GAME whose picture folder
-# holds only PICTURE; each SETTING ("Key=value") goes into [Settings]. Sets WORK and INI.
+# holds only PICTURE; each SETTING ("Key=value") goes into [Settings]. The status bar is off
+# unless a SETTING turns it on, so the board is the window's lowest part. Sets WORK and INI.
 prepare_game() {
     WORK=$(mktemp -d)
     export XDG_CONFIG_HOME=$WORK/config
@@ -12,7 +13,9 @@ prepare_game() {
     cp "$1" "$WORK/pictures/"
     shift
     INI=$XDG_CONFIG_HOME/Tilewright/$(basename "$GAME").ini
-    { echo '[Settings]'; printf '%s\n' "$@"; echo "Folder=$WORK/pictures"; } >"$INI"
+    local status=StatusBar=0
+    [[ " $* " == *" StatusBar="* ]] && status=
+    { echo '[Settings]'; printf '%s\n' "$@" $status; echo "Folder=$WORK/pictures"; } >"$INI"
 }
 
 # start_window_manager: openbox gives windows a close box and real Alt+F4 handling.

@@ -59,6 +59,26 @@ bool columnsEqual(const QImage& image, int a, int b)
     return true;
 }
 
+// Which pixels of the area are nearly white: the glyphs of a tile number's badge.
+QVector<bool> whiteIn(const QImage& image, const QRect& area)
+{
+    QVector<bool> white;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            white << (qGray(image.pixel(x, y)) > 230);
+    return white;
+}
+
+// How many pixels of the area are darker than the colour: under a badge.
+int darkenedIn(const QImage& image, const QRect& area, const QColor& colour)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += qGray(image.pixel(x, y)) < qGray(colour.rgb()) / 2 ? 1 : 0;
+    return count;
+}
+
 bool rowsEqual(const QImage& image, int a, int b)
 {
     return std::equal(image.constScanLine(a), image.constScanLine(a) + image.bytesPerLine(),
@@ -98,6 +118,35 @@ private slots:
         QCOMPARE(painted(state, picture_).pixelColor(100, 50), QColor(Qt::red));
         state.grid = 0;
         QCOMPARE(painted(state, picture_).pixelColor(100, 50), Quarters::TopLeft);
+    }
+
+    void tileNumbersFollowTheirTiles()
+    {
+        GameState state = twoByTwo(PuzzleMode::Slider);
+        state.grid = 0;
+        state.tileNumbers = 1;
+        const QRect badge(0, 0, 50, 40); // of a cell's top-left corner
+        const QImage board = painted(state, picture_);
+        // Dark translucent, in the padding left of the number.
+        QVERIFY(qAbs(board.pixelColor(5, 12).red() - Quarters::TopLeft.red() * 105 / 255) < 2);
+        QVERIFY(whiteIn(board, badge).contains(true));
+        QCOMPARE(board.pixelColor(70, 70), Quarters::TopLeft); // the rest of the tile
+        QCOMPARE(board.pixelColor(104, 104), Hole.face);       // no number on the hole
+        const QVector<bool> one = whiteIn(board, badge);
+        const QVector<bool> two = whiteIn(board, badge.translated(100, 0));
+        QVERIFY(one != two);
+        // The number is the tile's own, wherever the tile lies.
+        state.board.swap({0, 0}, {1, 0});
+        const QImage swapped = painted(state, picture_);
+        QCOMPARE(whiteIn(swapped, badge), two);
+        QCOMPARE(whiteIn(swapped, badge.translated(100, 0)), one);
+        // Scaled with the tile: at twice the pixels, the badge covers four times as many.
+        const int atOne = darkenedIn(board, QRect(0, 0, 100, 100), Quarters::TopLeft);
+        const int atTwo =
+            darkenedIn(painted(state, picture_, 2), QRect(200, 0, 200, 200), Quarters::TopLeft);
+        QVERIFY2(atTwo > 3 * atOne && atTwo < 5 * atOne, qPrintable(QString::number(atTwo)));
+        state.tileNumbers = 0;
+        QCOMPARE(painted(state, picture_).pixelColor(5, 12), Quarters::TopRight);
     }
 
     void holeLooksSunken()

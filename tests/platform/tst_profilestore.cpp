@@ -133,6 +133,30 @@ private slots:
         QVERIFY(!profile.contains(Section, QStringLiteral("Dimension")));
     }
 
+    void removedSectionIsGoneAtOnceAndFromTheFileAtSync()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        QVERIFY(writeFile(path, "[Resume]\nMoves=4\nBoard=1 2\n[Settings]\nSound=0\n"));
+        ProfileStore profile(path);
+        const QString resume = QStringLiteral("Resume");
+        profile.writeInt(resume, QStringLiteral("Elapsed"), 9); // not synced yet
+        profile.removeSection(resume);
+        QVERIFY(!profile.contains(resume, QStringLiteral("Moves")));
+        QVERIFY(!profile.contains(resume, QStringLiteral("Elapsed")));
+        QCOMPARE(profile.readText(resume, QStringLiteral("Board"), QStringLiteral("-")),
+                 QStringLiteral("-"));
+        // Written again after the removal: the new value alone.
+        profile.writeInt(resume, QStringLiteral("Moves"), 5);
+        QCOMPARE(profile.readInt(resume, QStringLiteral("Moves"), 0), 5);
+        QVERIFY(profile.sync());
+        QSettings file(path, QSettings::IniFormat);
+        file.beginGroup(resume);
+        QCOMPARE(file.childKeys(), QStringList{QStringLiteral("Moves")});
+        file.endGroup();
+        QCOMPARE(file.value(QStringLiteral("Settings/Sound")).toString(), QStringLiteral("0"));
+    }
+
     void syncSeesWhatAnotherCopyWrote()
     {
         QTemporaryDir dir;

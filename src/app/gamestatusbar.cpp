@@ -1,0 +1,71 @@
+// GameStatusBar: the moves and the time of the game under way, below the board.
+#include "gamestatusbar.h"
+
+#include <QLabel>
+
+namespace {
+// Often enough that a new second shows without a visible lag.
+constexpr int TickMilliseconds = 200;
+constexpr int SecondsPerHour = 3600;
+} // namespace
+
+QString playTimeText(std::int64_t seconds)
+{
+    const auto twoDigits = [](std::int64_t value) {
+        return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    };
+    const QString secondsPart = QLatin1Char(':') + twoDigits(seconds % 60);
+    if (seconds < SecondsPerHour)
+        return QString::number(seconds / 60) + secondsPart;
+    return QString::number(seconds / SecondsPerHour) + QLatin1Char(':') +
+           twoDigits(seconds / 60 % 60) + secondsPart;
+}
+
+GameStatusBar::GameStatusBar(std::function<GameFigures()> figures, QWidget* parent)
+    : QStatusBar(parent)
+    , figures_(std::move(figures))
+    , moves_(new QLabel(this))
+    , time_(new QLabel(this))
+{
+    setSizeGripEnabled(false); // the window follows the board
+    addWidget(moves_);
+    addPermanentWidget(time_);
+    connect(&ticks_, &QTimer::timeout, this, &GameStatusBar::refresh);
+    ticks_.setInterval(TickMilliseconds);
+    refresh();
+}
+
+void GameStatusBar::refresh()
+{
+    const GameFigures figures = figures_();
+    const QString moves = QStringLiteral("Moves: %1").arg(figures.moves);
+    const QString time = QStringLiteral("Time: %1").arg(playTimeText(figures.seconds));
+    // Unchanged texts are not set again, so a tick costs no layout.
+    if (moves_->text() != moves)
+        moves_->setText(moves);
+    if (time_->text() != time)
+        time_->setText(time);
+}
+
+QString GameStatusBar::movesText() const
+{
+    return moves_->text();
+}
+
+QString GameStatusBar::timeText() const
+{
+    return time_->text();
+}
+
+void GameStatusBar::showEvent(QShowEvent* event)
+{
+    QStatusBar::showEvent(event);
+    refresh();
+    ticks_.start();
+}
+
+void GameStatusBar::hideEvent(QHideEvent* event)
+{
+    ticks_.stop();
+    QStatusBar::hideEvent(event);
+}

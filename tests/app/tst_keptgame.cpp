@@ -1,0 +1,125 @@
+// Tests of the kept game: what is written is read back, and no damaged record is taken up.
+#include "app/keptgame.h"
+#include "platform/profilestore.h"
+#include "platform/randomengine.h"
+#include "testfiles.h"
+#include "testregistry.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// A sound record of a 3 x 3 slider two slides in, as the game writes it.
+const QByteArray SoundRecord = "[Resume]\n"
+                               "Picture=/home/ann/Pictures/holiday.zip\n"
+                               "ZipIndex=2\n"
+                               "BuiltIn=0\n"
+                               "PuzzleMode=1\n"
+                               "Dimension=3\n"
+                               "Board=0 1 2 3 4 5 -1 6 7\n"
+                               "Jumble=0 1 2 3 4 5 6 7 -1\n"
+                               "Moves=2\n"
+                               "Elapsed=95\n";
+
+std::optional<KeptGame> readFrom(const QByteArray& record)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+    writeFile(path, record);
+    const ProfileStore profile(path);
+    return readKeptGame(profile);
+}
+
+// The sound record with one line replaced, or taken out when the replacement is empty.
+QByteArray withLine(const QByteArray& key, const QByteArray& line)
+{
+    QList<QByteArray> lines = SoundRecord.split('\n');
+    for (QByteArray& each : lines)
+        if (each.startsWith(key + '='))
+            each = line;
+    return lines.join('\n');
+}
+} // namespace
+
+class TestKeptGame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keptGameReadsBack()
+    {
+        RandomEngine random(8);
+        UnfinishedGame game{PuzzleMode::Slider, 7, {}, {}, 31, 4000};
+        game.jumbled.jumble(PuzzleMode::Slider, 7, random);
+        game.board = game.jumbled;
+        game.board.slide({0, 6});
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+        {
+            ProfileStore profile(path);
+            keepGame(profile, {QStringLiteral("/pictures/a b, c.jpg"), 1, false, game});
+            QVERIFY(profile.sync());
+        }
+        ProfileStore profile(path);
+        const std::optional<KeptGame> kept = readKeptGame(profile);
+        QVERIFY(kept);
+        QCOMPARE(kept->picturePath, QStringLiteral("/pictures/a b, c.jpg"));
+        QCOMPARE(kept->game.mode, PuzzleMode::Slider);
+        QCOMPARE(kept->game.dimension, 7);
+        QCOMPARE(kept->game.board.tiles(7), game.board.tiles(7));
+        QCOMPARE(kept->game.board.holeCol(), 0);
+        QCOMPARE(kept->game.jumbled.tiles(7), game.jumbled.tiles(7));
+        QCOMPARE(kept->game.moves, 31);
+        QCOMPARE(kept->game.elapsed, 4000);
+        forgetKeptGame(profile);
+        QVERIFY(!readKeptGame(profile));
+    }
+
+    void soundRecordIsTakenUp()
+    {
+        const std::optional<KeptGame> kept = readFrom(SoundRecord);
+        QVERIFY(kept);
+        QCOMPARE(kept->zipIndex, 2);
+        QVERIFY(!kept->builtIn);
+        QCOMPARE(kept->game.board.holeCol(), 0);
+        QCOMPARE(kept->game.board.holeRow(), 2);
+        // The built-in picture needs no file name.
+        const std::optional<KeptGame> builtIn =
+            readFrom(withLine("Picture", "Picture=").replace("BuiltIn=0", "BuiltIn=1"));
+        QVERIFY(builtIn && builtIn->builtIn);
+    }
+
+    void damagedRecordIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::newRow("nothing kept") << QByteArray("[Settings]\nDimension=4\n");
+        QTest::newRow("board too short") << withLine("Board", "Board=0 1 2 3 4 5 -1 6");
+        QTest::newRow("board too long") << withLine("Board", "Board=0 1 2 3 4 5 -1 6 7 8");
+        QTest::newRow("a tile twice") << withLine("Board", "Board=0 1 2 3 4 5 -1 6 6");
+        QTest::newRow("not numbers") << withLine("Board", "Board=0 1 2 3 4 5 -1 6 x");
+        QTest::newRow("commas") << withLine("Board", "Board=0,1,2,3,4,5,-1,6,7");
+        QTest::newRow("no hole in the slider") << withLine("Board", "Board=0 1 2 3 4 5 8 6 7");
+        QTest::newRow("unsolvable slider") << withLine("Board", "Board=1 0 2 3 4 5 -1 6 7");
+        QTest::newRow("unsolvable jumble") << withLine("Jumble", "Jumble=1 0 2 3 4 5 6 7 -1");
+        QTest::newRow("hole in tile swap") << withLine("PuzzleMode", "PuzzleMode=0");
+        QTest::newRow("unknown mode") << withLine("PuzzleMode", "PuzzleMode=2");
+        QTest::newRow("size 2") << withLine("Dimension", "Dimension=2");
+        QTest::newRow("size 11") << withLine("Dimension", "Dimension=11");
+        QTest::newRow("size of another board") << withLine("Dimension", "Dimension=4");
+        QTest::newRow("negative moves") << withLine("Moves", "Moves=-1");
+        QTest::newRow("negative time") << withLine("Elapsed", "Elapsed=-5");
+        QTest::newRow("time no number") << withLine("Elapsed", "Elapsed=1e3");
+        QTest::newRow("no moves") << withLine("Moves", "");
+        QTest::newRow("no jumble") << withLine("Jumble", "");
+        QTest::newRow("no picture") << withLine("Picture", "Picture=");
+        QTest::newRow("negative position") << withLine("ZipIndex", "ZipIndex=-1");
+    }
+
+    void damagedRecordIsRefused()
+    {
+        QFETCH(QByteArray, record);
+        QVERIFY(!readFrom(record));
+    }
+};
+
+TW_REGISTER_TEST(TestKeptGame)
+#include "tst_keptgame.moc"

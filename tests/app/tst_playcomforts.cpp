@@ -1,0 +1,338 @@
+// Tests of the play comforts on the real window: undo and redo, restart, the status bar, tile
+// numbers, and an unfinished game kept at the end and resumed.
+#include "app/gamestatusbar.h"
+#include "game/boardview.h"
+#include "gamefixture.h"
+#include "messageboxes.h"
+#include "modaldialogs.h"
+#include "scores/congratulationsdialog.h"
+#include "testregistry.h"
+
+#include <QSettings>
+#include <QTest>
+
+namespace {
+void clickCell(GameFixture& game, Cell cell)
+{
+    QTest::mouseClick(game.frame->boardView(), Qt::LeftButton, {},
+                      QPoint(cell.col * game.state.tileWidth + game.state.tileWidth / 2,
+                             cell.row * game.state.tileHeight + game.state.tileHeight / 2));
+}
+
+std::vector<int> tilesOf(const GameFixture& game)
+{
+    return game.state.board.tiles(game.state.dimension);
+}
+
+QString movesShown(const GameFixture& game)
+{
+    return game.frame->gameStatusBar()->movesText();
+}
+
+// Shown and active, so that shortcuts reach it.
+bool showActive(GameFixture& game)
+{
+    if (!game.show())
+        return false;
+    game.frame->activateWindow();
+    return QTest::qWaitForWindowActive(game.frame.get());
+}
+
+bool keptInProfile(const QString& ini)
+{
+    return QSettings(ini, QSettings::IniFormat).childGroups().contains(QStringLiteral("Resume"));
+}
+
+// Two games over one profile: the first played and left, the second started later.
+struct TwoRuns {
+    QTemporaryDir profileFolder;
+    QString ini = profileFolder.filePath(QStringLiteral("tilewright.ini"));
+    std::unique_ptr<GameFixture> first;
+    std::unique_ptr<GameFixture> second;
+
+    explicit TwoRuns(const QStringList& pictures)
+        : first(std::make_unique<GameFixture>(pictures, std::nullopt, ini))
+    {}
+
+    void startSecond()
+    {
+        second = std::make_unique<GameFixture>(QStringList{"picture.bmp"}, std::nullopt, ini);
+    }
+};
+} // namespace
+
+class TestPlayComforts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void undoAndRedoFromTheKeyboard()
+    {
+        GameFixture game({"picture.jpg"});
+        QVERIFY(showActive(game));
+        const std::vector<int> jumbled = tilesOf(game);
+        clickCell(game, {0, 0});
+        clickCell(game, {1, 0});
+        clickCell(game, {2, 3});
+        clickCell(game, {3, 1});
+        const std::vector<int> played = tilesOf(game);
+        QCOMPARE(movesShown(game), QStringLiteral("Moves: 2"));
+        QTest::keyClick(game.frame.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(movesShown(game), QStringLiteral("Moves: 1"));
+        QTest::keyClick(game.frame.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(tilesOf(game), jumbled);
+        QCOMPARE(movesShown(game), QStringLiteral("Moves: 0"));
+        QTest::keyClick(game.frame.get(), Qt::Key_Z, Qt::ControlModifier); // nothing left
+        QCOMPARE(game.state.moves, 0);
+
+        QTest::keyClick(game.frame.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(game.frame.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(tilesOf(game), played);
+        QCOMPARE(movesShown(game), QStringLiteral("Moves: 2"));
+        QCOMPARE(game.sounds.played.size(), 6);
+    }
+
+    void aWonGameIsWonOnce()
+    {
+        GameFixture game({"picture.jpg"});
+        QVERIFY(game.show());
+        int congratulated = 0;
+        const auto count = [&](CongratulationsDialog&) {
+            ++congratulated;
+        };
+        QVERIFY(whenModal<CongratulationsDialog>(count));
+        // Each cell's own tile put there with one swap.
+        const int n = game.state.dimension;
+        for (int home = 0; home < n * n; ++home) {
+            const Cell cell = Board::homeCell(home, n);
+            if (game.state.board.at(cell) == home)
+                continue;
+            for (int other = home + 1; other < n * n; ++other) {
+                if (game.state.board.at(Board::homeCell(other, n)) == home) {
+                    clickCell(game, cell);
+                    clickCell(game, Board::homeCell(other, n));
+                    break;
+                }
+            }
+        }
+        QCOMPARE(congratulated, 1);
+        const QString moves = movesShown(game);
+        // The winning move taken back and made again: over already, so no second win.
+        QVERIFY(whenModal<CongratulationsDialog>(count));
+        game.frame->execute(CommandId::Undo);
+        game.frame->execute(CommandId::Redo);
+        QVERIFY(game.state.board.isSolved(PuzzleMode::TileSwap, n));
+        QTest::qWait(100);
+        QCOMPARE(congratulated, 1);
+        QCOMPARE(movesShown(game), moves); // the figures stopped at the end
+    }
+
+    void restartGivesTheFirstBoardBack()
+    {
+        GameFixture game({"picture.jpg"});
+        QVERIFY(game.show());
+        game.frame->execute(CommandId::Slider);
+        const std::vector<int> jumbled = tilesOf(game);
+        clickCell(game, {0, 3});
+        clickCell(game, {0, 0});
+        clickCell(game, {2, 0});
+        QCOMPARE(game.state.moves, 3);
+        game.clock.now += 30;
+        game.frame->action(CommandId::Restart)->trigger();
+        QCOMPARE(tilesOf(game), jumbled);
+        QCOMPARE(movesShown(game), QStringLiteral("Moves: 0"));
+        QCOMPARE(game.frame->gameStatusBar()->timeText(), QStringLiteral("Time: 0:00"));
+        QCOMPARE(game.state.picturePath, game.inFolder(QStringLiteral("picture.jpg")));
+    }
+
+    void timeRunsAndStopsAtTheEnd()
+    {
+        GameFixture game({"picture.jpg"});
+        QVERIFY(game.show());
+        const GameStatusBar* status = game.frame->gameStatusBar();
+        game.clock.now += 3661;
+        QTRY_COMPARE(status->timeText(), QStringLiteral("Time: 1:01:01"));
+        clickCell(game, {0, 0});
+        clickCell(game, {1, 1});
+        game.frame->execute(CommandId::SolveForMe);
+        game.clock.now += 100;
+        QTest::qWait(500);
+        QCOMPARE(status->timeText(), QStringLiteral("Time: 1:01:01"));
+        QCOMPARE(status->movesText(), QStringLiteral("Moves: 1"));
+        QCOMPARE(playTimeText(0), QStringLiteral("0:00"));
+        QCOMPARE(playTimeText(599), QStringLiteral("9:59"));
+        QCOMPARE(playTimeText(3599), QStringLiteral("59:59"));
+        QCOMPARE(playTimeText(3600), QStringLiteral("1:00:00"));
+        QCOMPARE(playTimeText(36000 + 59), QStringLiteral("10:00:59"));
+    }
+
+    void statusBarTakesItsOwnBand()
+    {
+        GameFixture game({"picture.jpg"});
+        QVERIFY(game.show());
+        const QSize board(game.state.boardWidth, game.state.boardHeight);
+        const int shown = game.frame->height();
+        const int band = game.frame->gameStatusBar()->height();
+        QVERIFY(band > 10);
+        QVERIFY(game.checked(CommandId::StatusBar));
+        game.frame->execute(CommandId::StatusBar);
+        QVERIFY(!game.checked(CommandId::StatusBar));
+        QTRY_COMPARE(game.frame->height(), shown - band);
+        QCOMPARE(QSize(game.state.boardWidth, game.state.boardHeight), board);
+        game.frame->execute(CommandId::StatusBar);
+        QTRY_COMPARE(game.frame->height(), shown);
+        game.frame->execute(CommandId::StatusBar);
+        QVERIFY(game.frame->close());
+        QCOMPARE(QSettings(game.profile.fileName(), QSettings::IniFormat)
+                     .value("Settings/StatusBar")
+                     .toString(),
+                 QStringLiteral("0"));
+    }
+
+    void tallPictureLeavesRoomForTheStatusBar()
+    {
+        GameFixture game({"picture.jpg"});
+        QVERIFY(game.show());
+        QVERIFY(game.startOnFlatPicture(QSize(400, 4000)));
+        const int withStatus = game.state.boardHeight;
+        const int band = game.frame->gameStatusBar()->sizeHint().height();
+        game.frame->execute(CommandId::StatusBar);
+        game.frame->execute(CommandId::Size4); // the same picture laid out again
+        // Both heights are cut down to whole tiles.
+        QVERIFY(qAbs(game.state.boardHeight - band - withStatus) < 4);
+        QVERIFY(game.state.boardHeight > withStatus);
+    }
+
+    void tileNumbersAreASetting()
+    {
+        GameFixture game({"picture.jpg"});
+        QVERIFY(game.show());
+        const QImage plain = game.frame->boardView()->grab().toImage();
+        game.frame->execute(CommandId::TileNumbers);
+        QCOMPARE(game.state.tileNumbers, 1);
+        QVERIFY(game.checked(CommandId::TileNumbers));
+        QVERIFY(game.frame->boardView()->grab().toImage() != plain);
+        game.frame->execute(CommandId::TileNumbers);
+        QCOMPARE(game.frame->boardView()->grab().toImage(), plain);
+    }
+
+    void leftGameIsResumedOnceWithItsFigures()
+    {
+        TwoRuns runs({"picture.jpg"});
+        GameFixture& first = *runs.first;
+        QVERIFY(first.show());
+        first.frame->execute(CommandId::Size5);
+        clickCell(first, {0, 0});
+        clickCell(first, {4, 4});
+        first.clock.now += 50;
+        const std::vector<int> board = tilesOf(first);
+        first.frame->execute(CommandId::Exit);
+        QVERIFY(keptInProfile(runs.ini));
+
+        runs.startSecond();
+        GameFixture& second = *runs.second;
+        second.clock.now += 9000;
+        second.frame->execute(CommandId::ResumeLast);
+        QCOMPARE(second.state.picturePath, first.inFolder(QStringLiteral("picture.jpg")));
+        QCOMPARE(second.state.dimension, 5);
+        QVERIFY(second.checked(CommandId::Size5));
+        QCOMPARE(tilesOf(second), board);
+        QCOMPARE(movesShown(second), QStringLiteral("Moves: 1"));
+        QCOMPARE(second.frame->gameStatusBar()->timeText(), QStringLiteral("Time: 0:50"));
+        QVERIFY(!keptInProfile(runs.ini)); // taken out at once
+        MessageBoxAnswerer answerer;
+        second.frame->execute(CommandId::ResumeLast);
+        QCOMPARE(answerer.texts, QStringList{"There is no unfinished puzzle to resume."});
+        QCOMPARE(tilesOf(second), board);
+        // Left again while under way: kept again.
+        QVERIFY(second.frame->close());
+        QVERIFY(keptInProfile(runs.ini));
+    }
+
+    void onlyAGameUnderWayIsKept()
+    {
+        TwoRuns runs({"picture.jpg"});
+        GameFixture& first = *runs.first;
+        const auto leave = [&] {
+            return first.show() && first.frame->close();
+        };
+        QVERIFY(leave()); // no move made
+        QVERIFY(!keptInProfile(runs.ini));
+        clickCell(first, {0, 0});
+        clickCell(first, {1, 0});
+        first.frame->execute(CommandId::SolveForMe);
+        QVERIFY(leave());
+        QVERIFY(!keptInProfile(runs.ini));
+        first.frame->execute(CommandId::Jumble);
+        clickCell(first, {0, 0});
+        clickCell(first, {1, 0});
+        QVERIFY(leave());
+        QVERIFY(keptInProfile(runs.ini));
+        // A new game does not erase it; leaving without a game under way keeps it.
+        first.frame->execute(CommandId::Jumble);
+        QVERIFY(leave());
+        QVERIFY(keptInProfile(runs.ini));
+    }
+
+    void archivedAndBuiltInPicturesResume()
+    {
+        TwoRuns runs({"three.zip"});
+        GameFixture& first = *runs.first;
+        first.frame->openPath(first.inFolder(QStringLiteral("three.zip")), 2, 3);
+        clickCell(first, {0, 0});
+        clickCell(first, {1, 0});
+        QVERIFY(first.frame->close());
+        runs.startSecond();
+        runs.second->frame->execute(CommandId::ResumeLast);
+        QCOMPARE(runs.second->state.zipIndex, 2);
+        QCOMPARE(runs.second->state.zipCount, 3);
+        QCOMPARE(runs.second->frame->picture().size(), QSize(40, 30));
+        QVERIFY(runs.second->toolbar()->newIsDropDown());
+
+        first.frame->openPath(first.inFolder(QStringLiteral("missing.jpg")));
+        QVERIFY(first.state.defaultPictureShown);
+        clickCell(first, {0, 0});
+        clickCell(first, {1, 0});
+        QVERIFY(first.frame->close());
+        runs.second->frame->execute(CommandId::ResumeLast);
+        QVERIFY(runs.second->state.defaultPictureShown);
+        QCOMPARE(runs.second->frame->picture().size(), QSize(350, 351));
+    }
+
+    void pictureGoneLeavesEverything()
+    {
+        TwoRuns runs({"picture.jpg"});
+        GameFixture& first = *runs.first;
+        clickCell(first, {0, 0});
+        clickCell(first, {1, 0});
+        QVERIFY(first.frame->close());
+        QVERIFY(QFile::remove(first.inFolder(QStringLiteral("picture.jpg"))));
+        runs.startSecond();
+        GameFixture& second = *runs.second;
+        const std::vector<int> board = tilesOf(second);
+        const QString path = second.state.picturePath;
+        const bool builtIn = second.state.defaultPictureShown;
+        MessageBoxAnswerer answerer;
+        second.frame->execute(CommandId::ResumeLast);
+        QCOMPARE(answerer.texts.size(), 1);
+        QVERIFY(answerer.texts[0].contains(QStringLiteral("can no longer be loaded")));
+        QCOMPARE(tilesOf(second), board);
+        QCOMPARE(second.state.picturePath, path);
+        QCOMPARE(second.state.defaultPictureShown, builtIn);
+        QVERIFY(keptInProfile(runs.ini)); // for when the picture is back
+    }
+
+    void damagedRecordChangesNothing()
+    {
+        GameFixture game({"picture.jpg"});
+        game.profile.writeText(QStringLiteral("Resume"), QStringLiteral("Board"),
+                               QStringLiteral("0 1 2"));
+        const std::vector<int> board = tilesOf(game);
+        MessageBoxAnswerer answerer;
+        game.frame->execute(CommandId::ResumeLast);
+        QCOMPARE(answerer.texts, QStringList{"There is no unfinished puzzle to resume."});
+        QCOMPARE(tilesOf(game), board);
+    }
+};
+
+TW_REGISTER_TEST(TestPlayComforts)
+#include "tst_playcomforts.moc"
