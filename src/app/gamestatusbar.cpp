@@ -7,6 +7,7 @@ namespace {
 // Often enough that a new second shows without a visible lag.
 constexpr int TickMilliseconds = 200;
 constexpr int SecondsPerHour = 3600;
+constexpr int StatusMargin = 4;
 } // namespace
 
 QString playTimeText(std::int64_t seconds)
@@ -27,7 +28,8 @@ GameStatusBar::GameStatusBar(std::function<GameFigures()> figures, QWidget* pare
     , moves_(new QLabel(this))
     , time_(new QLabel(this))
 {
-    setSizeGripEnabled(false); // the window follows the board
+    setSizeGripEnabled(false);                            // the window follows the board
+    setContentsMargins(StatusMargin, 0, StatusMargin, 0); // text clear of the window's edges
     addWidget(moves_);
     addPermanentWidget(time_);
     connect(&ticks_, &QTimer::timeout, this, &GameStatusBar::refresh);

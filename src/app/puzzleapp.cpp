@@ -42,9 +42,8 @@ PuzzleApp::PuzzleApp(int& argc, char** argv)
     setOrganizationName(ProductName);
     setApplicationName(program_.baseName);
     setWindowIcon(QIcon(QStringLiteral(":/ICON/160")));
-    frame_ = std::make_unique<MainFrame>(state_,
-                                         FrameServices{profile_, random_, sounds_, clock_, shell_},
-                                         program_, startPicture(*this));
+    frame_ = std::make_unique<MainFrame>(
+        state_, FrameServices{profile_, random_, sounds_, clock_, shell_}, program_, startPicture_);
 }
 
 PuzzleApp::~PuzzleApp() = default;

@@ -111,10 +111,16 @@ grid_picture() {
     convert -size "${side}x${side}" xc:white "${draw[@]}" "BMP3:$3"
 }
 
+# board_top N TILE: where the board starts in the window: it ends $BOARD_GAP pixels (the
+# status bar's band, 0 unless a test sets it) above the window's bottom edge.
+board_top() {
+    echo $(($(client_height "$WINDOW") - $1 * $2 - ${BOARD_GAP:-0}))
+}
+
 # read_board N TILE: the tile number at each cell in reading order, -1 for the hole.
 read_board() {
     local n=$1 tile=$2 top r g b
-    top=$(($(client_height "$WINDOW") - n * tile))
+    top=$(board_top "$n" "$tile")
     import -window "$WINDOW" "$WORK/board.png"
     for row in $(seq 0 $((n - 1))); do
         for col in $(seq 0 $((n - 1))); do
@@ -141,7 +147,8 @@ on_board() {
 }
 
 click_cell() { # click_cell N TILE INDEX
-    local top=$(( $(client_height "$WINDOW") - $1 * $2 ))
+    local top
+    top=$(board_top "$1" "$2")
     xdotool mousemove --window "$WINDOW" $(( ($3 % $1) * $2 + $2 / 2 )) \
         $(( top + ($3 / $1) * $2 + $2 / 2 )) click 1
     sleep 0.1
