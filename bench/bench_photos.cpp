@@ -246,6 +246,7 @@ void BM_OpenPreview24MP(benchmark::State& run)
 }
 
 // The first paint after a New builds the tiles; the old one scaled the whole decoded picture.
+// With range(0) 1 the tiles carry their numbers.
 void BM_OldFirstPaint10x10(benchmark::State& run)
 {
     const QImage whole = decodeWhole(photo24().bytes);
@@ -262,6 +263,7 @@ void BM_FirstPaint10x10(benchmark::State& run)
     picture.loadFromMemory(photo24().bytes, boardFit(1));
     GameState state;
     layOut(state, picture.size(), Grid);
+    state.tileNumbers = static_cast<int>(run.range(0));
     QImage screen = screenFor(state, 1);
     for (auto _ : run) {
         BoardPainter painter;
@@ -271,7 +273,8 @@ void BM_FirstPaint10x10(benchmark::State& run)
 }
 
 // A jumbled board to repaint: range(0) is the device pixel ratio, range(1) 1 for a board of
-// half the logical size (so 1500 x 930 device pixels at ratio 2).
+// half the logical size (so 1500 x 930 device pixels at ratio 2), range(2) 1 for numbered
+// tiles.
 struct Repaint {
     explicit Repaint(const benchmark::State& run)
         : ratio(static_cast<qreal>(run.range(0)))
@@ -284,6 +287,7 @@ struct Repaint {
             state.boardWidth = state.tileWidth * Grid;
             state.boardHeight = state.tileHeight * Grid;
         }
+        state.tileNumbers = static_cast<int>(run.range(2));
         RandomEngine random(3);
         state.board.jumble(PuzzleMode::TileSwap, Grid, random);
         screen = screenFor(state, ratio);
@@ -340,12 +344,17 @@ BENCHMARK(BM_ShowSolution24MP)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OldOpenPreview24MP)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenPreview24MP)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OldFirstPaint10x10)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FirstPaint10x10)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Repaint10x10)->Args({1, 0})->Args({2, 1})->Args({2, 0})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FirstPaint10x10)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Repaint10x10)
+    ->Args({1, 0, 0})
+    ->Args({1, 0, 1})
+    ->Args({2, 1, 0})
+    ->Args({2, 0, 0})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BaselineBilinearRepaint10x10)
-    ->Args({1, 0})
-    ->Args({2, 1})
-    ->Args({2, 0})
+    ->Args({1, 0, 0})
+    ->Args({2, 1, 0})
+    ->Args({2, 0, 0})
     ->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
