@@ -4,12 +4,13 @@
 #include "game/boardview.h"
 #include "gamefixture.h"
 #include "messageboxes.h"
-#include "modaldialogs.h"
 #include "scores/congratulationsdialog.h"
 #include "testregistry.h"
 
+#include <QApplication>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 void clickCell(GameFixture& game, Cell cell)
@@ -95,11 +96,17 @@ private slots:
     {
         GameFixture game({"picture.jpg"});
         QVERIFY(game.show());
+        // Every congratulation is counted and closed, for as long as the test runs.
         int congratulated = 0;
-        const auto count = [&](CongratulationsDialog&) {
-            ++congratulated;
-        };
-        QVERIFY(whenModal<CongratulationsDialog>(count));
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* dialog =
+                    dynamic_cast<CongratulationsDialog*>(QApplication::activeModalWidget())) {
+                ++congratulated;
+                dialog->reject();
+            }
+        });
+        answer.start(10);
         // Each cell's own tile put there with one swap.
         const int n = game.state.dimension;
         for (int home = 0; home < n * n; ++home) {
@@ -117,7 +124,6 @@ private slots:
         QCOMPARE(congratulated, 1);
         const QString moves = movesShown(game);
         // The winning move taken back and made again: over already, so no second win.
-        QVERIFY(whenModal<CongratulationsDialog>(count));
         game.frame->execute(CommandId::Undo);
         game.frame->execute(CommandId::Redo);
         QVERIFY(game.state.board.isSolved(PuzzleMode::TileSwap, n));
