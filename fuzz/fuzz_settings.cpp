@@ -1,5 +1,6 @@
-// Fuzz target: settings and scoreboards loaded from any settings file, and the time texts of
-// any number of seconds.
+// Fuzz target: settings, scoreboards and the kept game loaded from any settings file, and the
+// time texts of any number of seconds.
+#include "app/keptgame.h"
 #include "app/settings.h"
 #include "fuzzinput.h"
 #include "game/gamestate.h"
@@ -33,6 +34,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     tables.record(profile, 1, {QStringLiteral("Fuzz"), 10, 1, 1});
+
+    // A kept game that is read is one the game could have written: written again, it reads
+    // back the same.
+    if (const std::optional<KeptGame> kept = readKeptGame(profile)) {
+        const int n = kept->game.dimension;
+        if (kept->game.board.hasHole() != (kept->game.mode == PuzzleMode::Slider))
+            __builtin_trap();
+        keepGame(profile, *kept);
+        const std::optional<KeptGame> again = readKeptGame(profile);
+        if (!again || again->game.board.tiles(n) != kept->game.board.tiles(n) ||
+            again->game.jumbled.tiles(n) != kept->game.jumbled.tiles(n))
+            __builtin_trap();
+    }
     // The first bytes as a number of seconds, whatever it is.
     int seconds = 0;
     std::memcpy(&seconds, data, std::min(size, sizeof seconds));

@@ -166,8 +166,9 @@ std::optional<Board> Board::fromTiles(PuzzleMode mode, int n, const std::vector<
     Board board;
     size_t next = 0;
     allInReadingOrder(n, [&](Cell cell) {
-        board.put(cell, tiles[next++]);
-        if (tiles[next - 1] == Hole)
+        const int tile = tiles[next++];
+        board.put(cell, tile);
+        if (tile == Hole)
             board.hole_ = cell;
         return true;
     });
