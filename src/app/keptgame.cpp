@@ -51,7 +51,6 @@ std::optional<int> numberIn(const ProfileStore& profile, const QString& key, int
 void keepGame(ProfileStore& profile, const KeptGame& kept)
 {
     const UnfinishedGame& game = kept.game;
-    forgetKeptGame(profile);
     profile.writeText(Section, PictureKey, kept.picturePath);
     profile.writeInt(Section, ZipIndexKey, kept.zipIndex);
     profile.writeInt(Section, BuiltInKey, kept.builtIn ? 1 : 0);

@@ -15,7 +15,7 @@ struct KeptGame {
     UnfinishedGame game;
 };
 
-// Replaces whatever was kept; written at the next sync.
+// Replaces whatever was kept (every key is written); written at the next sync.
 void keepGame(ProfileStore& profile, const KeptGame& kept);
 // The kept game, when there is one and every part of it is sound: a size of 3..10, a board
 // and a jumble the mode can reach (a slider position that slides can solve), counters not

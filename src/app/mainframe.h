@@ -126,8 +126,6 @@ private:
     void closeSolution();
     void repaintBoard();
     void congratulate();
-    // After the repaint of a move: the status bar follows, and a solving move ends the game.
-    void moved();
     // The kept game's picture in place of the current one; false, nothing changed, when it
     // cannot be shown.
     bool loadKeptPicture(const KeptGame& kept);

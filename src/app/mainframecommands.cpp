@@ -1,5 +1,6 @@
 // MainFrame's commands: what each menu item, shortcut and toolbar button does.
 #include "about/aboutdialog.h"
+#include "game/boardview.h"
 #include "game/gamestate.h"
 #include "game/solutiondialog.h"
 #include "gamestatusbar.h"
@@ -150,14 +151,7 @@ void MainFrame::undo()
 void MainFrame::redo()
 {
     if (flow_.redo())
-        moved();
-}
-
-void MainFrame::moved()
-{
-    repaintBoard();
-    status_->refresh();
-    flow_.checkCompletion([this] { congratulate(); });
+        board_->showMove();
 }
 
 void MainFrame::restart()

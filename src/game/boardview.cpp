@@ -45,8 +45,12 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || state_.tileWidth <= 0 || state_.tileHeight <= 0)
         return;
     const QPoint at = event->position().toPoint();
-    if (!flow_.click({at.x() / state_.tileWidth, at.y() / state_.tileHeight}))
-        return;
+    if (flow_.click({at.x() / state_.tileWidth, at.y() / state_.tileHeight}))
+        showMove();
+}
+
+void BoardView::showMove()
+{
     repaint(); // the player sees the finished picture before any dialog
     changed_();
     flow_.checkCompletion(congratulate_);

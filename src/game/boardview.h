@@ -20,6 +20,9 @@ public:
     void setCongratulate(std::function<void()> congratulate);
     // Called when a click has changed the board or the selection, once it is repainted.
     void setChanged(std::function<void()> changed);
+    // After a move, from a click or a command: the repaint, the changed callback, and the
+    // end of the game when the move solved it.
+    void showMove();
     // Takes the board size from the state after a new puzzle was laid out.
     void fitBoard();
 

@@ -165,9 +165,9 @@ void GameFlow::resume(const UnfinishedGame& game)
 {
     state_.puzzleMode = game.mode == PuzzleMode::Slider ? 1 : 0;
     state_.dimension = game.dimension;
-    state_.board = game.jumbled;
-    reset();
     state_.board = game.board;
+    reset();
+    history_.begin(game.jumbled); // a restart goes back to the game's own jumble
     state_.moves = game.moves;
     state_.startTime = clock_.nowSeconds() - game.elapsed;
 }

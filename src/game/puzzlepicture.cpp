@@ -43,7 +43,7 @@ bool loadChosen(GameState& state, Picture& picture, ZipPictureSource& zip, Folde
                 RandomEngine& random, bool randomPick, const PictureFit& fit)
 {
     if (!randomPick)
-        return loadPicture(state, picture, zip, nullptr, fit);
+        return loadCurrentPicture(state, picture, zip, fit);
     const std::optional<QString> pick =
         pickRandomPicture(folder.scan(state.folder), state.picturePath, random);
     if (!pick)
