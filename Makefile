@@ -4,14 +4,19 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-PACKAGES := build-essential cmake pkgconf qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins \
-	qt6-image-formats-plugins \
-	libminizip-dev zlib1g-dev libbenchmark-dev \
-	xvfb xauth xdotool openbox x11-utils imagemagick desktop-file-utils appstream python3
+# What the game needs to build and run (also for `make install`, which installs nothing of
+# Debian's itself), then what the tests need.
+BUILD_PACKAGES := build-essential cmake pkgconf qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins \
+	qt6-image-formats-plugins qt6-wayland qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
+	libminizip-dev zlib1g-dev
+PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev \
+	xvfb xauth xdotool openbox x11-utils imagemagick desktop-file-utils appstream python3 \
+	librsvg2-bin
+DEB_PACKAGES := debhelper dpkg-dev fakeroot lintian
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-asan install bench fuzz fuzz-run pictures sounds corpus format clean
+.PHONY: all deps build run test test-asan install deb bench fuzz fuzz-run pictures sounds corpus format clean
 
 all: build
 
@@ -53,10 +58,27 @@ test-asan: deps
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
+# The game alone, without tests or benchmarks, and without touching the system's packages.
 # PREFIX=/usr/local by default; DESTDIR stages the files for packaging.
 PREFIX ?= /usr/local
-install: build
-	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+INSTALL_DIR ?= build-install
+install:
+	cmake -S . -B $(INSTALL_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
+		-DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(INSTALL_DIR) -j $(JOBS)
+	cmake --install $(INSTALL_DIR)
+
+# A Debian package built from a copy of the working tree, so the tree and its parent stay
+# clean: dist/tilewright_*.deb, checked by lintian.
+DEB_DIR ?= build-deb
+deb: deps
+	$(call install_missing,$(DEB_PACKAGES))
+	rm -rf $(DEB_DIR) && mkdir -p $(DEB_DIR)/tilewright dist
+	git ls-files -z --cached --others --exclude-standard | \
+		tar -c --null --ignore-failed-read -T - 2>/dev/null | tar -x -C $(DEB_DIR)/tilewright
+	cd $(DEB_DIR)/tilewright && dpkg-buildpackage -us -uc -b
+	cp $(DEB_DIR)/tilewright_*.deb dist/
+	lintian --info --display-info $(DEB_DIR)/tilewright_*.changes
 
 bench: build
 	for b in $(BUILD_DIR)/bench/bench_*; do \

@@ -246,11 +246,12 @@ void drawFrame(QPainter& p)
 }
 } // namespace
 
-QImage paintBuiltin()
+QImage paintBuiltin(int scale)
 {
-    QImage image(Width, Height, QImage::Format_RGB888);
+    QImage image(Width * scale, Height * scale, QImage::Format_RGB888);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     drawSky(p);
     drawMoon(p);
     drawSun(p);
@@ -280,55 +281,33 @@ QImage paintBuiltin()
     return image;
 }
 
-QImage paintAbout()
+QImage paintAbout(int scale)
 {
     // The built-in picture as a 3 x 3 puzzle, with its last tile lifted out of place.
-    constexpr int W = 197;
-    constexpr int H = 198;
+    const int W = 197 * scale;
+    const int H = 198 * scale;
     const QImage scene =
-        paintBuiltin().scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        paintBuiltin(scale).scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QImage image(W, H, QImage::Format_RGB888);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.drawImage(0, 0, scene);
     const QRect last(2 * W / 3, 2 * H / 3, W - 2 * W / 3, H - 2 * H / 3);
     p.fillRect(last, QColor(200, 200, 205));
-    p.setPen(QPen(QColor(255, 255, 255), 2));
+    p.setPen(QPen(QColor(255, 255, 255), 2 * scale));
     for (int k = 1; k < 3; ++k) {
         p.drawLine(k * W / 3, 0, k * W / 3, H);
         p.drawLine(0, k * H / 3, W, k * H / 3);
     }
     p.save();
-    p.translate(last.center() + QPoint(-12, -14));
+    p.translate(last.center() + QPoint(-12, -14) * scale);
     p.rotate(-12);
-    p.setPen(QPen(QColor(60, 60, 70), 1));
+    p.setPen(QPen(QColor(60, 60, 70), scale));
     const QRect lifted(-last.width() / 2, -last.height() / 2, last.width(), last.height());
-    p.fillRect(lifted.translated(4, 4), QColor(0, 0, 0, 70));
+    p.fillRect(lifted.translated(4 * scale, 4 * scale), QColor(0, 0, 0, 70));
     p.drawImage(lifted, scene, last);
     p.drawRect(lifted);
     p.restore();
     p.end();
     return image;
-}
-
-QImage paintIcon(int side)
-{
-    // The about picture on a rounded square, readable from 48 pixels up.
-    QImage icon(side, side, QImage::Format_ARGB32);
-    icon.fill(Qt::transparent);
-    QPainter p(&icon);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    QPainterPath rounded;
-    const double margin = side / 16.0;
-    rounded.addRoundedRect(QRectF(margin, margin, side - 2 * margin, side - 2 * margin), side / 8.0,
-                           side / 8.0);
-    p.setClipPath(rounded);
-    p.drawImage(QRectF(margin, margin, side - 2 * margin, side - 2 * margin), paintAbout());
-    p.setClipping(false);
-    p.setPen(QPen(QColor(40, 50, 90), std::max(1.0, side / 48.0)));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(rounded);
-    p.end();
-    return icon;
 }

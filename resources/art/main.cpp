@@ -47,6 +47,15 @@ bool writeZip(const QString& path, const std::vector<NamedFile>& files)
     }
     return zipClose(zip, nullptr) == ZIP_OK && ok;
 }
+bool writeIcons(const QDir& resources)
+{
+    for (const int side : {16, 24, 32, 48, 64, 128, 256, 512}) {
+        if (!writeFile(resources.filePath(QStringLiteral("desktop/icons/%1.png").arg(side)),
+                       encode(paintIcon(side), "PNG")))
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -60,16 +69,17 @@ int main(int argc, char** argv)
         writeFile(resources.filePath(QStringLiteral("builtin.bmp")),
                   encode(paintBuiltin(), "BMP")) &&
         writeFile(resources.filePath(QStringLiteral("about.bmp")), encode(paintAbout(), "BMP")) &&
-        writeFile(resources.filePath(QStringLiteral("desktop/tilewright-48.png")),
-                  encode(paintIcon(48), "PNG")) &&
-        writeFile(resources.filePath(QStringLiteral("desktop/tilewright-128.png")),
-                  encode(paintIcon(128), "PNG")) &&
-        writeFile(resources.filePath(QStringLiteral("desktop/tilewright-256.png")),
-                  encode(paintIcon(256), "PNG")) &&
+        writeFile(resources.filePath(QStringLiteral("about@2x.png")),
+                  encode(paintAbout(2), "PNG")) &&
         writeFile(resources.filePath(QStringLiteral("toolbar-light.bmp")),
                   encode(paintToolbarStrip(false), "BMP")) &&
         writeFile(resources.filePath(QStringLiteral("toolbar-dark.bmp")),
                   encode(paintToolbarStrip(true), "BMP")) &&
+        writeFile(resources.filePath(QStringLiteral("toolbar-light@2x.png")),
+                  encode(paintToolbarStrip(false, 2), "PNG")) &&
+        writeFile(resources.filePath(QStringLiteral("toolbar-dark@2x.png")),
+                  encode(paintToolbarStrip(true, 2), "PNG")) &&
+        writeIcons(resources) &&
         writeFile(pictures.filePath(QStringLiteral("balloons.bmp")),
                   encode(paintBalloons(), "BMP")) &&
         writeFile(pictures.filePath(QStringLiteral("coral-reef.jpg")),

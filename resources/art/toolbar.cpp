@@ -119,17 +119,19 @@ void drawGrid(QPainter& p, const Ink& ink)
 
 // Paints one image on a clear square, then settles every pixel: clear ones become the
 // masked colour, soft edges blend into the face colour the strip is made for.
-QImage paintImage(const std::function<void(QPainter&, const Ink&)>& draw, const Ink& ink)
+QImage paintImage(const std::function<void(QPainter&, const Ink&)>& draw, const Ink& ink, int scale)
 {
-    QImage soft(Side, Side, QImage::Format_ARGB32);
+    const int side = Side * scale;
+    QImage soft(side, side, QImage::Format_ARGB32);
     soft.fill(Qt::transparent);
     QPainter p(&soft);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     draw(p, ink);
     p.end();
-    QImage settled(Side, Side, QImage::Format_RGB32);
-    for (int y = 0; y < Side; ++y) {
-        for (int x = 0; x < Side; ++x) {
+    QImage settled(side, side, QImage::Format_RGB32);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
             const QRgb c = soft.pixel(x, y);
             const int a = qAlpha(c);
             const auto mix = [&](int over, int under) {
@@ -146,17 +148,17 @@ QImage paintImage(const std::function<void(QPainter&, const Ink&)>& draw, const 
 }
 } // namespace
 
-QImage paintToolbarStrip(bool darkFaces)
+QImage paintToolbarStrip(bool darkFaces, int scale)
 {
     const Ink ink = darkFaces
                         ? Ink{QColor(230, 230, 235), QColor(53, 53, 53), QColor(245, 245, 240)}
                         : Ink{QColor(40, 40, 50), QColor(239, 239, 239), QColor(255, 255, 250)};
     const std::function<void(QPainter&, const Ink&)> images[] = {
         drawNew, drawOpen, drawJumble, drawSolution, drawSolve, drawDifficulty, drawGrid};
-    QImage strip(8 * Side, Side, QImage::Format_RGB32);
+    QImage strip(8 * Side * scale, Side * scale, QImage::Format_RGB32);
     strip.fill(Transparent);
     QPainter p(&strip);
     for (int i = 0; i < 7; ++i)
-        p.drawImage(i * Side, 0, paintImage(images[i], ink));
+        p.drawImage(i * Side * scale, 0, paintImage(images[i], ink, scale));
     return strip;
 }

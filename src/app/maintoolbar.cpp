@@ -78,13 +78,24 @@ QString MainToolBar::imageStripFor(const QColor& buttonFace)
 
 void MainToolBar::loadImages()
 {
-    QPixmap strip(imageStripFor(palette().color(QPalette::Button)));
-    strip.setMask(strip.createMaskFromColor(MaskedGrey));
+    // Each strip has a twice as large twin, which the icons choose on screens scaled above 1.
+    const QString name = imageStripFor(palette().color(QPalette::Button));
+    const auto masked = [](const QString& path) {
+        QPixmap strip(path);
+        strip.setMask(strip.createMaskFromColor(MaskedGrey));
+        return strip;
+    };
+    const QPixmap strip = masked(name);
+    const QPixmap sharp = masked(name + QStringLiteral("@2x"));
     for (const Button& button : Buttons) {
         QAction* action = buttonAction(button.id);
         if (action == nullptr)
             continue;
-        action->setIcon(QIcon(strip.copy(button.image * ImageSide, 0, ImageSide, ImageSide)));
+        QIcon icon(strip.copy(button.image * ImageSide, 0, ImageSide, ImageSide));
+        QPixmap twice = sharp.copy(button.image * 2 * ImageSide, 0, 2 * ImageSide, 2 * ImageSide);
+        twice.setDevicePixelRatio(2);
+        icon.addPixmap(twice);
+        action->setIcon(icon);
         action->setIconVisibleInMenu(false);
     }
 }

@@ -41,6 +41,8 @@ PuzzleApp::PuzzleApp(int& argc, char** argv)
 {
     setOrganizationName(ProductName);
     setApplicationName(program_.baseName);
+    // The Wayland app id and the X11 class, so the desktop matches the window to its entry.
+    setDesktopFileName(DesktopFileName);
     setWindowIcon(QIcon(QStringLiteral(":/ICON/160")));
     frame_ = std::make_unique<MainFrame>(
         state_, FrameServices{profile_, random_, sounds_, clock_, shell_}, program_, startPicture_);

@@ -12,7 +12,12 @@ ProgramFile ProgramFile::current()
     return at(QCoreApplication::applicationFilePath());
 }
 
-ProgramFile ProgramFile::at(const QString& path)
+QStringList ProgramFile::installedDataFolders()
+{
+    return {QStringLiteral(TW_DATA_FROM_PROGRAM), QStringLiteral(TW_DATA_FOLDER)};
+}
+
+ProgramFile ProgramFile::at(const QString& path, const QStringList& dataFolders)
 {
     const QFileInfo info(path);
     QString folder = QDir::fromNativeSeparators(info.absolutePath());
@@ -20,11 +25,15 @@ ProgramFile ProgramFile::at(const QString& path)
         folder += QLatin1Char('/');
     ProgramFile program{QDir::fromNativeSeparators(info.absoluteFilePath()), folder,
                         info.completeBaseName(), folder + HelpPageName, folder};
-    const QString installed =
-        QDir::cleanPath(folder + QStringLiteral("../share/tilewright")) + QLatin1Char('/');
-    if (!QFileInfo::exists(program.helpPage) && QFileInfo::exists(installed + HelpPageName)) {
-        program.helpPage = installed + HelpPageName;
-        program.sampleFolder = installed + QStringLiteral("pictures/");
+    if (QFileInfo::exists(program.helpPage))
+        return program;
+    for (const QString& data : dataFolders) {
+        const QString installed = QDir::cleanPath(QDir(folder).absoluteFilePath(data)) + '/';
+        if (QFileInfo::exists(installed + HelpPageName)) {
+            program.helpPage = installed + HelpPageName;
+            program.sampleFolder = installed + QStringLiteral("pictures/");
+            break;
+        }
     }
     return program;
 }

@@ -127,6 +127,46 @@ private slots:
         QFETCH(QString, strip);
         QCOMPARE(MainToolBar::imageStripFor(face), strip);
         QCOMPARE(QImage(strip).size(), QSize(256, 32));
+
+        // Its twin for scaled screens has the same images where they are, twice as large:
+        // the masked grey falls on nearly the same places.
+        const QImage sharp(strip + QStringLiteral("@2x"));
+        QCOMPARE(sharp.size(), QSize(512, 64));
+        const QImage halved = sharp.scaled(256, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage plain(strip);
+        const QRgb masked = qRgb(192, 192, 192);
+        int agree = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 256; ++x)
+                agree += (plain.pixel(x, y) == masked) == (halved.pixel(x, y) == masked);
+        QVERIFY2(agree > 256 * 32 * 95 / 100, qPrintable(QString::number(agree)));
+    }
+
+    void scaledScreensGetTheSharpImages()
+    {
+        GameFixture game({"picture.jpg"});
+        const QIcon icon = game.frame->action(CommandId::Grid)->icon();
+        const QImage sharp = icon.pixmap(QSize(32, 32), 2.0).toImage();
+        QCOMPARE(sharp.size(), QSize(64, 64));
+        // The twin's own pixels, not the small image enlarged.
+        const QImage strip =
+            QImage(MainToolBar::imageStripFor(game.toolbar()->palette().color(QPalette::Button)) +
+                   QStringLiteral("@2x"))
+                .copy(6 * 64, 0, 64, 64)
+                .convertToFormat(QImage::Format_RGB32);
+        int drawn = 0;
+        int same = 0;
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                if (strip.pixel(x, y) == qRgb(192, 192, 192))
+                    continue;
+                ++drawn;
+                same += sharp.pixel(x, y) == strip.pixel(x, y);
+            }
+        }
+        QVERIFY(drawn > 500);
+        QCOMPARE(same, drawn);
+        QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).size(), QSize(32, 32));
     }
 
     void paletteChangeSwapsTheImages()

@@ -12,17 +12,29 @@ cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
 for file in bin/tilewright share/tilewright/Tilewright.html \
     share/tilewright/pictures/collection.zip share/applications/org.example.Tilewright.desktop \
     share/metainfo/org.example.Tilewright.metainfo.xml \
-    share/icons/hicolor/48x48/apps/tilewright.png share/icons/hicolor/256x256/apps/tilewright.png; do
+    share/man/man6/tilewright.6; do
     [ -f "$PREFIX/$file" ] || fail "$file was not installed"
 done
+for size in 16 24 32 48 64 128 256 512; do
+    icon=$PREFIX/share/icons/hicolor/${size}x$size/apps/org.example.Tilewright.png
+    [ "$(identify -format %wx%h "$icon")" = "${size}x$size" ] || fail "no $size-pixel icon"
+done
+for svg in scalable/apps/org.example.Tilewright.svg symbolic/apps/org.example.Tilewright-symbolic.svg; do
+    rsvg-convert "$PREFIX/share/icons/hicolor/$svg" >/dev/null || fail "$svg does not render"
+done
+readelf -d "$PREFIX/bin/tilewright" | grep -q 'R.*PATH' && fail "the installed game has a RUNPATH"
+man -l "$PREFIX/share/man/man6/tilewright.6" 2>&1 >/dev/null | grep . && fail "the manual has faults"
 desktop-file-validate "$PREFIX/share/applications/org.example.Tilewright.desktop" ||
     fail "the desktop entry does not validate"
-appstreamcli validate --no-net "$PREFIX/share/metainfo/org.example.Tilewright.metainfo.xml" \
+appstreamcli validate --pedantic --no-net "$PREFIX/share/metainfo/org.example.Tilewright.metainfo.xml" \
     >/dev/null || fail "the AppStream data does not validate"
 
 export XDG_CONFIG_HOME=$WORK/config
 start_window_manager
 start_game "$PREFIX/bin/tilewright"
+class=$(sed -n 's/^StartupWMClass=//p' "$PREFIX/share/applications/org.example.Tilewright.desktop")
+xprop -id "$WINDOW" WM_CLASS | grep -q "\"$class\"\$" ||
+    fail "the window's class is not the desktop entry's $class"
 close_game
 grep -q "^Folder=$PREFIX/share/tilewright/pictures/\$" "$XDG_CONFIG_HOME/Tilewright/tilewright.ini" ||
     fail "the installed game does not take its sample pictures as the first picture folder"

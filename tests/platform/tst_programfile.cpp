@@ -55,6 +55,38 @@ private slots:
         QCOMPARE(build.sampleFolder, build.folder);
     }
 
+    void dataFolderAsConfigured()
+    {
+        // A games layout: the program in <prefix>/games, its data in share/games/tilewright.
+        QTemporaryDir prefix;
+        const QDir root(prefix.path());
+        QVERIFY(root.mkpath(QStringLiteral("games")));
+        QVERIFY(root.mkpath(QStringLiteral("share/games/tilewright")));
+        QVERIFY(writeFile(root.filePath(QStringLiteral("share/games/tilewright/Tilewright.html")),
+                          "<p>"));
+        const QString game = root.filePath(QStringLiteral("games/tilewright"));
+        const ProgramFile installed =
+            ProgramFile::at(game, {QStringLiteral("../share/games/tilewright")});
+        QCOMPARE(installed.helpPage,
+                 root.filePath(QStringLiteral("share/games/tilewright/Tilewright.html")));
+        QCOMPARE(installed.sampleFolder,
+                 root.filePath(QStringLiteral("share/games/tilewright/pictures/")));
+
+        // A copy of the program elsewhere finds the data where the build put it.
+        QTemporaryDir elsewhere;
+        const ProgramFile copy =
+            ProgramFile::at(QDir(elsewhere.path()).filePath(QStringLiteral("Gift")),
+                            {QStringLiteral("../share/games/tilewright"),
+                             root.filePath(QStringLiteral("share/games/tilewright"))});
+        QCOMPARE(copy.helpPage, installed.helpPage);
+
+        // Found nowhere: the program's own folder, as in a build.
+        const ProgramFile lost = ProgramFile::at(game, {QStringLiteral("../nowhere")});
+        QCOMPARE(lost.sampleFolder, lost.folder);
+        QCOMPARE(ProgramFile::installedDataFolders().size(), 2);
+        QVERIFY(QDir::isAbsolutePath(ProgramFile::installedDataFolders().last()));
+    }
+
     void currentIsThisProgram()
     {
         const ProgramFile program = ProgramFile::current();
