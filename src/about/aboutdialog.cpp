@@ -13,7 +13,7 @@ AboutDialog::AboutDialog(Shell& shell, QWidget* parent)
     : QDialog(parent)
     , link_(nullptr)
 {
-    setWindowTitle(QStringLiteral("About ") + ProductName);
+    setWindowTitle(tr("About %1").arg(ProductName));
     setFixedSize(300, 384);
 
     auto* picture = new QLabel(this);
@@ -23,7 +23,7 @@ AboutDialog::AboutDialog(Shell& shell, QWidget* parent)
 
     auto* frame = new QGroupBox(this);
     frame->setGeometry(14, 228, 272, 100);
-    auto* version = new QLabel(ProductName + QStringLiteral(" v") + ProductVersion, this);
+    auto* version = new QLabel(tr("%1 v%2").arg(ProductName, ProductVersion), this);
     version->setAlignment(Qt::AlignCenter);
     version->setGeometry(26, 244, 248, 36);
 
@@ -31,7 +31,7 @@ AboutDialog::AboutDialog(Shell& shell, QWidget* parent)
     link_->setGeometry(50, 292, 220, 18);
     link_->setFitToText(true);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(100, 342, 100, 28);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -51,7 +51,7 @@ enum class CommandId {
 
 struct Command {
     CommandId id;
-    const char* text;                        // as a menu shows it, any shortcut after a tab
+    const char* text;                        // in the context "Command"; menus add the shortcut
     const char* shortcut;                    // key sequences split by "; ", or nullptr
     void (*run)(MainFrame& frame);           // what the command does
     bool (*checked)(const GameState& state); // when its menu item is ticked; nullptr: never
@@ -64,6 +64,7 @@ struct MenuItem {
     std::vector<CommandId> submenuItems = {};
 };
 
+// Titles are in the context "Menu".
 struct Menu {
     const char* title;
     std::vector<MenuItem> items;

@@ -41,8 +41,8 @@ void GameStatusBar::refresh()
 {
     const GameFigures figures = figures_();
     // A label given its own text again does nothing, so a tick costs no layout.
-    moves_->setText(QStringLiteral("Moves: %1").arg(figures.moves));
-    time_->setText(QStringLiteral("Time: %1").arg(playTimeText(figures.seconds)));
+    moves_->setText(tr("Moves: %1").arg(figures.moves));
+    time_->setText(tr("Time: %1").arg(playTimeText(figures.seconds)));
 }
 
 QString GameStatusBar::movesText() const

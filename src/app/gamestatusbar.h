@@ -3,6 +3,7 @@
 
 #include "game/gameflow.h"
 
+#include <QCoreApplication>
 #include <QStatusBar>
 #include <QTimer>
 #include <functional>
@@ -15,6 +16,8 @@ QString playTimeText(std::int64_t seconds);
 // Shows "Moves: N" and "Time: M:SS" from the figures it is given: at once when told, and
 // while it is shown, whenever the clock's second changes.
 class GameStatusBar : public QStatusBar {
+    Q_DECLARE_TR_FUNCTIONS(GameStatusBar)
+
 public:
     explicit GameStatusBar(std::function<GameFigures()> figures, QWidget* parent = nullptr);
 

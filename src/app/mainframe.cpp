@@ -60,6 +60,10 @@ MainFrame::MainFrame(GameState& state, const FrameServices& services, const Prog
     loadSettings(state_, services_.profile);
 
     setWindowTitle(ProductName);
+    board_->setAccessibleName(tr("Puzzle board"));
+    board_->setAccessibleDescription(
+        tr("The jumbled picture's tiles. Click two tiles to swap them, or a tile in the hole's "
+           "row or column to slide it."));
     setCentralWidget(board_);
     board_->setCongratulate([this] { congratulate(); });
     board_->setChanged([this] { status_->refresh(); });
@@ -89,9 +93,10 @@ MainFrame::~MainFrame() = default;
 void MainFrame::createActions()
 {
     for (const Command& command : commandTable()) {
-        const QString text = QString::fromUtf8(command.text);
+        // The menus show the shortcut beside the text, so the text itself carries none.
+        const QString text = QCoreApplication::translate("Command", command.text);
         auto* action = new QAction(text, this);
-        action->setIconText(text.section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')));
+        action->setIconText(QString(text).remove(QLatin1Char('&')));
         if (command.shortcut != nullptr)
             action->setShortcuts(
                 QKeySequence::listFromString(QString::fromLatin1(command.shortcut)));
@@ -107,13 +112,13 @@ void MainFrame::createActions()
 void MainFrame::createMenus()
 {
     for (const Menu& layout : menuBarLayout()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.title));
+        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Menu", layout.title));
         if (fileMenu_ == nullptr)
             fileMenu_ = menu;
         connect(menu, &QMenu::aboutToShow, this, &MainFrame::refreshChecks);
         for (const MenuItem& item : layout.items) {
             if (item.submenu != nullptr) {
-                QMenu* submenu = menu->addMenu(QString::fromUtf8(item.submenu));
+                QMenu* submenu = menu->addMenu(QCoreApplication::translate("Menu", item.submenu));
                 for (const CommandId id : item.submenuItems)
                     submenu->addAction(action(id));
             } else if (item.command == CommandId::Separator) {
@@ -150,7 +155,7 @@ void MainFrame::setNewForm(bool dropDown)
         return;
     toolbar_->setNewForm(dropDown);
     if (dropDown) {
-        newSubmenu_ = new QMenu(QStringLiteral("&New"), fileMenu_);
+        newSubmenu_ = new QMenu(action(CommandId::New)->text(), fileMenu_);
         newSubmenu_->addAction(action(CommandId::NewFromFolder));
         newSubmenu_->addAction(action(CommandId::NewFromZip));
         fileMenu_->insertMenu(action(CommandId::New), newSubmenu_);

@@ -8,6 +8,7 @@
 #include "pictures/picture.h"
 #include "pictures/zippicturesource.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
@@ -38,6 +39,8 @@ struct FrameServices {
 // A window of fixed size that follows the board: it loads the settings when built, starts a
 // puzzle from the picture folder, and saves the settings when closed or left by Exit.
 class MainFrame : public QMainWindow {
+    Q_DECLARE_TR_FUNCTIONS(MainFrame)
+
 public:
     static constexpr QPoint StartPosition{50, 10};
 

@@ -32,7 +32,7 @@ void MainFrame::newFromZip()
     closeSolution();
     if (state_.zipCount == 1) {
         QMessageBox::information(this, ProductName,
-                                 QStringLiteral("There is only 1 picture in this zip file!"));
+                                 tr("There is only 1 picture in this zip file!"));
         return;
     }
     if (state_.zipCount < 1)
@@ -187,15 +187,13 @@ void MainFrame::resumeLastPuzzle()
 {
     const std::optional<KeptGame> kept = readKeptGame(services_.profile);
     if (!kept) {
-        QMessageBox::information(this, ProductName,
-                                 QStringLiteral("There is no unfinished puzzle to resume."));
+        QMessageBox::information(this, ProductName, tr("There is no unfinished puzzle to resume."));
         return;
     }
     if (!loadKeptPicture(*kept)) {
-        QMessageBox::warning(
-            this, ProductName,
-            QStringLiteral("The picture of the unfinished puzzle can no longer be loaded:\n%1")
-                .arg(QDir::toNativeSeparators(kept->picturePath)));
+        QMessageBox::warning(this, ProductName,
+                             tr("The picture of the unfinished puzzle can no longer be loaded:\n%1")
+                                 .arg(QDir::toNativeSeparators(kept->picturePath)));
         return;
     }
     // Out of the profile at once, so the game can never be finished twice.

@@ -19,15 +19,15 @@ struct Button {
 };
 
 constexpr Button Buttons[] = {
-    {CommandId::New, 0, "New puzzle!"},
-    {CommandId::Open, 1, "Open picture"},
+    {CommandId::New, 0, QT_TRANSLATE_NOOP("MainToolBar", "New puzzle!")},
+    {CommandId::Open, 1, QT_TRANSLATE_NOOP("MainToolBar", "Open picture")},
     {CommandId::Separator, 0, nullptr},
-    {CommandId::Jumble, 2, "Jumble!"},
-    {CommandId::ShowSolution, 3, "Show solution"},
-    {CommandId::SolveForMe, 4, "Solve for me!"},
+    {CommandId::Jumble, 2, QT_TRANSLATE_NOOP("MainToolBar", "Jumble!")},
+    {CommandId::ShowSolution, 3, QT_TRANSLATE_NOOP("MainToolBar", "Show solution")},
+    {CommandId::SolveForMe, 4, QT_TRANSLATE_NOOP("MainToolBar", "Solve for me!")},
     {CommandId::Separator, 0, nullptr},
-    {CommandId::PuzzleDifficulty, 5, "Puzzle difficulty"},
-    {CommandId::Grid, 6, "Grid"},
+    {CommandId::PuzzleDifficulty, 5, QT_TRANSLATE_NOOP("MainToolBar", "Puzzle difficulty")},
+    {CommandId::Grid, 6, QT_TRANSLATE_NOOP("MainToolBar", "Grid")},
 };
 
 constexpr CommandId Sizes[] = {CommandId::Size3, CommandId::Size4, CommandId::Size5,
@@ -36,9 +36,9 @@ constexpr CommandId Sizes[] = {CommandId::Size3, CommandId::Size4, CommandId::Si
 } // namespace
 
 MainToolBar::MainToolBar(const ActionFor& actionFor, const Execute& execute, QWidget* parent)
-    : QToolBar(QStringLiteral("Toolbar"), parent)
+    : QToolBar(tr("Toolbar"), parent)
     , actionFor_(actionFor)
-    , difficulty_(new QAction(QStringLiteral("Puzzle difficulty"), this))
+    , difficulty_(new QAction(tr("Puzzle difficulty"), this))
     , newMenu_(new QMenu(this))
 {
     setObjectName(QStringLiteral("MainToolBar"));
@@ -50,8 +50,7 @@ MainToolBar::MainToolBar(const ActionFor& actionFor, const Execute& execute, QWi
         sizes->addAction(actionFor(id));
     difficulty_->setMenu(sizes);
     newMenu_->addAction(actionFor(CommandId::NewFromFolder));
-    newMenu_->addAction(QStringLiteral("From this Zip"), this,
-                        [execute] { execute(CommandId::NewFromZip); });
+    newMenu_->addAction(tr("From this Zip"), this, [execute] { execute(CommandId::NewFromZip); });
 
     for (const Button& button : Buttons) {
         if (button.id == CommandId::Separator) {
@@ -61,7 +60,7 @@ MainToolBar::MainToolBar(const ActionFor& actionFor, const Execute& execute, QWi
         QAction* action = buttonAction(button.id);
         if (action == nullptr)
             continue;
-        action->setToolTip(QString::fromUtf8(button.tip)); // menus show no tooltips
+        action->setToolTip(tr(button.tip)); // menus show no tooltips
         addAction(action);
         widgetForAction(action)->setFixedSize(ButtonSize);
     }

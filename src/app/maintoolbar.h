@@ -3,6 +3,7 @@
 
 #include "commandtable.h"
 
+#include <QCoreApplication>
 #include <QToolBar>
 #include <functional>
 
@@ -12,6 +13,8 @@ class QToolButton;
 // the picture comes from an archive; Puzzle difficulty always is one. Button images come
 // from the strip that suits the palette's button face, and follow a change of palette.
 class MainToolBar : public QToolBar {
+    Q_DECLARE_TR_FUNCTIONS(MainToolBar)
+
 public:
     using ActionFor = std::function<QAction*(CommandId)>;
     using Execute = std::function<void(CommandId)>;

@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 
 namespace {
 // --help and --version print and end the program here; what is left is the picture to open.
@@ -13,15 +14,17 @@ QString startPicture(QApplication& app)
 {
     app.setApplicationVersion(ProductVersion); // what --version prints
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "PuzzleApp",
         "A picture puzzle: put a jumbled picture back together by swapping or sliding its "
         "tiles."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
-        QStringLiteral("picture"),
-        QStringLiteral("A picture file or a ZIP archive of pictures to start on."),
-        QStringLiteral("[picture]"));
+        QCoreApplication::translate("PuzzleApp", "picture"),
+        QCoreApplication::translate("PuzzleApp",
+                                    "A picture file or a ZIP archive of pictures to start on."),
+        QCoreApplication::translate("PuzzleApp", "[picture]"));
     parser.process(app);
     const QStringList pictures = parser.positionalArguments();
     return pictures.isEmpty() ? QString() : pictures.first();
@@ -34,8 +37,9 @@ PuzzleApp::PuzzleApp(int& argc, char** argv)
         frame_->close(); // saves the settings
         quit();          // also ends a modal dialog's loop
     })
+    , translations_(QLocale().uiLanguages())
     , startPicture_(startPicture(*this))
-    , program_(ProgramFile::current())
+    , program_(ProgramFile::current().inLanguage(translations_.language()))
     , profile_(ProfileStore::userIniPath(program_.baseName))
     , random_(RandomEngine::startupSeed())
 {

@@ -9,6 +9,7 @@
 #include "platform/shell.h"
 #include "platform/soundplayer.h"
 #include "platform/terminationsignals.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <memory>
@@ -27,6 +28,8 @@ private:
     // First, so that no file-size signal raised while the sound and window systems start can
     // kill the game; the ending signals close the window as the player would.
     TerminationSignals endingSignals_;
+    // Before any text is made, the command line's help among them.
+    Translations translations_;
     // Read before anything starts, so --help and --version print and end at once.
     QString startPicture_;
     ProgramFile program_;

@@ -133,30 +133,42 @@ void HyperlinkLabel::mousePressEvent(QMouseEvent* event)
     if (!wasVisited_) {
         QApplication::beep();
         QMessageBox::warning(this, ProductName,
-                             QStringLiteral("Unable to open hyperlink:\n\n") +
-                                 openFailureText(code));
+                             tr("Unable to open hyperlink:\n\n") + openFailureText(code));
     }
 }
 
 QString HyperlinkLabel::openFailureText(int code)
 {
     static const std::map<int, const char*> explanations{
-        {0, "The operating system is out\nof memory or resources."},
-        {2, "The specified file was not found."},
-        {3, "The specified path was not found."},
-        {5, "The operating system denied\naccess to the specified file."},
-        {8, "There was not enough memory to complete the operation."},
-        {11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
-        {26, "A sharing violation occurred. "},
-        {27, "The filename association is\nincomplete or invalid."},
-        {28, "The DDE transaction could not\nbe completed because the request timed out."},
-        {29, "The DDE transaction failed."},
-        {30, "The DDE transaction could not\nbe completed because other DDE transactions\nwere "
-             "being processed."},
-        {31, "There is no application associated\nwith the given filename extension."},
-        {32, "The specified dynamic-link library was not found."},
+        {0, QT_TRANSLATE_NOOP("HyperlinkLabel",
+                              "The operating system is out\nof memory or resources.")},
+        {2, QT_TRANSLATE_NOOP("HyperlinkLabel", "The specified file was not found.")},
+        {3, QT_TRANSLATE_NOOP("HyperlinkLabel", "The specified path was not found.")},
+        {5, QT_TRANSLATE_NOOP("HyperlinkLabel",
+                              "The operating system denied\naccess to the specified file.")},
+        {8, QT_TRANSLATE_NOOP("HyperlinkLabel",
+                              "There was not enough memory to complete the operation.")},
+        {11,
+         QT_TRANSLATE_NOOP("HyperlinkLabel",
+                           "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).")},
+        {26, QT_TRANSLATE_NOOP("HyperlinkLabel", "A sharing violation occurred. ")},
+        {27, QT_TRANSLATE_NOOP("HyperlinkLabel",
+                               "The filename association is\nincomplete or invalid.")},
+        {28, QT_TRANSLATE_NOOP(
+                 "HyperlinkLabel",
+                 "The DDE transaction could not\nbe completed because the request timed out.")},
+        {29, QT_TRANSLATE_NOOP("HyperlinkLabel", "The DDE transaction failed.")},
+        {30, QT_TRANSLATE_NOOP(
+                 "HyperlinkLabel",
+                 "The DDE transaction could not\nbe completed because other DDE transactions\nwere "
+                 "being processed.")},
+        {31, QT_TRANSLATE_NOOP(
+                 "HyperlinkLabel",
+                 "There is no application associated\nwith the given filename extension.")},
+        {32,
+         QT_TRANSLATE_NOOP("HyperlinkLabel", "The specified dynamic-link library was not found.")},
     };
     const auto found = explanations.find(code);
-    return found != explanations.end() ? QString::fromUtf8(found->second)
-                                       : QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+    return found != explanations.end() ? tr(found->second)
+                                       : tr("Unknown Error (%1) occurred.").arg(code);
 }

@@ -1,6 +1,7 @@
 // HyperlinkLabel: a label that looks and acts like a web link.
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
 
@@ -11,6 +12,8 @@ class Shell;
 // A click asks the shell to open the target; a failure beeps and says why. The shell must
 // outlive the label.
 class HyperlinkLabel : public QLabel {
+    Q_DECLARE_TR_FUNCTIONS(HyperlinkLabel)
+
 public:
     enum UnderlineMode { UnderlineHover = -1, UnderlineNever = 0, UnderlineAlways = 1 };
     static constexpr int HoverTick = 100; // milliseconds between checks for the pointer

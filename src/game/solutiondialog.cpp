@@ -14,7 +14,7 @@ SolutionDialog::SolutionDialog(const Picture& current, QWidget* parent)
                           Qt::WindowCloseButtonHint)
     , frame_(new QGroupBox(this))
 {
-    setWindowTitle(QStringLiteral("Solution"));
+    setWindowTitle(tr("Solution"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QSize area = previewSize(current.size());
     frame_->setGeometry(QRect(QPoint(Margin, Margin), area.grownBy(PictureFrameInset)));

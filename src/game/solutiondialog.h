@@ -3,6 +3,7 @@
 
 #include "pictures/picture.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QGroupBox;
@@ -10,6 +11,8 @@ class QGroupBox;
 // Modeless, with its own copy of the picture, which it keeps until it is closed. The
 // close box, Escape and Enter close it; it deletes itself when closed.
 class SolutionDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(SolutionDialog)
+
 public:
     // The picture the board shows, scaled down from the pixels the board was cut from.
     SolutionDialog(const Picture& current, QWidget* parent);

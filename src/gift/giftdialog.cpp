@@ -17,21 +17,21 @@ GiftDialog::GiftDialog(const QString& programPath, const Picture& current, QWidg
     : QDialog(parent)
     , programPath_(programPath)
     , frame_(new QGroupBox)
-    , tileSwap_(new QRadioButton(QStringLiteral("Tile Swap")))
-    , slider_(new QRadioButton(QStringLiteral("Slider puzzle")))
-    , makeGift_(new QPushButton(QStringLiteral("Make gift")))
+    , tileSwap_(new QRadioButton(tr("Tile Swap")))
+    , slider_(new QRadioButton(tr("Slider puzzle")))
+    , makeGift_(new QPushButton(tr("Make gift")))
 {
-    setWindowTitle(QStringLiteral("Make Gift puzzle"));
+    setWindowTitle(tr("Make Gift puzzle"));
     setAttribute(Qt::WA_DeleteOnClose);
     picture_.loadFrom(current, previewFit(devicePixelRatioF()));
 
     frame_->setFixedSize(previewSize(current.size()).grownBy(PictureFrameInset));
-    auto* text = new QLabel(QStringLiteral(
-        "This will make a customized gift puzzle from the picture currently loaded into "
-        "Tilewright for you to share with friends and family."));
+    auto* text = new QLabel(
+        tr("This will make a customized gift puzzle from the picture currently loaded into "
+           "Tilewright for you to share with friends and family."));
     text->setWordWrap(true);
     tileSwap_->setChecked(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    auto* cancel = new QPushButton(tr("Cancel"));
     makeGift_->setDefault(true);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(makeGift_, &QPushButton::clicked, this, &GiftDialog::makeGift);
@@ -72,11 +72,10 @@ void GiftDialog::paintEvent(QPaintEvent*)
 void GiftDialog::makeGift()
 {
     if (picture_.isEmpty()) {
-        QMessageBox::information(this, ProductName,
-                                 QStringLiteral("There is no picture to make a gift of."));
+        QMessageBox::information(this, ProductName, tr("There is no picture to make a gift of."));
         return;
     }
-    QFileDialog save(this, QStringLiteral("Save gift"));
+    QFileDialog save(this, tr("Save gift"));
     save.setOption(QFileDialog::DontUseNativeDialog);
     save.setAcceptMode(QFileDialog::AcceptSave);
     save.selectFile(defaultGiftName());
@@ -85,8 +84,7 @@ void GiftDialog::makeGift()
     QString error;
     if (!writeGift(programPath_, save.selectedFiles().first(), tileSwap_->isChecked() ? 0 : 1,
                    picture_.saveEncoded(), &error)) {
-        QMessageBox::information(this, ProductName,
-                                 QStringLiteral("The gift could not be made.\n\n") + error);
+        QMessageBox::information(this, ProductName, tr("The gift could not be made.\n\n") + error);
         return;
     }
     accept();

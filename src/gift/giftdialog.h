@@ -3,6 +3,7 @@
 
 #include "pictures/picture.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QGroupBox;
@@ -13,6 +14,8 @@ class QRadioButton;
 // gift" asks where to save the gift and writes it; a cancelled save keeps the dialog open.
 // It deletes itself when closed.
 class GiftDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(GiftDialog)
+
 public:
     // The program file whose image the gift copies, and the picture the board shows: the
     // gift carries its bytes exactly, the preview is made from its pixels.

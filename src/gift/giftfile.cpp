@@ -4,6 +4,7 @@
 #include "pictures/picture.h"
 #include "platform/regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QtEndian>
@@ -19,7 +20,8 @@ template <typename T> T fieldAt(const QByteArray& header, int offset, bool bigEn
 
 QString describe(const QString& what, const QFileDevice& file)
 {
-    return QStringLiteral("%1 %2: %3").arg(what, file.fileName(), file.errorString());
+    return QCoreApplication::translate("GiftFile", "%1 %2: %3")
+        .arg(what, file.fileName(), file.errorString());
 }
 } // namespace
 
@@ -71,18 +73,20 @@ bool writeGift(const QString& programPath, const QString& target, int modeByte,
     const std::optional<qint64> image = programImageLength(programPath);
     QFile program(programPath);
     if (!image || !program.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("The game cannot read its own program file %1.").arg(programPath);
+        *error =
+            QCoreApplication::translate("GiftFile", "The game cannot read its own program file %1.")
+                .arg(programPath);
         return false;
     }
     QSaveFile gift(target);
     if (!gift.open(QIODevice::WriteOnly)) {
-        *error = describe(QStringLiteral("Cannot write"), gift);
+        *error = describe(QCoreApplication::translate("GiftFile", "Cannot write"), gift);
         return false;
     }
     for (qint64 left = *image; left > 0;) {
         const QByteArray chunk = program.read(std::min(left, CopyChunk));
         if (chunk.isEmpty() || gift.write(chunk) != chunk.size()) {
-            *error = describe(QStringLiteral("Cannot write"), gift);
+            *error = describe(QCoreApplication::translate("GiftFile", "Cannot write"), gift);
             gift.cancelWriting();
             return false;
         }
@@ -90,7 +94,7 @@ bool writeGift(const QString& programPath, const QString& target, int modeByte,
     }
     const char mode = static_cast<char>(modeByte);
     if (!gift.putChar(mode) || gift.write(picture) != picture.size() || !gift.commit()) {
-        *error = describe(QStringLiteral("Cannot write"), gift);
+        *error = describe(QCoreApplication::translate("GiftFile", "Cannot write"), gift);
         return false;
     }
     QFile::setPermissions(target, program.permissions() | QFileDevice::WriteOwner);

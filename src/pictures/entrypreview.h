@@ -9,9 +9,13 @@
 class ZipPictureSource;
 
 namespace EntryProblem {
-inline const QString NoBuffer = QStringLiteral("Couldnt create image buffer");
-inline const QString BufferError = QStringLiteral("Buffer Error");
-inline const QString CantCreatePicture = QStringLiteral("Cant Create Picture");
+// Source texts in the context "EntryProblem", translated where they are shown.
+inline const QString NoBuffer =
+    QStringLiteral(QT_TRANSLATE_NOOP("EntryProblem", "Couldnt create image buffer"));
+inline const QString BufferError =
+    QStringLiteral(QT_TRANSLATE_NOOP("EntryProblem", "Buffer Error"));
+inline const QString CantCreatePicture =
+    QStringLiteral(QT_TRANSLATE_NOOP("EntryProblem", "Cant Create Picture"));
 } // namespace EntryProblem
 
 // Loads the source's current picture into the Picture. Returns the problems in the order a

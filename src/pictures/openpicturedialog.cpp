@@ -66,7 +66,7 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent)
 QWidget* OpenPictureDialog::createPanel()
 {
     auto* panel = new QWidget;
-    previewBox_ = new QCheckBox(QStringLiteral("Preview"));
+    previewBox_ = new QCheckBox(tr("Preview"));
     previewBox_->setChecked(previewOn_);
     frame_ = new PreviewFrame(*this);
     previous_ = new QPushButton(QStringLiteral("<"));
@@ -151,8 +151,8 @@ void OpenPictureDialog::step(bool forward)
     shownIndex_ += forward ? 1 : -1;
     if (!(forward ? zip_.goToNextPicture() : zip_.goToPreviousPicture()))
         QMessageBox::information(this, ProductName,
-                                 forward ? QStringLiteral("Couldn't select the next image")
-                                         : QStringLiteral("Couldn't select the previous image"));
+                                 forward ? tr("Couldn't select the next image")
+                                         : tr("Couldn't select the previous image"));
     showEntry();
     refreshPanel();
 }
@@ -175,8 +175,7 @@ void OpenPictureDialog::updateButtons()
 
 void OpenPictureDialog::updateCounter()
 {
-    counter_->setText(zipMode_ ? QStringLiteral("%1 of %2").arg(shownIndex_).arg(zip_.count())
-                               : QString());
+    counter_->setText(zipMode_ ? tr("%1 of %2").arg(shownIndex_).arg(zip_.count()) : QString());
 }
 
 void OpenPictureDialog::refreshPanel()

@@ -4,6 +4,7 @@
 #include "picture.h"
 #include "zippicturesource.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 class QCheckBox;
@@ -15,6 +16,8 @@ class PreviewFrame;
 // and "<" and ">" buttons with a counter for stepping through an archive's pictures. The
 // chosen file need not exist.
 class OpenPictureDialog : public QFileDialog {
+    Q_DECLARE_TR_FUNCTIONS(OpenPictureDialog)
+
 public:
     explicit OpenPictureDialog(QWidget* parent);
 

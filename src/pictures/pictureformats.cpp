@@ -1,6 +1,8 @@
 // Picture formats: every kind of picture file the game reads, in one table.
 #include "pictureformats.h"
 
+#include <QCoreApplication>
+
 namespace {
 // Functions, not constants: other files' constants are made from these before main runs.
 QString archivePattern()
@@ -95,13 +97,14 @@ QStringList picturePatterns()
 QString openFilterLabel()
 {
     // The first formats as players have always seen them, the later ones after.
-    return QStringLiteral("Supported files (%1)")
+    return QCoreApplication::translate("PictureFormats", "Supported files (%1)")
         .arg(patterns(true).join(QLatin1Char(';')).toUpper());
 }
 
 QString openFilterPatterns()
 {
-    return QStringLiteral("Supported files (%1)").arg(picturePatterns().join(QLatin1Char(' ')));
+    return QCoreApplication::translate("PictureFormats", "Supported files (%1)")
+        .arg(picturePatterns().join(QLatin1Char(' ')));
 }
 
 QStringList pictureMimeTypes()

@@ -3,10 +3,12 @@
 
 #include "platform/product.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 void reportProblems(QWidget* parent, const QStringList& problems)
 {
     for (const QString& problem : problems)
-        QMessageBox::information(parent, ProductName, problem);
+        QMessageBox::information(parent, ProductName,
+                                 QCoreApplication::translate("EntryProblem", problem.toUtf8()));
 }

@@ -5,7 +5,7 @@
 
 inline const QString ProductName = QStringLiteral("Tilewright");
 inline const QString ProductVersion = QStringLiteral("4.0");
-inline const QString DesktopFileName = QStringLiteral("org.example.Tilewright");
+inline const QString DesktopFileName = QStringLiteral("org.example.tilewright");
 inline const QString ProductHomePage = QStringLiteral("https://tilewright.example.org/");
 // The players' help page, installed beside the program.
 inline const QString HelpPageName = QStringLiteral("Tilewright.html");

@@ -37,3 +37,13 @@ ProgramFile ProgramFile::at(const QString& path, const QStringList& dataFolders)
     }
     return program;
 }
+
+ProgramFile ProgramFile::inLanguage(const QString& language) const
+{
+    ProgramFile translated = *this;
+    const QString page = QFileInfo(helpPage).dir().filePath(
+        QFileInfo(helpPage).completeBaseName() + QStringLiteral(".%1.html").arg(language));
+    if (!language.isEmpty() && QFileInfo::exists(page))
+        translated.helpPage = page;
+    return translated;
+}

@@ -12,6 +12,10 @@ struct ProgramFile {
     QString helpPage;
     QString sampleFolder; // ends in a separator
 
+    // The same, with the help page in that language ("de") where the page has a translation
+    // beside it (Tilewright.de.html); the English page otherwise.
+    ProgramFile inLanguage(const QString& language) const;
+
     // The running program, from the application object (which must exist).
     static ProgramFile current();
     // The data folders are tried in turn when the help page is not beside the program; a

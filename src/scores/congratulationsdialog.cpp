@@ -22,25 +22,24 @@ CongratulationsDialog::CongratulationsDialog(ProfileStore& profile, const GameRe
     , difficulty_(new QLabel)
     , time_(new QLabel)
     , moves_(new QLabel)
-    , prompt_(new QLabel(QStringLiteral("Congratulations you have achieved a place on the "
-                                        "scoreboard. Please enter your name :")))
+    , prompt_(new QLabel(tr("Congratulations you have achieved a place on the "
+                            "scoreboard. Please enter your name :")))
     , name_(new QLineEdit)
 {
-    setWindowTitle(QStringLiteral("Congratulations!"));
+    setWindowTitle(tr("Congratulations!"));
     ScoreTables tables;
     tables.load(profile_);
     const int n = result.dimension;
-    difficulty_->setText(
-        QStringLiteral("Puzzle difficulty : %1 x %1 (%2)").arg(n).arg(difficultyName(n)));
-    time_->setText(QStringLiteral("Time taken : %1").arg(formatTimeTaken(result.seconds)));
-    moves_->setText(QStringLiteral("Moves made : %1").arg(result.moves));
+    difficulty_->setText(tr("Puzzle difficulty : %1 x %1 (%2)").arg(n).arg(difficultyName(n)));
+    time_->setText(tr("Time taken : %1").arg(formatTimeTaken(result.seconds)));
+    moves_->setText(tr("Moves made : %1").arg(result.moves));
 
-    auto* stats = new QGroupBox(QStringLiteral("Stats"));
+    auto* stats = new QGroupBox(tr("Stats"));
     auto* lines = new QVBoxLayout(stats);
     for (QLabel* line : {difficulty_, time_, moves_})
         lines->addWidget(line);
     prompt_->setWordWrap(true);
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* ok = new QPushButton(tr("OK"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,7 @@
 // CongratulationsDialog: the finished puzzle's statistics, and a place on the scoreboard.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class ProfileStore;
@@ -18,6 +19,8 @@ struct GameResult {
 // Modal. Shows the difficulty, time and moves; when the result earns a place on its mode's
 // scoreboard it also asks for a name, and OK records it. Escape or closing records nothing.
 class CongratulationsDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CongratulationsDialog)
+
 public:
     CongratulationsDialog(ProfileStore& profile, const GameResult& result, QWidget* parent);
 

@@ -16,10 +16,12 @@ constexpr double ColumnShares[] = {0.25, 0.2, 0.3, 0.2};
 
 // A list whose columns keep their shares of its outer width.
 class ScoreList : public QTreeWidget {
+    Q_DECLARE_TR_FUNCTIONS(ScoreboardDialog)
+
 public:
     ScoreList()
     {
-        setHeaderLabels({"Name", "Difficulty", "Time", "Moves"});
+        setHeaderLabels({tr("Name"), tr("Difficulty"), tr("Time"), tr("Moves")});
         setRootIsDecorated(false);
         header()->setStretchLastSection(false);
         setMinimumSize(440, 240);
@@ -38,18 +40,18 @@ protected:
 ScoreboardDialog::ScoreboardDialog(ProfileStore& profile, QWidget* parent)
     : QDialog(parent)
     , profile_(profile)
-    , group_(new QGroupBox(QStringLiteral("Tile swap")))
+    , group_(new QGroupBox(tr("Tile swap")))
     , lists_{new ScoreList, new ScoreList}
-    , switch_(new QPushButton(QStringLiteral("Slider scores >>>")))
-    , reset_(new QPushButton(QStringLiteral("Reset scores")))
+    , switch_(new QPushButton(tr("Slider scores >>>")))
+    , reset_(new QPushButton(tr("Reset scores")))
 {
-    setWindowTitle(QStringLiteral("Scoreboards"));
+    setWindowTitle(tr("Scoreboards"));
     tables_.load(profile_);
 
     auto* stack = new QStackedLayout(group_);
     stack->addWidget(lists_[0]);
     stack->addWidget(lists_[1]);
-    auto* close = new QPushButton(QStringLiteral("Close"));
+    auto* close = new QPushButton(tr("Close"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(switch_, &QPushButton::clicked, this, &ScoreboardDialog::switchTable);
@@ -73,7 +75,7 @@ void ScoreboardDialog::fill()
         QTreeWidget* list = lists_[mode];
         list->clear();
         for (const ScoreEntry& entry : tables_.table(mode)) {
-            const QString size = QStringLiteral("%1 x %1").arg(entry.difficulty);
+            const QString size = tr("%1 x %1").arg(entry.difficulty);
             list->addTopLevelItem(new QTreeWidgetItem(
                 {entry.name, size, formatScoreTime(entry.time), QString::number(entry.moves)}));
         }
@@ -83,17 +85,15 @@ void ScoreboardDialog::fill()
 void ScoreboardDialog::switchTable()
 {
     tileSwapShown_ = !tileSwapShown_;
-    group_->setTitle(tileSwapShown_ ? QStringLiteral("Tile Swap")
-                                    : QStringLiteral("Slider Puzzle"));
-    switch_->setText(tileSwapShown_ ? QStringLiteral("Slider scores >>>")
-                                    : QStringLiteral("Tile Swap scores >>>"));
+    group_->setTitle(tileSwapShown_ ? tr("Tile Swap") : tr("Slider Puzzle"));
+    switch_->setText(tileSwapShown_ ? tr("Slider scores >>>") : tr("Tile Swap scores >>>"));
     static_cast<QStackedLayout*>(group_->layout())->setCurrentIndex(tileSwapShown_ ? 0 : 1);
 }
 
 void ScoreboardDialog::resetScores()
 {
-    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("Reset scores"),
-                         QStringLiteral("Are you sure?"), QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox question(QMessageBox::NoIcon, tr("Reset scores"), tr("Are you sure?"),
+                         QMessageBox::Yes | QMessageBox::No, this);
     if (question.exec() != QMessageBox::Yes)
         return;
     tables_.setDefaults(profile_);

@@ -3,6 +3,7 @@
 
 #include "scoretables.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class ProfileStore;
@@ -13,6 +14,8 @@ class QTreeWidget;
 // Modal; opens on the tile-swap table whatever the current mode. Closing saves nothing:
 // only a confirmed reset writes the tables.
 class ScoreboardDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(ScoreboardDialog)
+
 public:
     ScoreboardDialog(ProfileStore& profile, QWidget* parent);
 

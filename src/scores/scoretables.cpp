@@ -3,6 +3,7 @@
 
 #include "platform/profilestore.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <optional>
@@ -166,31 +167,40 @@ bool ScoreTables::record(ProfileStore& profile, int mode, const ScoreEntry& entr
 
 QString difficultyName(int n)
 {
-    static const QStringList names{"Beginner", "Novice", "Amateur", "Seasoned",
-                                   "Expert",   "Pro",    "Ace",     "Grandmaster"};
-    return n >= 3 && n <= 10 ? names[n - 3] : QString();
+    static const char* const names[] = {QT_TRANSLATE_NOOP("ScoreTables", "Beginner"),
+                                        QT_TRANSLATE_NOOP("ScoreTables", "Novice"),
+                                        QT_TRANSLATE_NOOP("ScoreTables", "Amateur"),
+                                        QT_TRANSLATE_NOOP("ScoreTables", "Seasoned"),
+                                        QT_TRANSLATE_NOOP("ScoreTables", "Expert"),
+                                        QT_TRANSLATE_NOOP("ScoreTables", "Pro"),
+                                        QT_TRANSLATE_NOOP("ScoreTables", "Ace"),
+                                        QT_TRANSLATE_NOOP("ScoreTables", "Grandmaster")};
+    return n >= 3 && n <= 10 ? QCoreApplication::translate("ScoreTables", names[n - 3]) : QString();
 }
 
 QString formatTimeTaken(int seconds)
 {
     const TimeParts t = partsOf(seconds);
     if (t.hours != 0)
-        return QStringLiteral("%1 hrs, %2 mins, %3 secs")
+        return QCoreApplication::translate("ScoreTables", "%1 hrs, %2 mins, %3 secs")
             .arg(t.hours)
             .arg(t.minutes)
             .arg(t.seconds);
     if (t.minutes != 0)
-        return QStringLiteral("%1 mins, %2 secs").arg(t.minutes).arg(t.seconds);
-    return QStringLiteral("%1 secs").arg(t.seconds);
+        return QCoreApplication::translate("ScoreTables", "%1 mins, %2 secs")
+            .arg(t.minutes)
+            .arg(t.seconds);
+    return QCoreApplication::translate("ScoreTables", "%1 secs").arg(t.seconds);
 }
 
 QString formatScoreTime(int seconds)
 {
     const TimeParts t = partsOf(seconds);
     if (t.hours > 0)
-        return QStringLiteral("%1 hrs %2 mins %3 secs")
+        return QCoreApplication::translate("ScoreTables", "%1 hrs %2 mins %3 secs")
             .arg(twoDigits(t.hours), twoDigits(t.minutes), twoDigits(t.seconds));
     if (t.minutes > 0)
-        return QStringLiteral("%1 mins %2 secs").arg(twoDigits(t.minutes), twoDigits(t.seconds));
-    return QStringLiteral("%1 secs").arg(twoDigits(t.seconds));
+        return QCoreApplication::translate("ScoreTables", "%1 mins %2 secs")
+            .arg(twoDigits(t.minutes), twoDigits(t.seconds));
+    return QCoreApplication::translate("ScoreTables", "%1 secs").arg(twoDigits(t.seconds));
 }

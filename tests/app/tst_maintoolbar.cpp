@@ -4,10 +4,13 @@
 #include "gamefixture.h"
 #include "testregistry.h"
 
+#include <QAccessible>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -70,7 +73,9 @@ private slots:
         game.frame->newPuzzle(false);
         QVERIFY(!game.toolbar()->newIsDropDown());
         QCOMPARE(firstFileItem(game), game.frame->action(CommandId::New));
-        QCOMPARE(firstFileItem(game)->text(), QStringLiteral("&New\tCtrl+N"));
+        // The menu shows it as "&New\tCtrl+N": the text, and the shortcut beside it.
+        QCOMPARE(firstFileItem(game)->text(), QStringLiteral("&New"));
+        QCOMPARE(firstFileItem(game)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
 
         // The built-in picture, shown when the archive fails, is plain too.
         game.state.picturePath = game.folder.filePath("three.zip");
@@ -81,6 +86,37 @@ private slots:
         QVERIFY(game.state.defaultPictureShown);
         QVERIFY(!game.toolbar()->newIsDropDown());
         QCOMPARE(firstFileItem(game), game.frame->action(CommandId::New));
+    }
+
+    void menuItemsAndTheBoardHaveAccessibleNames()
+    {
+        GameFixture game({"picture.jpg"});
+        // What a screen reader reads: each item's text without its shortcut, which it reads
+        // apart, and no tab between them.
+        int items = 0;
+        std::function<void(QMenu*)> visit = [&](QMenu* menu) {
+            QAccessibleInterface* list = QAccessible::queryAccessibleInterface(menu);
+            QVERIFY(list != nullptr);
+            for (int i = 0; i < list->childCount(); ++i) {
+                const QString name = list->child(i)->text(QAccessible::Name);
+                QVERIFY2(!name.contains(QLatin1Char('\t')), qPrintable(name));
+                ++items;
+            }
+            for (QAction* action : menu->actions())
+                if (action->menu() != nullptr)
+                    visit(action->menu());
+        };
+        for (QAction* title : game.frame->menuBar()->actions())
+            visit(title->menu());
+        QVERIFY(items > 40);
+        QAccessibleInterface* newItem =
+            QAccessible::queryAccessibleInterface(game.frame->fileMenu())->child(0);
+        QCOMPARE(newItem->text(QAccessible::Name), QStringLiteral("New"));
+        QCOMPARE(newItem->text(QAccessible::Accelerator), QStringLiteral("Ctrl+N"));
+        QAccessibleInterface* board =
+            QAccessible::queryAccessibleInterface(game.frame->boardView());
+        QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Puzzle board"));
+        QVERIFY(board->text(QAccessible::Description).contains(QStringLiteral("swap")));
     }
 
     void ctrlNStaysNewFromFolder()

@@ -9,30 +9,34 @@ BUILD=$(realpath "$1")
 WORK=$(mktemp -d)
 PREFIX=$WORK/prefix
 cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
-for file in bin/tilewright share/tilewright/Tilewright.html \
-    share/tilewright/pictures/collection.zip share/applications/org.example.Tilewright.desktop \
-    share/metainfo/org.example.Tilewright.metainfo.xml \
+for file in bin/tilewright share/tilewright/Tilewright.html share/tilewright/Tilewright.de.html \
+    share/tilewright/Tilewright.fr.html share/tilewright/help.css \
+    share/tilewright/pictures/collection.zip share/applications/org.example.tilewright.desktop \
+    share/metainfo/org.example.tilewright.metainfo.xml \
     share/man/man6/tilewright.6; do
     [ -f "$PREFIX/$file" ] || fail "$file was not installed"
 done
 for size in 16 24 32 48 64 128 256 512; do
-    icon=$PREFIX/share/icons/hicolor/${size}x$size/apps/org.example.Tilewright.png
+    icon=$PREFIX/share/icons/hicolor/${size}x$size/apps/org.example.tilewright.png
     [ "$(identify -format %wx%h "$icon")" = "${size}x$size" ] || fail "no $size-pixel icon"
 done
-for svg in scalable/apps/org.example.Tilewright.svg symbolic/apps/org.example.Tilewright-symbolic.svg; do
+for svg in scalable/apps/org.example.tilewright.svg symbolic/apps/org.example.tilewright-symbolic.svg; do
     rsvg-convert "$PREFIX/share/icons/hicolor/$svg" >/dev/null || fail "$svg does not render"
 done
 readelf -d "$PREFIX/bin/tilewright" | grep -q 'R.*PATH' && fail "the installed game has a RUNPATH"
 man -l "$PREFIX/share/man/man6/tilewright.6" 2>&1 >/dev/null | grep . && fail "the manual has faults"
-desktop-file-validate "$PREFIX/share/applications/org.example.Tilewright.desktop" ||
-    fail "the desktop entry does not validate"
-appstreamcli validate --pedantic --no-net "$PREFIX/share/metainfo/org.example.Tilewright.metainfo.xml" \
-    >/dev/null || fail "the AppStream data does not validate"
+report=$(desktop-file-validate "$PREFIX/share/applications/org.example.tilewright.desktop" 2>&1) ||
+    fail "the desktop entry does not validate: $report"
+[ -z "$report" ] || fail "the desktop entry has remarks: $report"
+report=$(appstreamcli validate --pedantic --no-net \
+    "$PREFIX/share/metainfo/org.example.tilewright.metainfo.xml" 2>&1) ||
+    fail "the AppStream data does not validate: $report"
+grep -q '^[EWIP]:' <<<"$report" && fail "the AppStream data has remarks: $report"
 
 export XDG_CONFIG_HOME=$WORK/config
 start_window_manager
 start_game "$PREFIX/bin/tilewright"
-class=$(sed -n 's/^StartupWMClass=//p' "$PREFIX/share/applications/org.example.Tilewright.desktop")
+class=$(sed -n 's/^StartupWMClass=//p' "$PREFIX/share/applications/org.example.tilewright.desktop")
 xprop -id "$WINDOW" WM_CLASS | grep -q "\"$class\"\$" ||
     fail "the window's class is not the desktop entry's $class"
 close_game

@@ -43,7 +43,7 @@ private slots:
         const QStringList lines =
             QString::fromUtf8(
                 readFile(QStringLiteral(TW_TEST_DATA "/../../resources/desktop/"
-                                                     "org.example.Tilewright.desktop")))
+                                                     "org.example.tilewright.desktop")))
                 .split(QLatin1Char('\n'));
         QVERIFY(lines.contains(QStringLiteral("Exec=tilewright %f")));
         QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^MimeType="))),

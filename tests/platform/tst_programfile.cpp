@@ -87,6 +87,21 @@ private slots:
         QVERIFY(QDir::isAbsolutePath(ProgramFile::installedDataFolders().last()));
     }
 
+    void helpPageInThePlayersLanguage()
+    {
+        QTemporaryDir folder;
+        const QDir root(folder.path());
+        QVERIFY(writeFile(root.filePath(QStringLiteral("Tilewright.html")), "<p>"));
+        QVERIFY(writeFile(root.filePath(QStringLiteral("Tilewright.de.html")), "<p>"));
+        const ProgramFile program = ProgramFile::at(root.filePath(QStringLiteral("tilewright")));
+        QCOMPARE(program.inLanguage(QStringLiteral("de")).helpPage,
+                 root.filePath(QStringLiteral("Tilewright.de.html")));
+        // No French page here, and English has none of its own: the English page.
+        QCOMPARE(program.inLanguage(QStringLiteral("fr")).helpPage, program.helpPage);
+        QCOMPARE(program.inLanguage(QString()).helpPage, program.helpPage);
+        QCOMPARE(program.inLanguage(QStringLiteral("de")).sampleFolder, program.sampleFolder);
+    }
+
     void currentIsThisProgram()
     {
         const ProgramFile program = ProgramFile::current();
