@@ -1,20 +1,40 @@
 // ScoreboardDialog: both scoreboards, one at a time, with a switch and a reset.
 #include "scoreboarddialog.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedLayout>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 // Each column's share of the list's width.
 constexpr double ColumnShares[] = {0.25, 0.2, 0.3, 0.2};
 
-// A list whose columns keep their shares of its outer width.
+// A message box is as wide as its text, which its title may not fit in: room for the title
+// in a bold window-title font, and for the frame's icon and buttons beside it.
+void roomForTitle(QMessageBox& box)
+{
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) +
+                      4 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+} // namespace
+
+// A list whose columns keep their shares of its outer width, made wide enough for every
+// column's texts and tall enough for all its rows: nothing cut, nothing to scroll, no empty
+// room below. There is nothing to choose in it, so it takes no focus.
 class ScoreList : public QTreeWidget {
     Q_DECLARE_TR_FUNCTIONS(ScoreboardDialog)
 
@@ -23,8 +43,33 @@ public:
     {
         setHeaderLabels({tr("Name"), tr("Difficulty"), tr("Time"), tr("Moves")});
         setRootIsDecorated(false);
+        setFocusPolicy(Qt::NoFocus);
+        setSelectionMode(QAbstractItemView::NoSelection);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         header()->setStretchLastSection(false);
-        setMinimumSize(440, 240);
+        header()->setSectionsMovable(false);
+    }
+
+    // The width its texts need: each column's widest text over its share.
+    int neededWidth() const
+    {
+        const int padding = 2 * fontMetrics().averageCharWidth();
+        double width = MinimumWidth;
+        for (int column = 0; column < 4; ++column) {
+            const int title =
+                header()->fontMetrics().horizontalAdvance(headerItem()->text(column)) +
+                2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header());
+            const int text = std::max(sizeHintForColumn(column), title);
+            width = std::max(width, (text + padding) / ColumnShares[column]);
+        }
+        return static_cast<int>(std::ceil(width)) + 2 * frameWidth();
+    }
+
+    void fitRows()
+    {
+        setFixedHeight(header()->sizeHint().height() + topLevelItemCount() * sizeHintForRow(0) +
+                       2 * frameWidth());
     }
 
 protected:
@@ -34,8 +79,10 @@ protected:
         for (int column = 0; column < 4; ++column)
             setColumnWidth(column, static_cast<int>(width() * ColumnShares[column]));
     }
+
+private:
+    static constexpr double MinimumWidth = 440;
 };
-} // namespace
 
 ScoreboardDialog::ScoreboardDialog(ProfileStore& profile, QWidget* parent)
     : QDialog(parent)
@@ -80,6 +127,12 @@ void ScoreboardDialog::fill()
                 {entry.name, size, formatScoreTime(entry.time), QString::number(entry.moves)}));
         }
     }
+    // Both lists as wide as the wider needs, so switching between them moves nothing.
+    const int width = std::max(lists_[0]->neededWidth(), lists_[1]->neededWidth());
+    for (ScoreList* list : lists_) {
+        list->setMinimumWidth(width);
+        list->fitRows();
+    }
 }
 
 void ScoreboardDialog::switchTable()
@@ -94,8 +147,19 @@ void ScoreboardDialog::resetScores()
 {
     QMessageBox question(QMessageBox::NoIcon, tr("Reset scores"), tr("Are you sure?"),
                          QMessageBox::Yes | QMessageBox::No, this);
+    roomForTitle(question);
     if (question.exec() != QMessageBox::Yes)
         return;
     tables_.setDefaults(profile_);
     fill();
+}
+
+QTreeWidget* ScoreboardDialog::tileSwapList() const
+{
+    return lists_[0];
+}
+
+QTreeWidget* ScoreboardDialog::sliderList() const
+{
+    return lists_[1];
 }

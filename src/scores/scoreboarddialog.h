@@ -10,6 +10,7 @@ class ProfileStore;
 class QGroupBox;
 class QPushButton;
 class QTreeWidget;
+class ScoreList;
 
 // Modal; opens on the tile-swap table whatever the current mode. Closing saves nothing:
 // only a confirmed reset writes the tables.
@@ -19,8 +20,8 @@ class ScoreboardDialog : public QDialog {
 public:
     ScoreboardDialog(ProfileStore& profile, QWidget* parent);
 
-    QTreeWidget* tileSwapList() const { return lists_[0]; }
-    QTreeWidget* sliderList() const { return lists_[1]; }
+    QTreeWidget* tileSwapList() const;
+    QTreeWidget* sliderList() const;
     QGroupBox* group() const { return group_; }
     QPushButton* switchButton() const { return switch_; }
     QPushButton* resetButton() const { return reset_; }
@@ -34,7 +35,7 @@ private:
     ScoreTables tables_;
     bool tileSwapShown_ = true;
     QGroupBox* group_;
-    QTreeWidget* lists_[2];
+    ScoreList* lists_[2];
     QPushButton* switch_;
     QPushButton* reset_;
 };

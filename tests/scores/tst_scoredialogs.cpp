@@ -6,11 +6,13 @@
 #include "scores/scoretables.h"
 #include "testregistry.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -170,6 +172,63 @@ private slots:
         QCOMPARE(row(dialog.sliderList(), 0)[0], QStringLiteral("Quenby"));
         QVERIFY(dialog.sliderList()->isVisible());
         QCOMPARE(store.table(0)[0].name, QStringLiteral("Marbleowl"));
+    }
+
+    void listsShowEveryRowWholeWithNothingToSpare_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::newRow("system font") << 0;
+        QTest::newRow("16 points") << 16;
+    }
+
+    void listsShowEveryRowWholeWithNothingToSpare()
+    {
+        QFETCH(int, points);
+        const QFont before = QApplication::font();
+        if (points > 0) {
+            QFont large = before;
+            large.setPointSize(points);
+            QApplication::setFont(large);
+        }
+        Store store;
+        ScoreboardDialog dialog(store.profile, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (QTreeWidget* list : {dialog.tileSwapList(), dialog.sliderList()}) {
+            QVERIFY(list->isVisible());
+            const QRect last = list->visualItemRect(list->topLevelItem(9));
+            QVERIFY(last.bottom() < list->viewport()->height());
+            QVERIFY(list->viewport()->height() - last.bottom() <= 2); // no empty room
+            for (int row = 0; row < 10; ++row) {
+                for (int column = 0; column < 4; ++column) {
+                    const QString text = list->topLevelItem(row)->text(column);
+                    QVERIFY2(list->fontMetrics().horizontalAdvance(text) <
+                                 list->columnWidth(column),
+                             qPrintable(text));
+                }
+            }
+            QCOMPARE(list->width(), dialog.tileSwapList()->width()); // switching moves nothing
+            dialog.switchButton()->click();
+        }
+        // No focus frame in the lists; the keyboard starts on a button.
+        QVERIFY(!dialog.tileSwapList()->hasFocus());
+        QVERIFY(qobject_cast<QPushButton*>(dialog.focusWidget()) != nullptr);
+        QApplication::setFont(before);
+    }
+
+    void resetQuestionHasRoomForItsTitle()
+    {
+        Store store;
+        ScoreboardDialog dialog(store.profile, nullptr);
+        dialog.show();
+        MessageBoxAnswerer no(QMessageBox::No);
+        QTest::mouseClick(dialog.resetButton(), Qt::LeftButton);
+        QCOMPARE(no.widths.size(), 1);
+        QFont bold = dialog.font();
+        bold.setBold(true);
+        QVERIFY(no.widths[0] >
+                QFontMetrics(bold).horizontalAdvance(QStringLiteral("Reset scores")) +
+                    2 * dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight));
     }
 };
 

@@ -16,6 +16,7 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 texts << box->text();
+                widths << box->width();
                 box->button(answer)->click();
             }
         });
@@ -23,6 +24,7 @@ public:
     }
 
     QStringList texts;
+    QList<int> widths;
 
 private:
     QTimer timer_;

@@ -1,0 +1,205 @@
+// dialogshots: opens every window and dialog of the game on a real screen, one after the
+// other, and saves a screenshot of each (with its window frame) for a person to look at.
+// Usage: dialogshots OUTPUT_FOLDER PICTURES_FOLDER [--dark] [--font-size POINTS] [--lang CODE]
+// Run under an X server with a window manager; QT_SCALE_FACTOR sets the scale.
+#include "app/mainframe.h"
+#include "app/translations.h"
+#include "fakes.h"
+#include "game/gamestate.h"
+#include "game/solutiondialog.h"
+#include "platform/profilestore.h"
+#include "platform/programfile.h"
+#include "platform/randomengine.h"
+#include "scores/congratulationsdialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <functional>
+
+namespace {
+QDir output;
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    const QColor window(53, 53, 53);
+    const QColor base(35, 35, 35);
+    const QColor text(230, 230, 230);
+    const QColor blue(42, 130, 218);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::ToolTipBase, base);
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::Link, blue);
+    dark.setColor(QPalette::Highlight, blue);
+    dark.setColor(QPalette::HighlightedText, base);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+    return dark;
+}
+
+// The screen's pixels under the widget's window, frame included.
+void shoot(const QString& name, QWidget* widget)
+{
+    QTest::qWait(600); // mapped, framed by the window manager and painted
+    QWidget* window = widget->window();
+    QScreen* screen = window->screen();
+    const qreal ratio = screen->devicePixelRatio();
+    const QRect frame = window->frameGeometry();
+    const QPixmap all = screen->grabWindow(0);
+    all.copy(QRect(frame.topLeft() * ratio, frame.size() * ratio))
+        .save(output.filePath(name + QStringLiteral(".png")));
+}
+
+void shootMenu(const QString& name, QMenu* menu, const QPoint& at)
+{
+    menu->popup(at);
+    shoot(name, menu);
+    menu->close();
+}
+
+// Runs the action once the next modal dialog is up; the command that opens it blocks.
+void whenModal(const std::function<void(QWidget*)>& action, QWidget* under = nullptr)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(50);
+    QObject::connect(poll, &QTimer::timeout, [poll, action, under] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == under)
+            return;
+        poll->deleteLater();
+        poll->stop();
+        action(modal);
+    });
+    poll->start();
+}
+
+template <typename T> T* child(QWidget* parent, const QString& text)
+{
+    for (T* found : parent->findChildren<T*>())
+        if (found->text() == text)
+            return found;
+    return nullptr;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3)
+        return 2;
+    output = QDir(args[1]);
+    output.mkpath(QStringLiteral("."));
+    const QString language = args.contains(QStringLiteral("--lang"))
+                                 ? args[args.indexOf(QStringLiteral("--lang")) + 1]
+                                 : QStringLiteral("en");
+    const Translations translations({language});
+    if (args.contains(QStringLiteral("--dark"))) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(darkPalette());
+    }
+    if (args.contains(QStringLiteral("--font-size"))) {
+        QFont font = QApplication::font();
+        font.setPointSize(args[args.indexOf(QStringLiteral("--font-size")) + 1].toInt());
+        QApplication::setFont(font);
+    }
+
+    QTemporaryDir folder;
+    for (const QString& name : QDir(args[2]).entryList(QDir::Files))
+        QFile::copy(QDir(args[2]).filePath(name), QDir(folder.path()).filePath(name));
+    ProfileStore profile(QDir(folder.path()).filePath(QStringLiteral("tilewright.ini")));
+    RandomEngine random(7);
+    RecordingSoundPlayer sounds;
+    FixedClock clock;
+    RecordingShell shell;
+    GameState state;
+    MainFrame frame(state, {profile, random, sounds, clock, shell},
+                    ProgramFile::at(QDir(folder.path()).filePath(QStringLiteral("tilewright"))),
+                    QDir(folder.path()).filePath(QStringLiteral("balloons.bmp")));
+    frame.show();
+    if (!QTest::qWaitForWindowExposed(&frame))
+        return 1;
+    shoot(QStringLiteral("01-main"), &frame);
+    int k = 0;
+    for (QAction* title : frame.menuBar()->actions()) {
+        const QRect place = frame.menuBar()->actionGeometry(title);
+        shootMenu(QStringLiteral("02-menu-%1").arg(++k), title->menu(),
+                  frame.menuBar()->mapToGlobal(place.bottomLeft()));
+    }
+
+    whenModal([&](QWidget* dialog) {
+        auto* open = qobject_cast<QFileDialog*>(dialog);
+        open->selectFile(QDir(folder.path()).filePath(QStringLiteral("collection.zip")));
+        shoot(QStringLiteral("03-open-archive"), dialog);
+        open->selectFile(QDir(folder.path()).filePath(QStringLiteral("balloons.bmp")));
+        shoot(QStringLiteral("04-open-picture"), dialog);
+        open->setViewMode(QFileDialog::Detail);
+        shoot(QStringLiteral("05-open-details"), dialog);
+        open->reject();
+    });
+    frame.execute(CommandId::Open);
+
+    frame.execute(CommandId::ShowSolution);
+    shoot(QStringLiteral("06-solution"), frame.solutionWindow());
+    frame.solutionWindow()->close();
+
+    whenModal([&](QWidget* dialog) {
+        shoot(QStringLiteral("07-scoreboard"), dialog);
+        whenModal(
+            [](QWidget* question) {
+                shoot(QStringLiteral("08-reset-question"), question);
+                qobject_cast<QMessageBox*>(question)->button(QMessageBox::No)->click();
+            },
+            dialog);
+        child<QAbstractButton>(dialog,
+                               QCoreApplication::translate("ScoreboardDialog", "Reset scores"))
+            ->click();
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    frame.execute(CommandId::Scoreboard);
+
+    whenModal([](QWidget* dialog) {
+        shoot(QStringLiteral("09-congratulations"), dialog);
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    CongratulationsDialog congratulations(profile, GameResult{0, 6, 88, 754}, &frame);
+    congratulations.exec();
+
+    frame.execute(CommandId::MakeGift);
+    QWidget* gift = QApplication::topLevelWidgets().last();
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top != &frame && top->inherits("QDialog"))
+            gift = top;
+    shoot(QStringLiteral("10-gift"), gift);
+    gift->close();
+
+    whenModal([](QWidget* dialog) {
+        shoot(QStringLiteral("11-about"), dialog);
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    frame.execute(CommandId::About);
+
+    whenModal([](QWidget* dialog) {
+        shoot(QStringLiteral("12-message"), dialog);
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    frame.execute(CommandId::ResumeLast);
+    return 0;
+}
