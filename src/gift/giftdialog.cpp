@@ -36,14 +36,15 @@ GiftDialog::GiftDialog(const QString& programPath, const Picture& current, QWidg
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(makeGift_, &QPushButton::clicked, this, &GiftDialog::makeGift);
 
+    // The text and choices at the top beside the picture, the buttons level with its foot.
     auto* layout = new QGridLayout(this);
     layout->addWidget(frame_, 0, 0, 4, 1, Qt::AlignCenter);
     layout->addWidget(text, 0, 1, 1, 2);
     layout->addWidget(tileSwap_, 1, 1);
     layout->addWidget(slider_, 1, 2);
-    layout->addWidget(cancel, 2, 1);
-    layout->addWidget(makeGift_, 2, 2);
-    layout->setRowStretch(3, 1);
+    layout->setRowStretch(2, 1);
+    layout->addWidget(cancel, 3, 1);
+    layout->addWidget(makeGift_, 3, 2);
     layout->setColumnMinimumWidth(1, 140);
     layout->setColumnMinimumWidth(2, 140);
     layout->setSizeConstraint(QLayout::SetFixedSize);

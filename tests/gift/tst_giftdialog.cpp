@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLayout>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,6 +42,25 @@ private slots:
         QCOMPARE(dialog.picture().saveEncoded(), current.saveEncoded());
         QCOMPARE(dialog.picture().pixels().size(), QSize(200, 100));
         QCOMPARE(dialog.previewFrame().size(), QSize(200 + 3, 100 + 9));
+    }
+
+    void buttonsStandLevelWithThePicturesFoot()
+    {
+        // Below the buttons nothing but the margin, whether the frame or the text is the
+        // taller; beside a tall frame they end where it ends.
+        for (const QSize size : {QSize(1600, 800), QSize(600, 1200)}) {
+            Picture current;
+            QVERIFY(current.loadFromMemory(encodedPicture(size.width(), size.height(), "PNG")));
+            GiftDialog dialog(QString(), current, nullptr);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            const QRect button = dialog.makeGiftButton()->geometry();
+            const int margin = dialog.layout()->contentsMargins().bottom();
+            QVERIFY(dialog.height() - 1 - button.bottom() <= margin);
+            if (dialog.previewFrame().height() > 2 * button.height() * 3)
+                QCOMPARE(button.bottom(), dialog.previewFrame().bottom());
+            QVERIFY(button.top() > dialog.sliderButton()->geometry().bottom());
+        }
     }
 
     void makingAGift()
