@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QPixmap>
 
 class HyperlinkLabel;
 class Shell;
@@ -14,6 +15,9 @@ class AboutDialog : public QDialog {
 public:
     AboutDialog(Shell& shell, QWidget* parent);
     HyperlinkLabel* link() const { return link_; }
+
+    // The about picture for a screen of that ratio: twice as many pixels above 1.
+    static QPixmap picture(qreal devicePixelRatio);
 
 private:
     HyperlinkLabel* link_;

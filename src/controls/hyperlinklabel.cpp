@@ -7,7 +7,42 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+#include <cmath>
 #include <map>
+
+namespace {
+double luminance(const QColor& colour)
+{
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// The wanted colour if it can be read on the background; else the fallback if that can;
+// else whichever of the two is valid, moved away from the background's lightness until it
+// can be read.
+QColor readable(const QColor& wanted, const QColor& fallback, const QColor& background)
+{
+    if (HyperlinkLabel::contrast(wanted, background) >= HyperlinkLabel::ReadableContrast)
+        return wanted;
+    if (fallback.isValid() &&
+        HyperlinkLabel::contrast(fallback, background) >= HyperlinkLabel::ReadableContrast)
+        return fallback;
+    QColor moved = (fallback.isValid() ? fallback : wanted).toHsl();
+    const double step = luminance(background) < 0.18 ? 0.02 : -0.02;
+    for (double lightness = moved.lightnessF();
+         HyperlinkLabel::contrast(moved, background) < HyperlinkLabel::ReadableContrast &&
+         lightness > 0 && lightness < 1;) {
+        lightness = std::clamp(lightness + step, 0.0, 1.0);
+        moved.setHslF(moved.hslHueF(), moved.hslSaturationF(), lightness);
+    }
+    return moved.toRgb();
+}
+} // namespace
 
 HyperlinkLabel::HyperlinkLabel(const QString& text, const QString& target, Shell& shell,
                                QWidget* parent)
@@ -17,6 +52,8 @@ HyperlinkLabel::HyperlinkLabel(const QString& text, const QString& target, Shell
 {
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setContentsMargins(2, 1, 2, 1); // room for the focus frame around the text
     setToolTip(target_);
     hoverTimer_.setInterval(HoverTick);
     connect(&hoverTimer_, &QTimer::timeout, this, [this] {
@@ -60,16 +97,55 @@ void HyperlinkLabel::setFitToText(bool fit)
     this->fit();
 }
 
+double HyperlinkLabel::contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor HyperlinkLabel::shownColor() const
+{
+    // The window behind the label, whose palette the label's own colours do not change.
+    const QPalette& behind = parentWidget() != nullptr ? parentWidget()->palette() : palette();
+    const QColor background = behind.color(QPalette::Window);
+    if (hovering_)
+        return readable(hover_, QColor(), background);
+    return wasVisited_ ? readable(visited_, behind.color(QPalette::LinkVisited), background)
+                       : readable(link_, behind.color(QPalette::Link), background);
+}
+
 void HyperlinkLabel::restyle()
 {
+    restyling_ = true;
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, hovering_ ? hover_ : (wasVisited_ ? visited_ : link_));
+    colours.setColor(QPalette::WindowText, shownColor());
     setPalette(colours);
     QFont look = font();
     look.setUnderline(underlineMode_ == UnderlineAlways ||
                       (underlineMode_ == UnderlineHover && hovering_));
     setFont(look);
+    restyling_ = false;
     update();
+}
+
+void HyperlinkLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !restyling_)
+        restyle(); // a new window palette may need other colours
+}
+
+void HyperlinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
 // Shrinks the label around its text, keeping the side its alignment holds to.
@@ -79,7 +155,9 @@ void HyperlinkLabel::fit()
         return;
     QFont underlined = font();
     underlined.setUnderline(true);
+    const QMargins margins = contentsMargins();
     const QSize text = QFontMetrics(underlined).size(Qt::TextSingleLine, this->text()) +
+                       QSize(margins.left() + margins.right(), margins.top() + margins.bottom()) +
                        QSize(2, 2) * frameWidth();
     QRect area = geometry();
     if (alignment() & Qt::AlignVCenter)
@@ -125,6 +203,24 @@ void HyperlinkLabel::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QLabel::mousePressEvent(event);
+    open();
+}
+
+void HyperlinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        open();
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void HyperlinkLabel::open()
+{
     hovering_ = false;
     hoverTimer_.stop();
     const int code = shell_.open(target_);

@@ -9,8 +9,10 @@ class Shell;
 
 // Shows its text in the link colour, the visited colour after a successful open and the
 // hover colour while the pointer is over it, with a hand cursor and its target as tooltip.
-// A click asks the shell to open the target; a failure beeps and says why. The shell must
-// outlive the label.
+// A colour too faint on the window behind it (contrast under 4.5:1) gives way to the
+// palette's link colour, made lighter or darker as far as it takes. A click, or Enter or
+// Space once Tab has brought the focus, asks the shell to open the target; a failure beeps
+// and says why. The shell must outlive the label.
 class HyperlinkLabel : public QLabel {
     Q_DECLARE_TR_FUNCTIONS(HyperlinkLabel)
 
@@ -35,6 +37,12 @@ public:
     void setFitToText(bool fit);
     bool fitToText() const { return fitToText_; }
     bool hovering() const { return hovering_; }
+    // The colour the text is drawn in now.
+    QColor shownColor() const;
+
+    // How far apart two colours' luminances are, from 1 (the same) to 21 (black on white).
+    static double contrast(const QColor& a, const QColor& b);
+    static constexpr double ReadableContrast = 4.5;
 
     // The text of the message shown when the shell answers with that code.
     static QString openFailureText(int code);
@@ -43,8 +51,12 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void open();
     void fit();
     void endHover();
     void restyle();
@@ -58,5 +70,6 @@ private:
     bool wasVisited_ = false;
     UnderlineMode underlineMode_ = UnderlineHover;
     bool fitToText_ = true;
+    bool restyling_ = false;
     QTimer hoverTimer_;
 };

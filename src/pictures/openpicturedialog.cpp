@@ -11,10 +11,13 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QListView>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QTreeView>
 
 // The preview frame: a group box whose inner area shows the whole picture, stretched.
 class PreviewFrame : public QGroupBox {
@@ -46,8 +49,9 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent)
     setFileMode(QFileDialog::AnyFile); // the named file need not exist
     setAcceptMode(QFileDialog::AcceptOpen);
     setFilter(filter() & ~QDir::CaseSensitive); // PHOTO.JPG is a picture too
-    resize(760, 600);
+    resize(QSize(760, 600).expandedTo(sizeHint()));
     setNameFilter(openFilterPatterns());
+    fitFileListColumns();
     // Show the filter as players know it; the patterns behind it stay Qt's own.
     if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
         types->setItemText(0, openFilterLabel());
@@ -76,6 +80,10 @@ QWidget* OpenPictureDialog::createPanel()
     for (QPushButton* button : {previous_, next_}) {
         button->setFixedWidth(28);
         button->setAutoDefault(false);
+        // Hidden for a single picture, but keeping their room: nothing above them moves.
+        QSizePolicy keep = button->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(keep);
     }
     connect(previewBox_, &QCheckBox::clicked, this, &OpenPictureDialog::togglePreview);
     connect(previous_, &QPushButton::clicked, this, [this] { step(false); });
@@ -95,6 +103,21 @@ QWidget* OpenPictureDialog::createPanel()
     row->addWidget(panel);
     row->addStretch();
     return centred;
+}
+
+void OpenPictureDialog::fitFileListColumns()
+{
+    // The detailed list's columns grow with their contents ("157 bytes", never "157...tes"),
+    // the name taking what is left; the places beside it are as wide as their names.
+    if (auto* details = findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    if (auto* places = findChild<QListView*>(QStringLiteral("sidebar")))
+        places->setMinimumWidth(places->sizeHintForColumn(0) + 2 * places->frameWidth() +
+                                places->fontMetrics().averageCharWidth());
 }
 
 QString OpenPictureDialog::chosenPath() const

@@ -36,6 +36,7 @@ public:
 
 private:
     QWidget* createPanel();
+    void fitFileListColumns();
     void selectionChanged(const QString& path);
     void togglePreview();
     // One picture on in the archive, or one back.

@@ -4,6 +4,7 @@
 #include "fakes.h"
 #include "testregistry.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
@@ -40,6 +41,71 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QTest::keyClick(&about, Qt::Key_Escape);
         QVERIFY(!about.isVisible());
+    }
+
+    void enterMeansOkAndTabReachesTheLink()
+    {
+        RecordingShell shell;
+        AboutDialog about(shell, nullptr);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), about.link());
+        QTest::keyClick(about.link(), Qt::Key_Return);
+        QCOMPARE(shell.opened, QStringList{"https://tilewright.example.org/"});
+        QVERIFY(about.isVisible());
+        QTest::keyClick(about.link(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!about.isVisible());
+        QCOMPARE(shell.opened.size(), 1);
+    }
+
+    void nothingIsCutWithALargeFont_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::newRow("system font") << 0;
+        QTest::newRow("16 points") << 16;
+        QTest::newRow("24 points") << 24;
+    }
+
+    void nothingIsCutWithALargeFont()
+    {
+        QFETCH(int, points);
+        const QFont before = QApplication::font();
+        if (points > 0) {
+            QFont large = before;
+            large.setPointSize(points);
+            QApplication::setFont(large);
+        }
+        RecordingShell shell;
+        AboutDialog about(shell, nullptr);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        for (const QLabel* label : about.findChildren<QLabel*>()) {
+            if (label->text().isEmpty()) {
+                // The picture's frame fits it exactly, so it sits in the middle.
+                QCOMPARE(label->contentsRect().size(), QSize(197, 198));
+                QCOMPARE(label->alignment(), Qt::AlignCenter);
+                continue;
+            }
+            QFont underlined = label->font();
+            underlined.setUnderline(true);
+            const QSize text = QFontMetrics(underlined).size(Qt::TextSingleLine, label->text());
+            QVERIFY2(label->contentsRect().width() >= text.width(), qPrintable(label->text()));
+            QVERIFY(label->contentsRect().height() >= text.height());
+            const QRect inDialog(label->mapTo(&about, QPoint(0, 0)), label->size());
+            QVERIFY(about.rect().contains(inDialog));
+        }
+        QApplication::setFont(before);
+    }
+
+    void sharpPictureOnScaledScreens()
+    {
+        QCOMPARE(AboutDialog::picture(1).size(), QSize(197, 198));
+        const QPixmap sharp = AboutDialog::picture(2);
+        QCOMPARE(sharp.size(), QSize(394, 396));
+        QCOMPARE(sharp.deviceIndependentSize().toSize(), QSize(197, 198));
+        QCOMPARE(AboutDialog::picture(1.5).deviceIndependentSize().toSize(), QSize(197, 198));
     }
 };
 

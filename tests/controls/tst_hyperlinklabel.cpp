@@ -4,6 +4,7 @@
 #include "messageboxes.h"
 #include "testregistry.h"
 
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -59,7 +60,11 @@ private slots:
         QCOMPARE(page.colour(), QColor(0, 0, 238));
         page.hover();
         QVERIFY(page.link->hovering());
-        QCOMPARE(page.colour(), QColor(255, 0, 0));
+        // Red, darkened as far as the light window needs to read it.
+        const QColor hover = page.colour();
+        QVERIFY(hover.red() > 180 && hover.green() == 0 && hover.blue() == 0);
+        QVERIFY(HyperlinkLabel::contrast(hover, page.window.palette().color(QPalette::Window)) >=
+                HyperlinkLabel::ReadableContrast);
         QVERIFY(page.link->font().underline());
         page.leave();
         QTRY_VERIFY_WITH_TIMEOUT(!page.link->hovering(), HyperlinkLabel::HoverTick + 50);
@@ -90,6 +95,71 @@ private slots:
                  QStringList{"Unable to open hyperlink:\n\nA sharing violation occurred. "});
         QVERIFY(!page.link->wasVisited());
         QCOMPARE(page.colour(), QColor(0, 0, 238));
+    }
+
+    void everyColourReadsOnLightAndDarkWindows_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QColor>("paletteLink");
+        QTest::addColumn<bool>("ownLinkColour");
+        QTest::newRow("light") << QColor(239, 239, 239) << QColor(0, 0, 255) << true;
+        QTest::newRow("white") << QColor(255, 255, 255) << QColor(0, 0, 255) << true;
+        QTest::newRow("dark, readable link")
+            << QColor(53, 53, 53) << QColor(120, 180, 255) << false;
+        QTest::newRow("dark, faint link") << QColor(53, 53, 53) << QColor(42, 130, 218) << false;
+        QTest::newRow("black") << QColor(0, 0, 0) << QColor(0, 0, 238) << false;
+        QTest::newRow("mid grey") << QColor(128, 128, 128) << QColor(0, 0, 238) << false;
+    }
+
+    void everyColourReadsOnLightAndDarkWindows()
+    {
+        QFETCH(QColor, window);
+        QFETCH(QColor, paletteLink);
+        QFETCH(bool, ownLinkColour);
+        Page page;
+        QPalette colours = page.window.palette();
+        colours.setColor(QPalette::Window, window);
+        colours.setColor(QPalette::Link, paletteLink);
+        page.window.setPalette(colours);
+        QVERIFY(page.show());
+        const auto readable = [&] {
+            return HyperlinkLabel::contrast(page.colour(), window) >=
+                   HyperlinkLabel::ReadableContrast;
+        };
+        QVERIFY(readable());
+        QCOMPARE(page.colour() == QColor(0, 0, 238), ownLinkColour);
+        if (!ownLinkColour &&
+            HyperlinkLabel::contrast(paletteLink, window) >= HyperlinkLabel::ReadableContrast)
+            QCOMPARE(page.colour(), paletteLink); // the palette's own, when it reads
+        page.hover();
+        QVERIFY(readable());
+        page.leave();
+        QTRY_VERIFY_WITH_TIMEOUT(!page.link->hovering(), HyperlinkLabel::HoverTick + 50);
+        QTest::mouseClick(page.link, Qt::LeftButton);
+        QVERIFY(page.link->wasVisited());
+        QVERIFY(readable());
+    }
+
+    void keyboardReachesAndOpensTheLink()
+    {
+        Page page;
+        auto* before = new QPushButton(QStringLiteral("OK"), &page.window);
+        before->move(20, 100);
+        QVERIFY(page.show());
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QVERIFY(page.link->hasFocus());
+        QTest::keyClick(page.link, Qt::Key_Space);
+        QTest::keyClick(page.link, Qt::Key_Return);
+        QTest::keyClick(page.link, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(page.shell.opened.size(), 3);
+        QTest::keyClick(page.link, Qt::Key_A);
+        QCOMPARE(page.shell.opened.size(), 3);
+
+        // With the focus it shows a focus frame: pixels differ from the unfocused label.
+        const QImage focused = page.link->grab().toImage();
+        before->setFocus();
+        QVERIFY(page.link->grab().toImage() != focused);
     }
 
     void failureTexts()

@@ -6,12 +6,15 @@
 #include "testfiles.h"
 #include "testregistry.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 namespace {
 // The dialog open on a folder of corpus files and one subfolder, "album".
@@ -69,6 +72,46 @@ private slots:
         open.select("picture.gif");
         QCOMPARE(open.previewWidth(), 36);
         QVERIFY(!open.buttonsShown());
+    }
+
+    void nothingMovesWhenTheArchiveRowComesAndGoes()
+    {
+        Dialog open;
+        const auto* list = open.dialog.findChild<QListView*>(QStringLiteral("listView"));
+        const auto layout = [&] {
+            QTest::qWait(20); // the layout follows a shown or hidden row at once, if at all
+            return QList<int>{open.dialog.previewBox()->mapTo(&open.dialog, QPoint()).y(),
+                              list->height(), open.dialog.counter()->y()};
+        };
+        const QList<int> single = layout();
+        open.select("three.zip");
+        QVERIFY(open.buttonsShown());
+        QCOMPARE(layout(), single);
+        open.select("picture.gif");
+        QVERIFY(!open.buttonsShown());
+        QCOMPARE(layout(), single);
+    }
+
+    void detailedListShowsWholeTexts()
+    {
+        const QFont before = QApplication::font();
+        QFont large = before;
+        large.setPointSize(16);
+        QApplication::setFont(large);
+        Dialog open;
+        QVERIFY(writeFile(open.path(QStringLiteral("small.bmp")), QByteArray(157, 'x')));
+        open.dialog.setViewMode(QFileDialog::Detail);
+        auto* details = open.dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        QTRY_COMPARE(details->model()->rowCount(details->rootIndex()), 8);
+        QTest::qWait(50);
+        for (int row = 0; row < 8; ++row) {
+            for (int column = 1; column < 4; ++column) {
+                const QModelIndex cell = details->model()->index(row, column, details->rootIndex());
+                QVERIFY2(details->sizeHintForIndex(cell).width() <= details->columnWidth(column),
+                         qPrintable(cell.data().toString()));
+            }
+        }
+        QApplication::setFont(before);
     }
 
     void steppingThroughAnArchive()

@@ -5,6 +5,7 @@
 #include "app/mainframe.h"
 #include "app/translations.h"
 #include "fakes.h"
+#include "filedialogs.h"
 #include "game/gamestate.h"
 #include "game/solutiondialog.h"
 #include "platform/profilestore.h"
@@ -146,9 +147,11 @@ int main(int argc, char** argv)
 
     whenModal([&](QWidget* dialog) {
         auto* open = qobject_cast<QFileDialog*>(dialog);
-        open->selectFile(QDir(folder.path()).filePath(QStringLiteral("collection.zip")));
+        openFolderIn(*open, folder.path());
+        QTest::qWait(300);
+        clickFileIn(*open, QDir(folder.path()).filePath(QStringLiteral("collection.zip")));
         shoot(QStringLiteral("03-open-archive"), dialog);
-        open->selectFile(QDir(folder.path()).filePath(QStringLiteral("balloons.bmp")));
+        clickFileIn(*open, QDir(folder.path()).filePath(QStringLiteral("balloons.bmp")));
         shoot(QStringLiteral("04-open-picture"), dialog);
         open->setViewMode(QFileDialog::Detail);
         shoot(QStringLiteral("05-open-details"), dialog);
