@@ -36,15 +36,17 @@ GiftDialog::GiftDialog(const QString& programPath, const Picture& current, QWidg
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(makeGift_, &QPushButton::clicked, this, &GiftDialog::makeGift);
 
-    // The text and choices at the top beside the picture, the buttons level with its foot.
+    // The text, the choices and the buttons together, centred beside the picture: a tall
+    // picture leaves equal room above and below them, not a gap in their midst.
     auto* layout = new QGridLayout(this);
-    layout->addWidget(frame_, 0, 0, 4, 1, Qt::AlignCenter);
-    layout->addWidget(text, 0, 1, 1, 2);
-    layout->addWidget(tileSwap_, 1, 1);
-    layout->addWidget(slider_, 1, 2);
-    layout->setRowStretch(2, 1);
+    layout->addWidget(frame_, 0, 0, 5, 1, Qt::AlignCenter);
+    layout->setRowStretch(0, 1);
+    layout->addWidget(text, 1, 1, 1, 2);
+    layout->addWidget(tileSwap_, 2, 1);
+    layout->addWidget(slider_, 2, 2);
     layout->addWidget(cancel, 3, 1);
     layout->addWidget(makeGift_, 3, 2);
+    layout->setRowStretch(4, 1);
     layout->setColumnMinimumWidth(1, 140);
     layout->setColumnMinimumWidth(2, 140);
     layout->setSizeConstraint(QLayout::SetFixedSize);

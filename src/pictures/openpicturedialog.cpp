@@ -107,13 +107,14 @@ QWidget* OpenPictureDialog::createPanel()
 
 void OpenPictureDialog::fitFileListColumns()
 {
-    // The detailed list's columns grow with their contents ("157 bytes", never "157...tes"),
-    // the name taking what is left; the places beside it are as wide as their names.
+    // The detailed list's size and type grow with their contents ("157 bytes", never
+    // "157...tes"), and no column, the name least, is squeezed below ten letters' width.
+    // The places beside the list are as wide as their names.
     if (auto* details = findChild<QTreeView*>(QStringLiteral("treeView"))) {
         QHeaderView* header = details->header();
-        header->setStretchLastSection(false);
-        header->setSectionResizeMode(QHeaderView::ResizeToContents);
-        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        header->setMinimumSectionSize(header->fontMetrics().horizontalAdvance(QString(10, 'w')));
+        for (int column = 1; column < header->count() - 1; ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
     if (auto* places = findChild<QListView*>(QStringLiteral("sidebar")))
         places->setMinimumWidth(places->sizeHintForColumn(0) + 2 * places->frameWidth() +

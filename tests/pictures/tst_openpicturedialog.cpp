@@ -105,7 +105,7 @@ private slots:
         QTRY_COMPARE(details->model()->rowCount(details->rootIndex()), 8);
         QTest::qWait(50);
         for (int row = 0; row < 8; ++row) {
-            for (int column = 1; column < 4; ++column) {
+            for (int column = 0; column < 4; ++column) {
                 const QModelIndex cell = details->model()->index(row, column, details->rootIndex());
                 QVERIFY2(details->sizeHintForIndex(cell).width() <= details->columnWidth(column),
                          qPrintable(cell.data().toString()));
