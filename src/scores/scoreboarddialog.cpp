@@ -66,6 +66,9 @@ public:
         return static_cast<int>(std::ceil(width)) + 2 * frameWidth();
     }
 
+    // The size fitRows and the needed width gave it: a stacked layout asks for no less.
+    QSize sizeHint() const override { return minimumSize(); }
+
     void fitRows()
     {
         setFixedHeight(header()->sizeHint().height() + topLevelItemCount() * sizeHintForRow(0) +

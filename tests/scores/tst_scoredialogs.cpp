@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -208,6 +209,8 @@ private slots:
                 }
             }
             QCOMPARE(list->width(), dialog.tileSwapList()->width()); // switching moves nothing
+            const int below = dialog.group()->height() - 1 - list->geometry().bottom();
+            QVERIFY(below <= dialog.group()->layout()->contentsMargins().bottom() + 2);
             dialog.switchButton()->click();
         }
         // No focus frame in the lists; the keyboard starts on a button.
