@@ -2,6 +2,7 @@
 #include "about/aboutdialog.h"
 #include "controls/hyperlinklabel.h"
 #include "fakes.h"
+#include "largefont.h"
 #include "testregistry.h"
 
 #include <QApplication>
@@ -71,12 +72,7 @@ private slots:
     void nothingIsCutWithALargeFont()
     {
         QFETCH(int, points);
-        const QFont before = QApplication::font();
-        if (points > 0) {
-            QFont large = before;
-            large.setPointSize(points);
-            QApplication::setFont(large);
-        }
+        const LargeFont font(points);
         RecordingShell shell;
         AboutDialog about(shell, nullptr);
         about.show();
@@ -96,7 +92,6 @@ private slots:
             const QRect inDialog(label->mapTo(&about, QPoint(0, 0)), label->size());
             QVERIFY(about.rect().contains(inDialog));
         }
-        QApplication::setFont(before);
     }
 
     void sharpPictureOnScaledScreens()

@@ -1,6 +1,7 @@
 // Tests of the open-picture dialog driven through its widgets: previews, stepping through
 // an archive, switching the preview off and on.
 #include "filedialogs.h"
+#include "largefont.h"
 #include "messageboxes.h"
 #include "pictures/openpicturedialog.h"
 #include "testfiles.h"
@@ -94,10 +95,7 @@ private slots:
 
     void detailedListShowsWholeTexts()
     {
-        const QFont before = QApplication::font();
-        QFont large = before;
-        large.setPointSize(16);
-        QApplication::setFont(large);
+        const LargeFont font(16);
         Dialog open;
         QVERIFY(writeFile(open.path(QStringLiteral("small.bmp")), QByteArray(157, 'x')));
         open.dialog.setViewMode(QFileDialog::Detail);
@@ -111,7 +109,6 @@ private slots:
                          qPrintable(cell.data().toString()));
             }
         }
-        QApplication::setFont(before);
     }
 
     void steppingThroughAnArchive()

@@ -1,4 +1,5 @@
 // Tests of the congratulations and scoreboard dialogs, driven through their widgets.
+#include "largefont.h"
 #include "messageboxes.h"
 #include "platform/profilestore.h"
 #include "scores/congratulationsdialog.h"
@@ -185,12 +186,7 @@ private slots:
     void listsShowEveryRowWholeWithNothingToSpare()
     {
         QFETCH(int, points);
-        const QFont before = QApplication::font();
-        if (points > 0) {
-            QFont large = before;
-            large.setPointSize(points);
-            QApplication::setFont(large);
-        }
+        const LargeFont font(points);
         Store store;
         ScoreboardDialog dialog(store.profile, nullptr);
         dialog.show();
@@ -216,7 +212,6 @@ private slots:
         // No focus frame in the lists; the keyboard starts on a button.
         QVERIFY(!dialog.tileSwapList()->hasFocus());
         QVERIFY(qobject_cast<QPushButton*>(dialog.focusWidget()) != nullptr);
-        QApplication::setFont(before);
     }
 
     void resetQuestionHasRoomForItsTitle()
