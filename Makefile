@@ -16,7 +16,7 @@ DEB_PACKAGES := debhelper dpkg-dev fakeroot lintian
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-asan install deb bench fuzz fuzz-run pictures sounds corpus format clean
+.PHONY: all deps build run test test-asan install deb shots bench fuzz fuzz-run pictures sounds corpus format clean
 
 all: build
 
@@ -79,6 +79,12 @@ deb: deps
 	cd $(DEB_DIR)/tilewright && dpkg-buildpackage -us -uc -b
 	cp $(DEB_DIR)/tilewright_*.deb dist/
 	lintian --info --display-info $(DEB_DIR)/tilewright_*.changes
+
+# Every dialog on a virtual screen, English and light, German and French dark at scale 2
+# with a 16-point font: build/shots/*/NN-name.png, for people to look at.
+shots: build
+	rm -rf $(BUILD_DIR)/shots
+	tests/shots/shots.sh $(BUILD_DIR) pictures $(BUILD_DIR)/shots
 
 bench: build
 	for b in $(BUILD_DIR)/bench/bench_*; do \
