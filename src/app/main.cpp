@@ -3,6 +3,7 @@
 
 int main(int argc, char** argv)
 {
+    PuzzleApp::answerWithoutWindows(argc, argv);
     PuzzleApp app(argc, argv);
     return app.run();
 }

@@ -9,15 +9,11 @@
 #include <QLocale>
 
 namespace {
-// --help and --version print and end the program here; what is left is the picture to open.
-QString startPicture(QApplication& app)
+void describeCommandLine(QCommandLineParser& parser)
 {
-    app.setApplicationVersion(ProductVersion); // what --version prints
-    QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
-        "PuzzleApp",
-        "A picture puzzle: put a jumbled picture back together by swapping or sliding its "
-        "tiles."));
+        "PuzzleApp", "A picture puzzle: put a jumbled picture back together by swapping or "
+                     "sliding its tiles."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
@@ -25,11 +21,36 @@ QString startPicture(QApplication& app)
         QCoreApplication::translate("PuzzleApp",
                                     "A picture file or a ZIP archive of pictures to start on."),
         QCoreApplication::translate("PuzzleApp", "[picture]"));
+}
+
+// The picture to open, once the application object has taken Qt's own options (-style,
+// -platform); anything else unknown ends the program.
+QString startPicture(QApplication& app)
+{
+    QCommandLineParser parser;
+    describeCommandLine(parser);
     parser.process(app);
     const QStringList pictures = parser.positionalArguments();
     return pictures.isEmpty() ? QString() : pictures.first();
 }
 } // namespace
+
+void PuzzleApp::answerWithoutWindows(int argc, char** argv)
+{
+    // A console without a display has no window system to start: the answers that need none
+    // come first, from a core application. Qt's own options are not known here; the
+    // application object takes them, and the game then refuses what is left unknown.
+    QCoreApplication core(argc, argv);
+    core.setApplicationVersion(ProductVersion); // what --version prints after the name
+    const Translations translations(QLocale().uiLanguages());
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    parser.parse(core.arguments());
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(); // ends the program
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion(); // ends the program
+}
 
 PuzzleApp::PuzzleApp(int& argc, char** argv)
     : QApplication(argc, argv)

@@ -18,6 +18,10 @@ class MainFrame;
 
 class PuzzleApp : public QApplication {
 public:
+    // Prints the help or the version and ends the program; returns when the game is to
+    // start. Runs before the application object, so neither needs a display.
+    static void answerWithoutWindows(int argc, char** argv);
+
     PuzzleApp(int& argc, char** argv);
     ~PuzzleApp() override;
 
@@ -30,7 +34,7 @@ private:
     TerminationSignals endingSignals_;
     // Before any text is made, the command line's help among them.
     Translations translations_;
-    // Read before anything starts, so --help and --version print and end at once.
+    // The picture named on the command line.
     QString startPicture_;
     ProgramFile program_;
     ProfileStore profile_;

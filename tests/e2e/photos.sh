@@ -16,9 +16,13 @@ start_window_manager
 
 client_width() { xwininfo -id "$1" | awk '/Width:/ {print $2}'; }
 
-# --help and --version print and end before any window or sound starts.
-"$GAME" --help | grep -q 'A picture file or a ZIP archive' || fail "--help does not name the picture"
-[ "$("$GAME" --version)" = "$(basename "$GAME") 4.0" ] || fail "--version does not print the version"
+# --help and --version print and end before any window or sound starts, even on a console
+# without a display, in the player's language.
+console() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+console "$GAME" --help | grep -q 'A picture file or a ZIP archive' || fail "--help does not name the picture"
+console env LANGUAGE=de "$GAME" --help | grep -q 'Eine Bilddatei oder ein ZIP-Archiv' ||
+    fail "--help is not in German"
+[ "$(console "$GAME" --version)" = "$(basename "$GAME") 4.0" ] || fail "--version does not print the version"
 if "$GAME" --no-such-option 2>/dev/null; then fail "an unknown option was accepted"; fi
 
 # A landscape photo wider than the room: the board is the room's width less 100, cut to four
