@@ -107,13 +107,13 @@ QWidget* OpenPictureDialog::createPanel()
 
 void OpenPictureDialog::fitFileListColumns()
 {
-    // The detailed list's size and type grow with their contents ("157 bytes", never
+    // The detailed list's size, type and date grow with their contents ("157 bytes", never
     // "157...tes"), and no column, the name least, is squeezed below ten letters' width.
     // The places beside the list are as wide as their names.
     if (auto* details = findChild<QTreeView*>(QStringLiteral("treeView"))) {
         QHeaderView* header = details->header();
         header->setMinimumSectionSize(header->fontMetrics().horizontalAdvance(QString(10, 'w')));
-        for (int column = 1; column < header->count() - 1; ++column)
+        for (int column = 1; column < header->count(); ++column)
             header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
     if (auto* places = findChild<QListView*>(QStringLiteral("sidebar")))
