@@ -66,7 +66,8 @@ PuzzleApp::PuzzleApp(int& argc, char** argv)
 {
     setOrganizationName(ProductName);
     setApplicationName(program_.baseName);
-    // The Wayland app id and the X11 class, so the desktop matches the window to its entry.
+    // The Wayland app id, so the desktop matches the window to its entry; on X11 the entry's
+    // StartupWMClass names the window class Qt gives it, the program's name.
     setDesktopFileName(DesktopFileName);
     setWindowIcon(QIcon(QStringLiteral(":/ICON/160")));
     frame_ = std::make_unique<MainFrame>(

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
