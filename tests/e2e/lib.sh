@@ -51,7 +51,13 @@ start_game() {
 
 # close_game: Alt+F4 through the window manager, as a player closes the window.
 close_game() {
-    xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
+    xdotool windowactivate --sync "$WINDOW"
+    # Activated is not yet focused: a window only just mapped can miss a key sent at once.
+    for _ in $(seq 20); do
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$WINDOW" ] && break
+        sleep 0.1
+    done
+    xdotool key --clearmodifiers alt+F4
     game_ends "when its window was closed"
 }
 
@@ -65,7 +71,8 @@ game_ends() {
         fi
         sleep 0.1
     done
-    fail "the game did not end $1"
+    xdotool search --pid "$GAME_PID" >/dev/null 2>&1 && fail "the game did not end $1: its window is still there"
+    fail "the game did not end $1: its window is gone, the process is not"
 }
 
 # ini_value FILE KEY: the value of KEY in the [Settings] section.
