@@ -262,16 +262,12 @@
 <context>
     <name>GiftFile</name>
     <message>
-        <source>%1 %2: %3</source>
-        <translation>%1 %2: %3</translation>
-    </message>
-    <message>
         <source>The game cannot read its own program file %1.</source>
         <translation>Das Spiel kann seine eigene Programmdatei %1 nicht lesen.</translation>
     </message>
     <message>
-        <source>Cannot write</source>
-        <translation>Fehler beim Schreiben von</translation>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

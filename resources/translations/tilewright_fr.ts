@@ -262,16 +262,12 @@
 <context>
     <name>GiftFile</name>
     <message>
-        <source>%1 %2: %3</source>
-        <translation>%1 %2&#xa0;: %3</translation>
-    </message>
-    <message>
         <source>The game cannot read its own program file %1.</source>
         <translation>Le jeu ne peut pas lire son propre fichier programme %1.</translation>
     </message>
     <message>
-        <source>Cannot write</source>
-        <translation>Impossible d&apos;écrire</translation>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -37,8 +37,6 @@ public:
     void setFitToText(bool fit);
     bool fitToText() const { return fitToText_; }
     bool hovering() const { return hovering_; }
-    // The colour the text is drawn in now.
-    QColor shownColor() const;
 
     // How far apart two colours' luminances are, from 1 (the same) to 21 (black on white).
     static double contrast(const QColor& a, const QColor& b);
@@ -56,6 +54,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The colour the text is drawn in now.
+    QColor shownColor() const;
     void open();
     void fit();
     void endHover();

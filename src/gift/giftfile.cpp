@@ -18,10 +18,10 @@ template <typename T> T fieldAt(const QByteArray& header, int offset, bool bigEn
     return bigEndian ? qFromBigEndian<T>(at) : qFromLittleEndian<T>(at);
 }
 
-QString describe(const QString& what, const QFileDevice& file)
+QString cannotWrite(const QFileDevice& file)
 {
-    return QCoreApplication::translate("GiftFile", "%1 %2: %3")
-        .arg(what, file.fileName(), file.errorString());
+    return QCoreApplication::translate("GiftFile", "Cannot write %1: %2")
+        .arg(file.fileName(), file.errorString());
 }
 } // namespace
 
@@ -80,13 +80,13 @@ bool writeGift(const QString& programPath, const QString& target, int modeByte,
     }
     QSaveFile gift(target);
     if (!gift.open(QIODevice::WriteOnly)) {
-        *error = describe(QCoreApplication::translate("GiftFile", "Cannot write"), gift);
+        *error = cannotWrite(gift);
         return false;
     }
     for (qint64 left = *image; left > 0;) {
         const QByteArray chunk = program.read(std::min(left, CopyChunk));
         if (chunk.isEmpty() || gift.write(chunk) != chunk.size()) {
-            *error = describe(QCoreApplication::translate("GiftFile", "Cannot write"), gift);
+            *error = cannotWrite(gift);
             gift.cancelWriting();
             return false;
         }
@@ -94,7 +94,7 @@ bool writeGift(const QString& programPath, const QString& target, int modeByte,
     }
     const char mode = static_cast<char>(modeByte);
     if (!gift.putChar(mode) || gift.write(picture) != picture.size() || !gift.commit()) {
-        *error = describe(QCoreApplication::translate("GiftFile", "Cannot write"), gift);
+        *error = cannotWrite(gift);
         return false;
     }
     QFile::setPermissions(target, program.permissions() | QFileDevice::WriteOwner);

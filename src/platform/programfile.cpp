@@ -41,8 +41,9 @@ ProgramFile ProgramFile::at(const QString& path, const QStringList& dataFolders)
 ProgramFile ProgramFile::inLanguage(const QString& language) const
 {
     ProgramFile translated = *this;
-    const QString page = QFileInfo(helpPage).dir().filePath(
-        QFileInfo(helpPage).completeBaseName() + QStringLiteral(".%1.html").arg(language));
+    const QFileInfo english(helpPage);
+    const QString page = english.dir().filePath(english.completeBaseName() +
+                                                QStringLiteral(".%1.html").arg(language));
     if (!language.isEmpty() && QFileInfo::exists(page))
         translated.helpPage = page;
     return translated;

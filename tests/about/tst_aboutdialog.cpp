@@ -61,13 +61,7 @@ private slots:
         QCOMPARE(shell.opened.size(), 1);
     }
 
-    void nothingIsCutWithALargeFont_data()
-    {
-        QTest::addColumn<int>("points");
-        QTest::newRow("system font") << 0;
-        QTest::newRow("16 points") << 16;
-        QTest::newRow("24 points") << 24;
-    }
+    void nothingIsCutWithALargeFont_data() { addFontSizeRows({0, 16, 24}); }
 
     void nothingIsCutWithALargeFont()
     {

@@ -176,12 +176,7 @@ private slots:
         QCOMPARE(store.table(0)[0].name, QStringLiteral("Marbleowl"));
     }
 
-    void listsShowEveryRowWholeWithNothingToSpare_data()
-    {
-        QTest::addColumn<int>("points");
-        QTest::newRow("system font") << 0;
-        QTest::newRow("16 points") << 16;
-    }
+    void listsShowEveryRowWholeWithNothingToSpare_data() { addFontSizeRows({0, 16}); }
 
     void listsShowEveryRowWholeWithNothingToSpare()
     {

@@ -27,29 +27,27 @@
 #include <QTimer>
 #include <QTreeView>
 #include <functional>
+#include <utility>
 
 namespace {
 QDir output;
 
 QPalette darkPalette()
 {
-    QPalette dark;
     const QColor window(53, 53, 53);
     const QColor base(35, 35, 35);
     const QColor text(230, 230, 230);
     const QColor blue(42, 130, 218);
-    dark.setColor(QPalette::Window, window);
-    dark.setColor(QPalette::WindowText, text);
-    dark.setColor(QPalette::Base, base);
-    dark.setColor(QPalette::AlternateBase, window);
-    dark.setColor(QPalette::ToolTipBase, base);
-    dark.setColor(QPalette::ToolTipText, text);
-    dark.setColor(QPalette::Text, text);
-    dark.setColor(QPalette::Button, window);
-    dark.setColor(QPalette::ButtonText, text);
-    dark.setColor(QPalette::Link, blue);
-    dark.setColor(QPalette::Highlight, blue);
-    dark.setColor(QPalette::HighlightedText, base);
+    const std::pair<QPalette::ColorRole, QColor> roles[] = {
+        {QPalette::Window, window},    {QPalette::WindowText, text},
+        {QPalette::Base, base},        {QPalette::AlternateBase, window},
+        {QPalette::ToolTipBase, base}, {QPalette::ToolTipText, text},
+        {QPalette::Text, text},        {QPalette::Button, window},
+        {QPalette::ButtonText, text},  {QPalette::Link, blue},
+        {QPalette::Highlight, blue},   {QPalette::HighlightedText, base}};
+    QPalette dark;
+    for (const auto& [role, colour] : roles)
+        dark.setColor(role, colour);
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         dark.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
     return dark;

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QTest>
+#include <initializer_list>
 
 class LargeFont {
 public:
@@ -24,3 +26,14 @@ public:
 private:
     QFont before_;
 };
+
+// Data rows of a "points" column for a test run at each size, 0 being the system's.
+inline void addFontSizeRows(std::initializer_list<int> sizes)
+{
+    QTest::addColumn<int>("points");
+    for (const int points : sizes) {
+        const QByteArray name =
+            points == 0 ? QByteArray("system font") : QByteArray::number(points) + " points";
+        QTest::newRow(name.constData()) << points;
+    }
+}
