@@ -1,8 +1,9 @@
 // Benchmarks of a phone photo from file to board: each new path beside the old full decode.
 #include "game/boardpainter.h"
 #include "game/boardsize.h"
-#include "game/gamestate.h"
-#include "game/puzzlepicture.h"
+#include "game/gameflow.h"
+#include "game/playersettings.h"
+#include "game/puzzleloader.h"
 #include "game/solutiondialog.h"
 #include "peakmemory.h"
 #include "pictures/folderscanner.h"
@@ -60,21 +61,26 @@ PictureFit boardFit(qreal ratio)
     };
 }
 
-void layOut(GameState& state, QSize picture, int n)
+// One laid-out board: what the painter draws, and its size.
+struct Scene {
+    Round round;
+    PlayerSettings settings;
+    QSize tile;
+    QSize board() const { return tile * round.dimension; }
+    BoardScene drawn() const { return {round, settings, tile}; }
+};
+
+void layOut(Scene& state, QSize picture, int n)
 {
     const QSize board = boardSizeFor(picture, Room, n);
-    state.dimension = n;
-    state.boardWidth = board.width();
-    state.boardHeight = board.height();
-    state.tileWidth = board.width() / n;
-    state.tileHeight = board.height() / n;
+    state.round.dimension = n;
+    state.tile = QSize(board.width() / n, board.height() / n);
 }
 
 // The screen the board is painted on, in device pixels.
-QImage screenFor(const GameState& state, qreal ratio)
+QImage screenFor(const Scene& state, qreal ratio)
 {
-    QImage screen(devicePixels({state.boardWidth, state.boardHeight}, ratio),
-                  QImage::Format_ARGB32_Premultiplied);
+    QImage screen(devicePixels(state.board(), ratio), QImage::Format_ARGB32_Premultiplied);
     screen.setDevicePixelRatio(ratio);
     return screen;
 }
@@ -91,25 +97,24 @@ QImage decodeWhole(const QByteArray& bytes)
     return reader.read();
 }
 
-QImage oldBoardImage(const QImage& whole, const GameState& state)
+QImage oldBoardImage(const QImage& whole, const Scene& state)
 {
-    const int n = state.dimension;
+    const int n = state.round.dimension;
     return whole.copy(0, 0, whole.width() / n * n, whole.height() / n * n)
-        .scaled(state.boardWidth, state.boardHeight, Qt::IgnoreAspectRatio,
-                Qt::SmoothTransformation)
+        .scaled(state.board(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-void oldPaint(QImage& screen, const QImage& scaled, const GameState& state)
+void oldPaint(QImage& screen, const QImage& scaled, const Scene& state)
 {
     QPainter on(&screen);
-    const int n = state.dimension;
+    const int n = state.round.dimension;
     for (int col = 0; col < n; ++col) {
         for (int row = 0; row < n; ++row) {
-            const Cell home = Board::homeCell(state.board.at({col, row}), n);
-            on.drawImage(QPoint(col * state.tileWidth, row * state.tileHeight), scaled,
-                         QRect(home.col * state.tileWidth, home.row * state.tileHeight,
-                               state.tileWidth, state.tileHeight));
+            const Cell home = Board::homeCell(state.round.board.at({col, row}), n);
+            on.drawImage(QPoint(col * state.tile.width(), row * state.tile.height()), scaled,
+                         QRect(home.col * state.tile.width(), home.row * state.tile.height(),
+                               state.tile.width(), state.tile.height()));
         }
     }
 }
@@ -117,9 +122,9 @@ void oldPaint(QImage& screen, const QImage& scaled, const GameState& state)
 void oldNewPuzzle(const QByteArray& bytes, RandomEngine& random, QImage* screen)
 {
     const QImage whole = decodeWhole(bytes);
-    GameState state;
+    Scene state;
     layOut(state, whole.size(), Grid);
-    state.board.jumble(PuzzleMode::TileSwap, Grid, random);
+    state.round.board.jumble(PuzzleMode::TileSwap, Grid, random);
     if (!whole.isNull())
         oldPaint(*screen, oldBoardImage(whole, state), state);
 }
@@ -127,17 +132,15 @@ void oldNewPuzzle(const QByteArray& bytes, RandomEngine& random, QImage* screen)
 // Reading the file, decoding, laying out, jumbling and the first paint, as New does.
 void newPuzzle(const QString& path, RandomEngine& random, QImage* screen)
 {
-    GameState state;
-    state.picturePath = path;
-    Picture picture;
-    ZipPictureSource zip;
-    FolderScanner scanner;
-    loadPuzzlePicture(state, picture, zip, scanner, random, false, boardFit(1));
+    PuzzleLoader loader(random);
+    loader.open(path, 1, 0, boardFit(1));
+    const Picture& picture = loader.picture();
+    Scene state;
     layOut(state, picture.size(), Grid);
-    state.board.jumble(PuzzleMode::TileSwap, Grid, random);
+    state.round.board.jumble(PuzzleMode::TileSwap, Grid, random);
     BoardPainter painter;
     QPainter on(screen);
-    painter.paint(on, state, picture, Hole);
+    painter.paint(on, state.drawn(), picture, Hole);
 }
 
 // One untimed run for the peak memory (exact with --exact-peaks), after one that loads the
@@ -189,7 +192,7 @@ void BM_SizeChange24MP(benchmark::State& run)
     RandomEngine random(9);
     Picture picture;
     picture.loadFromFile(photo24().path, boardFit(1));
-    GameState state;
+    Scene state;
     BoardPainter painter;
     QImage screen(1500, 930, QImage::Format_ARGB32_Premultiplied);
     int n = Grid;
@@ -197,9 +200,9 @@ void BM_SizeChange24MP(benchmark::State& run)
         n = n == Grid ? Grid - 1 : Grid;
         picture.cover(boardPixelsFor(picture.size(), Room, 1));
         layOut(state, picture.size(), n);
-        state.board.jumble(PuzzleMode::TileSwap, n, random);
+        state.round.board.jumble(PuzzleMode::TileSwap, n, random);
         QPainter on(&screen);
-        painter.paint(on, state, picture, Hole);
+        painter.paint(on, state.drawn(), picture, Hole);
     }
 }
 
@@ -250,7 +253,7 @@ void BM_OpenPreview24MP(benchmark::State& run)
 void BM_OldFirstPaint10x10(benchmark::State& run)
 {
     const QImage whole = decodeWhole(photo24().bytes);
-    GameState state;
+    Scene state;
     layOut(state, whole.size(), Grid);
     QImage screen = screenFor(state, 1);
     for (auto _ : run)
@@ -261,14 +264,14 @@ void BM_FirstPaint10x10(benchmark::State& run)
 {
     Picture picture;
     picture.loadFromMemory(photo24().bytes, boardFit(1));
-    GameState state;
+    Scene state;
     layOut(state, picture.size(), Grid);
-    state.tileNumbers = static_cast<int>(run.range(0));
+    state.settings.tileNumbers = run.range(0) != 0;
     QImage screen = screenFor(state, 1);
     for (auto _ : run) {
         BoardPainter painter;
         QPainter on(&screen);
-        painter.paint(on, state, picture, Hole);
+        painter.paint(on, state.drawn(), picture, Hole);
     }
 }
 
@@ -282,20 +285,17 @@ struct Repaint {
         picture.loadFromMemory(photo24().bytes, boardFit(ratio));
         layOut(state, picture.size(), Grid);
         if (run.range(1) == 1) {
-            state.tileWidth /= 2;
-            state.tileHeight /= 2;
-            state.boardWidth = state.tileWidth * Grid;
-            state.boardHeight = state.tileHeight * Grid;
+            state.tile = QSize(state.tile.width() / 2, state.tile.height() / 2);
         }
-        state.tileNumbers = static_cast<int>(run.range(2));
+        state.settings.tileNumbers = run.range(2) != 0;
         RandomEngine random(3);
-        state.board.jumble(PuzzleMode::TileSwap, Grid, random);
+        state.round.board.jumble(PuzzleMode::TileSwap, Grid, random);
         screen = screenFor(state, ratio);
     }
 
     qreal ratio;
     Picture picture;
-    GameState state;
+    Scene state;
     QImage screen;
 };
 
@@ -305,7 +305,7 @@ void BM_Repaint10x10(benchmark::State& run)
     BoardPainter painter;
     for (auto _ : run) {
         QPainter on(&board.screen);
-        painter.paint(on, board.state, board.picture, Hole);
+        painter.paint(on, board.state.drawn(), board.picture, Hole);
     }
 }
 
@@ -314,7 +314,7 @@ void BM_BaselineBilinearRepaint10x10(benchmark::State& run)
 {
     Repaint board(run);
     const Picture& picture = board.picture;
-    const GameState& state = board.state;
+    const Scene& state = board.state;
     const QImage& pixels = picture.pixels();
     const qreal x = static_cast<qreal>(pixels.width()) / picture.width() * (picture.width() / Grid);
     const qreal y =
@@ -324,9 +324,9 @@ void BM_BaselineBilinearRepaint10x10(benchmark::State& run)
         on.setRenderHint(QPainter::SmoothPixmapTransform);
         for (int col = 0; col < Grid; ++col) {
             for (int row = 0; row < Grid; ++row) {
-                const Cell home = Board::homeCell(state.board.at({col, row}), Grid);
-                on.drawImage(QRect(col * state.tileWidth, row * state.tileHeight, state.tileWidth,
-                                   state.tileHeight),
+                const Cell home = Board::homeCell(state.round.board.at({col, row}), Grid);
+                on.drawImage(QRect(col * state.tile.width(), row * state.tile.height(),
+                                   state.tile.width(), state.tile.height()),
                              pixels, QRectF(home.col * x, home.row * y, x, y));
             }
         }

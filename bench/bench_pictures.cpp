@@ -1,7 +1,6 @@
 // Benchmarks of the picture sources and decoding, each beside a baseline from the same run.
 #include "bigpicture.h"
-#include "game/gamestate.h"
-#include "game/puzzlepicture.h"
+#include "game/puzzleloader.h"
 #include "pictures/folderscanner.h"
 #include "pictures/openpicturedialog.h"
 #include "pictures/picture.h"
@@ -150,22 +149,17 @@ QString bigFolder(const QString& name, int count, bool archives)
 void newFromFolder(benchmark::State& run, const QString& folder, int count, bool before)
 {
     RandomEngine random(5);
-    FolderScanner scanner;
-    GameState state;
-    state.folder = folder;
-    Picture picture;
-    ZipPictureSource zip;
-    loadPuzzlePicture(state, picture, zip, scanner, random, true); // the first New
+    PuzzleLoader loader(random);
+    loader.loadRandom(folder, {}); // the first New
     for (auto _ : run) {
         if (before) {
             const QStringList files = everyPatternEveryArchive(folder);
-            state.picturePath = *pickRandomPicture(files, state.picturePath, random);
-            loadPuzzlePicture(state, picture, zip, scanner, random, false);
-            if (files.size() != count || state.defaultPictureShown)
+            loader.open(*pickRandomPicture(files, loader.source().picturePath, random), 1, 0, {});
+            if (files.size() != count || loader.source().defaultPictureShown)
                 run.SkipWithError("wrong listing");
         } else {
-            loadPuzzlePicture(state, picture, zip, scanner, random, true);
-            if (state.defaultPictureShown)
+            loader.loadRandom(folder, {});
+            if (loader.source().defaultPictureShown)
                 run.SkipWithError("no picture");
         }
     }

@@ -3,7 +3,7 @@
 #include "app/keptgame.h"
 #include "app/settings.h"
 #include "fuzzinput.h"
-#include "game/gamestate.h"
+#include "game/playersettings.h"
 #include "platform/profilestore.h"
 #include "scores/scoretables.h"
 
@@ -15,14 +15,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (path.isEmpty())
         return 0;
     ProfileStore profile(path);
-    GameState state;
-    state.programFolder = QStringLiteral("/program/");
-    loadSettings(state, profile);
-    if (state.dimension < Board::MinDimension || state.dimension > Board::MaxDimension)
+    PlayerSettings settings;
+    loadSettings(settings, profile, QStringLiteral("/program/"));
+    if (settings.dimension < Board::MinDimension || settings.dimension > Board::MaxDimension)
         __builtin_trap(); // every board size read is playable
-    state.grid = toggled(state.grid);
-    state.sound = toggled(state.sound);
-    saveSettings(state, profile);
+    settings.grid = !settings.grid;
+    settings.sound = !settings.sound;
+    saveSettings(settings, profile);
+    // What was written reads back as the same settings.
+    PlayerSettings again;
+    loadSettings(again, profile, QString());
+    if (!(again == settings))
+        __builtin_trap();
 
     ScoreTables tables;
     tables.load(profile);

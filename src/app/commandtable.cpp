@@ -1,114 +1,113 @@
 // Command table: every command of the menus, shortcuts and toolbar, as data.
 #include "commandtable.h"
 
-#include "game/gamestate.h"
+#include "game/playersettings.h"
 #include "mainframe.h"
 
 #include <QtGlobal>
 #include <algorithm>
 
 namespace {
+// A command that runs one handler of the window.
+template <void (MainFrame::*Handler)()> void call(MainFrame& frame)
+{
+    (frame.*Handler)();
+}
 // A command that sets one setting to a value, and the tick that shows it is set.
-template <void (MainFrame::*Set)(int), int Value> void set(MainFrame& frame)
+template <typename Value, void (MainFrame::*Set)(Value), Value V> void set(MainFrame& frame)
 {
-    (frame.*Set)(Value);
+    (frame.*Set)(V);
 }
-template <int GameState::*Setting, int Value> bool is(const GameState& state)
+template <typename Value, Value PlayerSettings::*Setting, Value V> bool is(const MainFrame& frame)
 {
-    return state.*Setting == Value;
+    return frame.settings().*Setting == V;
 }
-
-template <int N> constexpr auto size = set<&MainFrame::setPuzzleSize, N>;
-template <int N> constexpr auto isSize = is<&GameState::dimension, N>;
-template <int C> constexpr auto grid = set<&MainFrame::setGridColour, C>;
-template <int C> constexpr auto isGrid = is<&GameState::gridColour, C>;
-template <int C> constexpr auto selection = set<&MainFrame::setSelectionColour, C>;
-template <int C> constexpr auto isSelection = is<&GameState::selColour, C>;
-template <int M> constexpr auto mode = set<&MainFrame::setPuzzleMode, M>;
-template <int M> constexpr auto isMode = is<&GameState::puzzleMode, M>;
+template <bool PlayerSettings::*Switch> bool isOn(const MainFrame& frame)
+{
+    return frame.settings().*Switch;
+}
 
 using Id = CommandId;
 } // namespace
 
 const std::vector<Command>& commandTable()
 {
+    // Named here, where the window's private handlers may be named.
+    using F = MainFrame;
+    using S = PlayerSettings;
+    using G = GridColour;
+    using C = SelectionColour;
+    using M = PuzzleMode;
     static const std::vector<Command> table{
-        {Id::New, QT_TRANSLATE_NOOP("Command", "&New"), "Ctrl+N",
-         [](MainFrame& f) { f.newFromFolder(); }, nullptr},
-        {Id::Open, QT_TRANSLATE_NOOP("Command", "&Open"), "Ctrl+O",
-         [](MainFrame& f) { f.openPicture(); }, nullptr},
+        {Id::New, QT_TRANSLATE_NOOP("Command", "&New"), "Ctrl+N", call<&F::newFromFolder>, nullptr},
+        {Id::Open, QT_TRANSLATE_NOOP("Command", "&Open"), "Ctrl+O", call<&F::openPicture>, nullptr},
         {Id::NewFromFolder, QT_TRANSLATE_NOOP("Command", "From folder"), nullptr,
-         [](MainFrame& f) { f.newFromFolder(); }, nullptr},
+         call<&F::newFromFolder>, nullptr},
         {Id::NewFromZip, QT_TRANSLATE_NOOP("Command", "From Zip archive"), nullptr,
-         [](MainFrame& f) { f.newFromZip(); }, nullptr},
-        {Id::MakeGift, QT_TRANSLATE_NOOP("Command", "Make &gift"), nullptr,
-         [](MainFrame& f) { f.makeGift(); }, nullptr},
-        {Id::Exit, QT_TRANSLATE_NOOP("Command", "E&xit"), nullptr, [](MainFrame& f) { f.exit(); },
+         call<&F::newFromZip>, nullptr},
+        {Id::MakeGift, QT_TRANSLATE_NOOP("Command", "Make &gift"), nullptr, call<&F::makeGift>,
          nullptr},
-        {Id::Jumble, QT_TRANSLATE_NOOP("Command", "&Jumble"), "Ctrl+J",
-         [](MainFrame& f) { f.jumble(); }, nullptr},
-        {Id::Grid, QT_TRANSLATE_NOOP("Command", "&Grid"), "Ctrl+G",
-         [](MainFrame& f) { f.toggleGrid(); },
-         [](const GameState& s) {
-             return s.grid != 0;
-         }},
-        {Id::GridBlack, QT_TRANSLATE_NOOP("Command", "Black"), nullptr, grid<0>, isGrid<0>},
-        {Id::GridWhite, QT_TRANSLATE_NOOP("Command", "White"), nullptr, grid<1>, isGrid<1>},
-        {Id::GridRed, QT_TRANSLATE_NOOP("Command", "Red"), nullptr, grid<2>, isGrid<2>},
-        {Id::SelectionBlack, QT_TRANSLATE_NOOP("Command", "Black"), nullptr, selection<0>,
-         isSelection<0>},
-        {Id::SelectionYellow, QT_TRANSLATE_NOOP("Command", "Yellow"), nullptr, selection<1>,
-         isSelection<1>},
-        {Id::SelectionRed, QT_TRANSLATE_NOOP("Command", "Red"), nullptr, selection<2>,
-         isSelection<2>},
+        {Id::Exit, QT_TRANSLATE_NOOP("Command", "E&xit"), nullptr, call<&F::exit>, nullptr},
+        {Id::Jumble, QT_TRANSLATE_NOOP("Command", "&Jumble"), "Ctrl+J", call<&F::jumble>, nullptr},
+        {Id::Grid, QT_TRANSLATE_NOOP("Command", "&Grid"), "Ctrl+G", call<&F::toggleGrid>,
+         isOn<&S::grid>},
+        {Id::GridBlack, QT_TRANSLATE_NOOP("Command", "Black"), nullptr,
+         set<G, &F::setGridColour, G::Black>, is<G, &S::gridColour, G::Black>},
+        {Id::GridWhite, QT_TRANSLATE_NOOP("Command", "White"), nullptr,
+         set<G, &F::setGridColour, G::White>, is<G, &S::gridColour, G::White>},
+        {Id::GridRed, QT_TRANSLATE_NOOP("Command", "Red"), nullptr,
+         set<G, &F::setGridColour, G::Red>, is<G, &S::gridColour, G::Red>},
+        {Id::SelectionBlack, QT_TRANSLATE_NOOP("Command", "Black"), nullptr,
+         set<C, &F::setSelectionColour, C::Black>, is<C, &S::selColour, C::Black>},
+        {Id::SelectionYellow, QT_TRANSLATE_NOOP("Command", "Yellow"), nullptr,
+         set<C, &F::setSelectionColour, C::Yellow>, is<C, &S::selColour, C::Yellow>},
+        {Id::SelectionRed, QT_TRANSLATE_NOOP("Command", "Red"), nullptr,
+         set<C, &F::setSelectionColour, C::Red>, is<C, &S::selColour, C::Red>},
         {Id::ShowSolution, QT_TRANSLATE_NOOP("Command", "&Show solution"), "Ctrl+S",
-         [](MainFrame& f) { f.showSolution(); }, nullptr},
+         call<&F::showSolution>, nullptr},
         {Id::SolveForMe, QT_TRANSLATE_NOOP("Command", "Sol&ve for me"), nullptr,
-         [](MainFrame& f) { f.solveForMe(); }, nullptr},
+         call<&F::solveForMe>, nullptr},
         {Id::Scoreboard, QT_TRANSLATE_NOOP("Command", "Scoreboard"), nullptr,
-         [](MainFrame& f) { f.showScoreboard(); }, nullptr},
-        {Id::Toolbar, QT_TRANSLATE_NOOP("Command", "&Toolbar"), nullptr,
-         [](MainFrame& f) { f.toggleToolbar(); },
-         [](const GameState& s) {
-             return s.toolbarVisible;
+         call<&F::showScoreboard>, nullptr},
+        {Id::Toolbar, QT_TRANSLATE_NOOP("Command", "&Toolbar"), nullptr, call<&F::toggleToolbar>,
+         [](const F& f) {
+             return f.toolbarShown();
          }},
-        {Id::Size3, QT_TRANSLATE_NOOP("Command", "3 x 3"), nullptr, size<3>, isSize<3>},
-        {Id::Size4, QT_TRANSLATE_NOOP("Command", "4 x 4"), nullptr, size<4>, isSize<4>},
-        {Id::Size5, QT_TRANSLATE_NOOP("Command", "5 x 5"), nullptr, size<5>, isSize<5>},
-        {Id::Size6, QT_TRANSLATE_NOOP("Command", "6 x 6"), nullptr, size<6>, isSize<6>},
-        {Id::Size7, QT_TRANSLATE_NOOP("Command", "7 x 7"), nullptr, size<7>, isSize<7>},
-        {Id::Size8, QT_TRANSLATE_NOOP("Command", "8 x 8"), nullptr, size<8>, isSize<8>},
-        {Id::Size9, QT_TRANSLATE_NOOP("Command", "9 x 9"), nullptr, size<9>, isSize<9>},
-        {Id::Size10, QT_TRANSLATE_NOOP("Command", "10 x 10"), nullptr, size<10>, isSize<10>},
-        {Id::TileSwap, QT_TRANSLATE_NOOP("Command", "Tile swap"), nullptr, mode<0>, isMode<0>},
-        {Id::Slider, QT_TRANSLATE_NOOP("Command", "Slider puzzle"), nullptr, mode<1>, isMode<1>},
-        {Id::Help, QT_TRANSLATE_NOOP("Command", "Help"), nullptr,
-         [](MainFrame& f) { f.showHelp(); }, nullptr},
-        {Id::About, QT_TRANSLATE_NOOP("Command", "&About"), nullptr,
-         [](MainFrame& f) { f.showAbout(); }, nullptr},
-        {Id::Sound, QT_TRANSLATE_NOOP("Command", "Sound"), nullptr,
-         [](MainFrame& f) { f.toggleSound(); },
-         [](const GameState& s) {
-             return s.sound != 0;
-         }},
-        {Id::Undo, QT_TRANSLATE_NOOP("Command", "&Undo"), "Ctrl+Z", [](MainFrame& f) { f.undo(); },
+        {Id::Size3, QT_TRANSLATE_NOOP("Command", "3 x 3"), nullptr, set<int, &F::setPuzzleSize, 3>,
+         is<int, &S::dimension, 3>},
+        {Id::Size4, QT_TRANSLATE_NOOP("Command", "4 x 4"), nullptr, set<int, &F::setPuzzleSize, 4>,
+         is<int, &S::dimension, 4>},
+        {Id::Size5, QT_TRANSLATE_NOOP("Command", "5 x 5"), nullptr, set<int, &F::setPuzzleSize, 5>,
+         is<int, &S::dimension, 5>},
+        {Id::Size6, QT_TRANSLATE_NOOP("Command", "6 x 6"), nullptr, set<int, &F::setPuzzleSize, 6>,
+         is<int, &S::dimension, 6>},
+        {Id::Size7, QT_TRANSLATE_NOOP("Command", "7 x 7"), nullptr, set<int, &F::setPuzzleSize, 7>,
+         is<int, &S::dimension, 7>},
+        {Id::Size8, QT_TRANSLATE_NOOP("Command", "8 x 8"), nullptr, set<int, &F::setPuzzleSize, 8>,
+         is<int, &S::dimension, 8>},
+        {Id::Size9, QT_TRANSLATE_NOOP("Command", "9 x 9"), nullptr, set<int, &F::setPuzzleSize, 9>,
+         is<int, &S::dimension, 9>},
+        {Id::Size10, QT_TRANSLATE_NOOP("Command", "10 x 10"), nullptr,
+         set<int, &F::setPuzzleSize, 10>, is<int, &S::dimension, 10>},
+        {Id::TileSwap, QT_TRANSLATE_NOOP("Command", "Tile swap"), nullptr,
+         set<M, &F::setPuzzleMode, M::TileSwap>, is<M, &S::puzzleMode, M::TileSwap>},
+        {Id::Slider, QT_TRANSLATE_NOOP("Command", "Slider puzzle"), nullptr,
+         set<M, &F::setPuzzleMode, M::Slider>, is<M, &S::puzzleMode, M::Slider>},
+        {Id::Help, QT_TRANSLATE_NOOP("Command", "Help"), nullptr, call<&F::showHelp>, nullptr},
+        {Id::About, QT_TRANSLATE_NOOP("Command", "&About"), nullptr, call<&F::showAbout>, nullptr},
+        {Id::Sound, QT_TRANSLATE_NOOP("Command", "Sound"), nullptr, call<&F::toggleSound>,
+         isOn<&S::sound>},
+        {Id::Undo, QT_TRANSLATE_NOOP("Command", "&Undo"), "Ctrl+Z", call<&F::undo>, nullptr},
+        {Id::Redo, QT_TRANSLATE_NOOP("Command", "&Redo"), "Ctrl+Shift+Z; Ctrl+Y", call<&F::redo>,
          nullptr},
-        {Id::Redo, QT_TRANSLATE_NOOP("Command", "&Redo"), "Ctrl+Shift+Z; Ctrl+Y",
-         [](MainFrame& f) { f.redo(); }, nullptr},
-        {Id::Restart, QT_TRANSLATE_NOOP("Command", "Re&start"), nullptr,
-         [](MainFrame& f) { f.restart(); }, nullptr},
+        {Id::Restart, QT_TRANSLATE_NOOP("Command", "Re&start"), nullptr, call<&F::restart>,
+         nullptr},
         {Id::StatusBar, QT_TRANSLATE_NOOP("Command", "Status &bar"), nullptr,
-         [](MainFrame& f) { f.toggleStatusBar(); },
-         [](const GameState& s) {
-             return s.statusBar != 0;
-         }},
+         call<&F::toggleStatusBar>, isOn<&S::statusBar>},
         {Id::TileNumbers, QT_TRANSLATE_NOOP("Command", "Tile &numbers"), nullptr,
-         [](MainFrame& f) { f.toggleTileNumbers(); },
-         [](const GameState& s) {
-             return s.tileNumbers != 0;
-         }},
+         call<&F::toggleTileNumbers>, isOn<&S::tileNumbers>},
         {Id::ResumeLast, QT_TRANSLATE_NOOP("Command", "&Resume last puzzle"), nullptr,
-         [](MainFrame& f) { f.resumeLastPuzzle(); }, nullptr},
+         call<&F::resumeLastPuzzle>, nullptr},
     };
     return table;
 }

@@ -3,7 +3,6 @@
 
 #include <vector>
 
-struct GameState;
 class MainFrame;
 
 // The numbers each command is known by, as menus, shortcuts and buttons send them.
@@ -54,7 +53,7 @@ struct Command {
     const char* text;                        // in the context "Command"; menus add the shortcut
     const char* shortcut;                    // key sequences split by "; ", or nullptr
     void (*run)(MainFrame& frame);           // what the command does
-    bool (*checked)(const GameState& state); // when its menu item is ticked; nullptr: never
+    bool (*checked)(const MainFrame& frame); // when its menu item is ticked; nullptr: never
 };
 
 // A menu: its items in order, a submenu being a title followed by its commands.
@@ -70,6 +69,7 @@ struct Menu {
     std::vector<MenuItem> items;
 };
 
+// The window's command handlers are private to it and to this table.
 const std::vector<Command>& commandTable();
 const std::vector<Menu>& menuBarLayout();
 // The table's entry for the id; nullptr for an id that is not a command.

@@ -2,13 +2,14 @@
 #include "keptgame.h"
 
 #include "platform/profilestore.h"
+#include "platform/sections.h"
 
 #include <QStringList>
 #include <algorithm>
 #include <limits>
 
 namespace {
-const QString Section = QStringLiteral("Resume");
+const QString& Section = ResumeSection;
 const QString PictureKey = QStringLiteral("Picture");
 const QString ZipIndexKey = QStringLiteral("ZipIndex");
 const QString BuiltInKey = QStringLiteral("BuiltIn");
@@ -54,7 +55,7 @@ void keepGame(ProfileStore& profile, const KeptGame& kept)
     profile.writeText(Section, PictureKey, kept.picturePath);
     profile.writeInt(Section, ZipIndexKey, kept.zipIndex);
     profile.writeInt(Section, BuiltInKey, kept.builtIn ? 1 : 0);
-    profile.writeInt(Section, ModeKey, game.mode == PuzzleMode::Slider ? 1 : 0);
+    profile.writeInt(Section, ModeKey, storedPuzzleMode(game.mode));
     profile.writeInt(Section, DimensionKey, game.dimension);
     profile.writeText(Section, BoardKey, tilesText(game.board, game.dimension));
     profile.writeText(Section, JumbleKey, tilesText(game.jumbled, game.dimension));

@@ -1,16 +1,12 @@
 // MainFrame: the game's one top-level window, with its menus, toolbar and board.
 #include "mainframe.h"
 
-#include "game/boardsize.h"
 #include "game/boardview.h"
-#include "game/gamestate.h"
-#include "game/puzzlepicture.h"
 #include "game/solutiondialog.h"
 #include "gamestatusbar.h"
 #include "gift/giftfile.h"
 #include "keptgame.h"
 #include "maintoolbar.h"
-#include "pictures/folderscanner.h"
 #include "pictures/pictureformats.h"
 #include "platform/product.h"
 #include "platform/programfile.h"
@@ -29,9 +25,6 @@
 #include <QWindow>
 
 namespace {
-constexpr int ScreenMargin = 50;
-constexpr int TopAfterMove = 5; // where a window too tall for the room is moved to
-
 // The one local picture file or archive a drag carries, judged by its name.
 QString droppedPicture(const QMimeData* data)
 {
@@ -42,22 +35,22 @@ QString droppedPicture(const QMimeData* data)
 }
 } // namespace
 
-MainFrame::MainFrame(GameState& state, const FrameServices& services, const ProgramFile& program,
+MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
                      const QString& startPicture, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint)
-    , state_(state)
     , services_(services)
-    , flow_(state, services.random, services.sounds, services.clock)
-    , board_(new BoardView(state, flow_, picture_, this))
+    , loader_(services.random)
+    , flow_(settings_, services.random, services.sounds, services.clock)
+    , board_(new BoardView(settings_, flow_, loader_.picture(), this))
     , status_(new GameStatusBar([this] { return flow_.figures(); }, this))
     , programPath_(program.path)
     , helpPage_(program.helpPage)
 {
-    state_.programFolder = program.folder;
-    state_.folder = program.sampleFolder; // the program's folder, unless installed
-    loadSettings(state_, services_.profile);
+    // The installed sample pictures, or the program's own folder.
+    loadSettings(settings_, services_.profile,
+                 program.sampleFolder.isEmpty() ? program.folder : program.sampleFolder);
 
     setWindowTitle(ProductName);
     board_->setAccessibleName(tr("Puzzle board"));
@@ -68,14 +61,13 @@ MainFrame::MainFrame(GameState& state, const FrameServices& services, const Prog
     board_->setCongratulate([this] { congratulate(); });
     board_->setChanged([this] { status_->refresh(); });
     setStatusBar(status_);
-    status_->setVisible(state_.statusBar != 0);
+    status_->setVisible(settings_.statusBar);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the window follows the board
     createActions();
     createMenus();
     createToolBar();
-    state_.menuBarHeight = menuBar()->sizeHint().height();
-    state_.captionHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    state_.dialogFrameBorder = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    bands_.menuBar = menuBar()->sizeHint().height();
+    bands_.caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
     setAcceptDrops(true);
     move(StartPosition);
     // A gift copy exists to show its own picture, so it wins over a picture it is given.
@@ -85,7 +77,6 @@ MainFrame::MainFrame(GameState& state, const FrameServices& services, const Prog
         else
             openPath(startPicture);
     }
-    state_.windowReady = true;
 }
 
 MainFrame::~MainFrame() = default;
@@ -135,18 +126,14 @@ void MainFrame::createToolBar()
     toolbar_ = new MainToolBar([this](CommandId id) { return action(id); },
                                [this](CommandId id) { execute(id); }, this);
     addToolBar(Qt::TopToolBarArea, toolbar_);
-    state_.toolbarBand = toolbar_->sizeHint().height();
+    bands_.toolbar = toolbar_->sizeHint().height();
     toolbar_->setOnMoved([this] { trackToolbar(); });
 }
 
 void MainFrame::trackToolbar()
 {
-    const ToolbarDock dock = toolbar_->isFloating() ? ToolbarDock::Floating
-                             : toolBarArea(toolbar_) == Qt::BottomToolBarArea ? ToolbarDock::Bottom
-                                                                              : ToolbarDock::Top;
-    state_.toolbarDock = dock;
-    if (dock != ToolbarDock::Floating && toolbar_->isVisible())
-        state_.toolbarBand = toolbar_->height();
+    if (!toolbar_->isFloating() && toolbar_->isVisible())
+        bands_.toolbar = toolbar_->height();
 }
 
 void MainFrame::setNewForm(bool dropDown)
@@ -184,16 +171,18 @@ void MainFrame::execute(CommandId id)
 void MainFrame::refreshChecks()
 {
     if (toolbar_ != nullptr && !toolbar_->isVisible() && isVisible())
-        state_.toolbarVisible = false; // a floating toolbar closed by its own close box
+        bands_.toolbarShown = false; // a floating toolbar closed by its own close box
     for (const Command& command : commandTable())
         if (command.checked != nullptr)
-            action(command.id)->setChecked(command.checked(state_));
+            action(command.id)->setChecked(command.checked(*this));
 }
 
 void MainFrame::newPuzzle(bool randomPick)
 {
-    loadPuzzlePicture(state_, picture_, zip_, folderScanner_, services_.random, randomPick,
-                      boardFit());
+    if (randomPick)
+        loader_.loadRandom(settings_.folder, boardFit());
+    else
+        loader_.loadCurrent(boardFit());
     startPuzzle();
 }
 
@@ -209,19 +198,13 @@ void MainFrame::showBoard()
     if (isMinimized())
         showNormal();
     repaintBoard();
-    setNewForm(!state_.defaultPictureShown && isArchivePath(state_.picturePath));
+    setNewForm(loader_.showsArchive());
 }
 
 BoardRoom MainFrame::boardRoom() const
 {
-    const QRect work = screen()->availableGeometry();
-    // A floating toolbar still costs the board its band; only the window height ignores it.
-    const int band = state_.toolbarVisible ? state_.toolbarBand : 0;
-    const int statusBand = state_.statusBar != 0 ? status_->sizeHint().height() : 0;
-    return {QSize(work.width() - ScreenMargin, work.height() - state_.captionHeight -
-                                                   state_.toolbarBand - state_.menuBarHeight -
-                                                   statusBand - ScreenMargin),
-            state_.menuBarHeight, band};
+    return boardRoomIn(screen()->availableGeometry(), bands_,
+                       settings_.statusBar ? status_->sizeHint().height() : 0);
 }
 
 PictureFit MainFrame::boardFit() const
@@ -231,37 +214,13 @@ PictureFit MainFrame::boardFit() const
     };
 }
 
-void MainFrame::coverBoard()
-{
-    if (picture_.cover(boardFit()(picture_.size())))
-        return;
-    state_.defaultPictureShown = true;
-    picture_.loadBuiltIn(boardFit());
-}
-
 void MainFrame::layOutBoard()
 {
     const BoardRoom room = boardRoom();
-    const QSize board = boardSizeFor(picture_.size(), room, state_.dimension);
-    state_.boardWidth = board.width();
-    state_.boardHeight = board.height();
-    state_.tileWidth = board.width() / state_.dimension;
-    state_.tileHeight = board.height() / state_.dimension;
-    board_->fitBoard();
+    board_->fitBoard(boardSizeFor(picture().size(), room, settings_.dimension),
+                     settings_.dimension);
     adjustSize();
-    keepOnScreen(room.available);
-}
-
-void MainFrame::keepOnScreen(QSize available)
-{
-    const QRect work = screen()->availableGeometry();
-    QRect frame = frameGeometry();
-    if (frame.x() + frame.width() > work.x() + available.width() &&
-        frame.x() > work.x() + ScreenMargin)
-        frame.moveLeft(work.x() + ScreenMargin);
-    if (frame.y() + frame.height() > work.y() + available.height())
-        frame.moveTop(work.y() + TopAfterMove);
-    move(frame.topLeft());
+    move(keptOnScreen(frameGeometry(), screen()->availableGeometry(), room.available));
 }
 
 QMenu* MainFrame::createPopupMenu()
@@ -276,22 +235,20 @@ void MainFrame::repaintBoard()
 
 SolutionDialog* MainFrame::solutionWindow() const
 {
-    return solution_;
+    return dynamic_cast<SolutionDialog*>(modeless_.data());
 }
 
 void MainFrame::closeSolution()
 {
-    if (solution_)
-        solution_->close();
+    if (SolutionDialog* solution = solutionWindow())
+        solution->close();
 }
 
 void MainFrame::openPath(const QString& path, int zipIndex, int zipCount)
 {
-    state_.picturePath = QFileInfo(path).absoluteFilePath();
-    state_.zipIndex = zipIndex;
-    state_.zipCount = zipCount;
-    state_.folder = QFileInfo(state_.picturePath).absolutePath();
-    newPuzzle(false);
+    loader_.open(path, zipIndex, zipCount, boardFit());
+    settings_.folder = QFileInfo(pictureSource().picturePath).absolutePath();
+    startPuzzle();
 }
 
 bool MainFrame::startAsGift(const QString& programPath)
@@ -299,41 +256,21 @@ bool MainFrame::startAsGift(const QString& programPath)
     std::optional<GiftPayload> gift = readGift(programPath);
     if (!gift)
         return false;
-    state_.giftMode = true;
     if (gift->modeByte == 0 || gift->modeByte == 1)
-        state_.puzzleMode = gift->modeByte;
+        settings_.puzzleMode = puzzleModeFromSetting(gift->modeByte);
     // Served from memory, so nothing of the gift is left behind however the game ends.
-    state_.giftPicture = std::move(gift->picture);
-    state_.picturePath = GiftPictureName;
-    newPuzzle(false);
-    return true;
-}
-
-bool MainFrame::loadKeptPicture(const KeptGame& kept)
-{
-    // Tried on a copy, so a picture that is gone leaves the game as it was.
-    GameState trial = state_;
-    trial.picturePath = kept.picturePath;
-    trial.zipIndex = kept.zipIndex;
-    Picture loaded;
-    const bool shown = kept.builtIn ? loaded.loadBuiltIn(boardFit())
-                                    : loadCurrentPicture(trial, loaded, zip_, boardFit());
-    if (!shown)
-        return false;
-    picture_.loadFrom(loaded, boardFit());
-    state_.picturePath = trial.picturePath;
-    state_.zipIndex = trial.zipIndex;
-    state_.zipCount = trial.zipCount;
-    state_.defaultPictureShown = kept.builtIn;
+    loader_.loadGift(std::move(gift->picture), boardFit());
+    startPuzzle();
     return true;
 }
 
 void MainFrame::saveOnLeaving()
 {
+    const PictureSource& source = pictureSource();
     if (const std::optional<UnfinishedGame> game = flow_.unfinished())
         keepGame(services_.profile,
-                 {state_.picturePath, state_.zipIndex, state_.defaultPictureShown, *game});
-    saveSettings(state_, services_.profile);
+                 {source.picturePath, source.zipIndex, source.defaultPictureShown, *game});
+    saveSettings(settings_, services_.profile);
 }
 
 void MainFrame::closeEvent(QCloseEvent* event)
@@ -351,7 +288,7 @@ void MainFrame::showEvent(QShowEvent* event)
 
 void MainFrame::screenChanged()
 {
-    coverBoard(); // another pixel ratio may need more pixels
+    loader_.cover(boardFit()); // another pixel ratio may need more pixels
     repaintBoard();
 }
 

@@ -4,18 +4,15 @@
 #include "commandtable.h"
 #include "game/boardsize.h"
 #include "game/gameflow.h"
-#include "pictures/folderscanner.h"
-#include "pictures/picture.h"
-#include "pictures/zippicturesource.h"
+#include "game/playersettings.h"
+#include "game/puzzleloader.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
-#include <memory>
 
-struct GameState;
-struct KeptGame;
 struct ProgramFile;
 class BoardView;
 class GameStatusBar;
@@ -45,7 +42,7 @@ public:
     static constexpr QPoint StartPosition{50, 10};
 
     // A start picture (a picture file or an archive) is opened as Open would open it.
-    MainFrame(GameState& state, const FrameServices& services, const ProgramFile& program,
+    MainFrame(const FrameServices& services, const ProgramFile& program,
               const QString& startPicture = {}, QWidget* parent = nullptr);
     ~MainFrame() override;
 
@@ -54,32 +51,6 @@ public:
     // The action behind a command, for menus, toolbar and tests.
     QAction* action(CommandId id) const;
 
-    // The commands.
-    void newFromFolder();
-    void newFromZip();
-    void openPicture();
-    void makeGift();
-    void jumble();
-    void toggleGrid();
-    void setGridColour(int colour);
-    void setSelectionColour(int colour);
-    void showSolution();
-    void solveForMe();
-    void showScoreboard();
-    void toggleToolbar();
-    void setPuzzleSize(int n);
-    void setPuzzleMode(int mode);
-    void toggleSound();
-    void undo();
-    void redo();
-    void restart();
-    void toggleStatusBar();
-    void toggleTileNumbers();
-    void resumeLastPuzzle();
-    void showHelp();
-    void showAbout();
-    void exit();
-
     // Loads a picture (a random one of the folder, or the current one), lays the board out
     // for it, jumbles it and starts a new game.
     void newPuzzle(bool randomPick);
@@ -87,11 +58,17 @@ public:
     // folder.
     void openPath(const QString& path, int zipIndex = 1, int zipCount = 0);
 
-    const Picture& picture() const { return picture_; }
+    const PlayerSettings& settings() const { return settings_; }
+    const PictureSource& pictureSource() const { return loader_.source(); }
+    const Picture& picture() const { return loader_.picture(); }
+    const GameFlow& flow() const { return flow_; }
+    bool toolbarShown() const { return bands_.toolbarShown; }
     MainToolBar* toolbar() const { return toolbar_; }
     QMenu* fileMenu() const { return fileMenu_; }
     BoardView* boardView() const { return board_; }
     GameStatusBar* gameStatusBar() const { return status_; }
+    // The solution window or the gift dialog while one is open: only one at a time.
+    QDialog* modelessWindow() const { return modeless_; }
     SolutionDialog* solutionWindow() const;
 
     // No context menu of Qt's own over the toolbar and menu bar.
@@ -105,6 +82,34 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    friend const std::vector<Command>& commandTable();
+
+    // The commands, reached through the command table.
+    void newFromFolder();
+    void newFromZip();
+    void openPicture();
+    void makeGift();
+    void jumble();
+    void toggleGrid();
+    void setGridColour(GridColour colour);
+    void setSelectionColour(SelectionColour colour);
+    void showSolution();
+    void solveForMe();
+    void showScoreboard();
+    void toggleToolbar();
+    void setPuzzleSize(int n);
+    void setPuzzleMode(PuzzleMode mode);
+    void toggleSound();
+    void undo();
+    void redo();
+    void restart();
+    void toggleStatusBar();
+    void toggleTileNumbers();
+    void resumeLastPuzzle();
+    void showHelp();
+    void showAbout();
+    void exit();
+
     void createActions();
     void createMenus();
     void createToolBar();
@@ -119,34 +124,26 @@ private:
     BoardRoom boardRoom() const;
     // Pixels enough for any board of the picture in this room, on this window's screen.
     PictureFit boardFit() const;
-    // Decodes the picture again if its pixels fall short of the board; the built-in picture
-    // when that fails.
-    void coverBoard();
     void screenChanged();
     void layOutBoard();
-    // Moves the window back into the room the board was sized for.
-    void keepOnScreen(QSize available);
+    void showModeless(QDialog* dialog);
     void closeSolution();
     void repaintBoard();
     void congratulate();
-    // The kept game's picture in place of the current one; false, nothing changed, when it
-    // cannot be shown.
-    bool loadKeptPicture(const KeptGame& kept);
     // A program file that carries a gift starts on the gift's picture; false otherwise.
     bool startAsGift(const QString& programPath);
 
-    GameState& state_;
     FrameServices services_;
-    Picture picture_;
-    ZipPictureSource zip_;
-    FolderScanner folderScanner_; // remembers which archives hold pictures
+    PlayerSettings settings_;
+    WindowBands bands_;
+    PuzzleLoader loader_;
     GameFlow flow_;
     BoardView* board_;
     GameStatusBar* status_;
     MainToolBar* toolbar_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* newSubmenu_ = nullptr; // the File menu's "&New" while the picture is archived
-    QPointer<SolutionDialog> solution_;
+    QPointer<QDialog> modeless_;
     QString programPath_;
     QString helpPage_;
     std::map<CommandId, QAction*> actions_;

@@ -1,7 +1,6 @@
 // MainFrame's commands: what each menu item, shortcut and toolbar button does.
 #include "about/aboutdialog.h"
 #include "game/boardview.h"
-#include "game/gamestate.h"
 #include "game/solutiondialog.h"
 #include "gamestatusbar.h"
 #include "gift/giftdialog.h"
@@ -15,7 +14,6 @@
 #include "platform/shell.h"
 #include "scores/congratulationsdialog.h"
 #include "scores/scoreboarddialog.h"
-#include "settings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,17 +28,13 @@ void MainFrame::newFromFolder()
 void MainFrame::newFromZip()
 {
     closeSolution();
-    if (state_.zipCount == 1) {
+    if (pictureSource().zipCount == 1) {
         QMessageBox::information(this, ProductName,
                                  tr("There is only 1 picture in this zip file!"));
         return;
     }
-    if (state_.zipCount < 1)
-        return;
-    const int previous = state_.zipIndex;
-    while (state_.zipIndex == previous)
-        state_.zipIndex = services_.random.below(state_.zipCount) + 1;
-    newPuzzle(false);
+    if (loader_.loadOtherFromZip(boardFit()))
+        startPuzzle();
 }
 
 void MainFrame::openPicture()
@@ -51,14 +45,18 @@ void MainFrame::openPicture()
     openPath(dialog.chosenPath(), dialog.shownIndex(), dialog.shownCount());
 }
 
+void MainFrame::showModeless(QDialog* dialog)
+{
+    modeless_ = dialog;
+    // Gone from the pointer once closed, though Qt deletes it only with the window.
+    connect(dialog, &QDialog::finished, this, [this] { modeless_.clear(); });
+    dialog->show();
+}
+
 void MainFrame::makeGift()
 {
-    if (state_.modelessOpen)
-        return;
-    state_.modelessOpen = true;
-    auto* dialog = new GiftDialog(programPath_, picture_, this);
-    connect(dialog, &QDialog::finished, this, [this] { state_.modelessOpen = false; });
-    dialog->show();
+    if (!modeless_)
+        showModeless(new GiftDialog(programPath_, picture(), this));
 }
 
 void MainFrame::jumble()
@@ -69,30 +67,26 @@ void MainFrame::jumble()
 
 void MainFrame::toggleGrid()
 {
-    state_.grid = toggled(state_.grid);
+    settings_.grid = !settings_.grid;
     repaintBoard();
 }
 
-void MainFrame::setGridColour(int colour)
+void MainFrame::setGridColour(GridColour colour)
 {
-    state_.gridColour = colour;
+    settings_.gridColour = colour;
     repaintBoard();
 }
 
-void MainFrame::setSelectionColour(int colour)
+void MainFrame::setSelectionColour(SelectionColour colour)
 {
-    state_.selColour = colour;
+    settings_.selColour = colour;
     repaintBoard();
 }
 
 void MainFrame::showSolution()
 {
-    if (state_.modelessOpen)
-        return;
-    state_.modelessOpen = true;
-    solution_ = new SolutionDialog(picture_, this);
-    connect(solution_, &QDialog::finished, this, [this] { state_.modelessOpen = false; });
-    solution_->show();
+    if (!modeless_)
+        showModeless(new SolutionDialog(picture(), this));
 }
 
 void MainFrame::solveForMe()
@@ -109,37 +103,37 @@ void MainFrame::showScoreboard()
 
 void MainFrame::congratulate()
 {
-    CongratulationsDialog dialog(
-        services_.profile,
-        {state_.puzzleMode, state_.dimension, state_.moves, static_cast<int>(state_.elapsed)},
-        this);
+    const Round& round = flow_.round();
+    CongratulationsDialog dialog(services_.profile,
+                                 {storedPuzzleMode(round.mode), round.dimension, round.moves,
+                                  static_cast<int>(round.elapsed)},
+                                 this);
     dialog.exec();
 }
 
 void MainFrame::toggleToolbar()
 {
     toolbar_->setVisible(!toolbar_->isVisible());
-    state_.toolbarVisible = !state_.toolbarVisible;
+    bands_.toolbarShown = !bands_.toolbarShown;
 }
 
 void MainFrame::setPuzzleSize(int n)
 {
-    state_.dimension = n;
-    state_.selectedTile = -1;
-    coverBoard(); // the picture is unchanged: its pixels serve again
+    settings_.dimension = n;
+    loader_.cover(boardFit()); // the picture is unchanged: its pixels serve again
     startPuzzle();
 }
 
-void MainFrame::setPuzzleMode(int mode)
+void MainFrame::setPuzzleMode(PuzzleMode mode)
 {
-    state_.puzzleMode = mode;
+    settings_.puzzleMode = mode;
     flow_.jumble();
     repaintBoard();
 }
 
 void MainFrame::toggleSound()
 {
-    state_.sound = toggled(state_.sound);
+    settings_.sound = !settings_.sound;
 }
 
 void MainFrame::undo()
@@ -162,13 +156,13 @@ void MainFrame::restart()
 
 void MainFrame::toggleStatusBar()
 {
-    state_.statusBar = toggled(state_.statusBar);
-    status_->setVisible(state_.statusBar != 0); // the window grows or shrinks by its height
+    settings_.statusBar = !settings_.statusBar;
+    status_->setVisible(settings_.statusBar); // the window grows or shrinks by its height
 }
 
 void MainFrame::toggleTileNumbers()
 {
-    state_.tileNumbers = toggled(state_.tileNumbers);
+    settings_.tileNumbers = !settings_.tileNumbers;
     repaintBoard();
 }
 
@@ -190,7 +184,7 @@ void MainFrame::resumeLastPuzzle()
         QMessageBox::information(this, ProductName, tr("There is no unfinished puzzle to resume."));
         return;
     }
-    if (!loadKeptPicture(*kept)) {
+    if (!loader_.loadKept(kept->picturePath, kept->zipIndex, kept->builtIn, boardFit())) {
         QMessageBox::warning(this, ProductName,
                              tr("The picture of the unfinished puzzle can no longer be loaded:\n%1")
                                  .arg(QDir::toNativeSeparators(kept->picturePath)));
@@ -200,6 +194,8 @@ void MainFrame::resumeLastPuzzle()
     forgetKeptGame(services_.profile);
     services_.profile.sync();
     flow_.resume(kept->game);
+    settings_.puzzleMode = kept->game.mode;
+    settings_.dimension = kept->game.dimension;
     layOutBoard();
     showBoard();
 }

@@ -70,8 +70,8 @@ PuzzleApp::PuzzleApp(int& argc, char** argv)
     // StartupWMClass names the window class Qt gives it, the program's name.
     setDesktopFileName(DesktopFileName);
     setWindowIcon(QIcon(QStringLiteral(":/ICON/160")));
-    frame_ = std::make_unique<MainFrame>(
-        state_, FrameServices{profile_, random_, sounds_, clock_, shell_}, program_, startPicture_);
+    frame_ = std::make_unique<MainFrame>(FrameServices{profile_, random_, sounds_, clock_, shell_},
+                                         program_, startPicture_);
 }
 
 PuzzleApp::~PuzzleApp() = default;

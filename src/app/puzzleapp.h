@@ -1,7 +1,6 @@
 // PuzzleApp: the application object that owns the run's state and its main window.
 #pragma once
 
-#include "game/gamestate.h"
 #include "platform/clock.h"
 #include "platform/profilestore.h"
 #include "platform/programfile.h"
@@ -42,6 +41,5 @@ private:
     EffectSoundPlayer sounds_;
     SystemClock clock_;
     DesktopShell shell_;
-    GameState state_;
     std::unique_ptr<MainFrame> frame_;
 };

@@ -1,30 +1,64 @@
-// Settings: the player settings between GameState and the profile.
+// Settings: the player settings between their typed record and the profile's integers.
 #include "settings.h"
 
-#include "game/gamestate.h"
+#include "game/playersettings.h"
 #include "platform/profilestore.h"
+#include "platform/sections.h"
 
 namespace {
-const QString Section = QStringLiteral("Settings");
 const QString DimensionKey = QStringLiteral("Dimension");
 const QString FolderKey = QStringLiteral("Folder");
 
-constexpr int DefaultDimension = 4;
+GridColour gridColourFromStored(int stored)
+{
+    return stored == 1 ? GridColour::White : stored == 2 ? GridColour::Red : GridColour::Black;
+}
 
+SelectionColour selectionColourFromStored(int stored)
+{
+    return stored == 0   ? SelectionColour::Black
+           : stored == 1 ? SelectionColour::Yellow
+                         : SelectionColour::Red;
+}
+
+// One stored integer of the section: how it is read into the record and written from it.
 struct IntSetting {
     const char* key;
-    int GameState::*field;
-    int fallback; // written on first run and used when the key alone is missing
+    void (*read)(PlayerSettings& settings, int stored);
+    int (*write)(const PlayerSettings& settings);
 };
 
+template <bool PlayerSettings::*Switch> constexpr IntSetting switchSetting(const char* key)
+{
+    return {key, [](PlayerSettings& s, int stored) { s.*Switch = stored != 0; },
+            [](const PlayerSettings& s) {
+                return s.*Switch ? 1 : 0;
+            }};
+}
+
+// The enumerators' order is their stored numbering.
+template <typename Enum, Enum PlayerSettings::*Choice, Enum (*fromStored)(int)>
+constexpr IntSetting choiceSetting(const char* key)
+{
+    return {key, [](PlayerSettings& s, int stored) { s.*Choice = fromStored(stored); },
+            [](const PlayerSettings& s) {
+                return static_cast<int>(s.*Choice);
+            }};
+}
+
 constexpr IntSetting IntSettings[] = {
-    {"Grid", &GameState::grid, 1},
-    {"GridColour", &GameState::gridColour, 0},
-    {"SelColour", &GameState::selColour, 1},
-    {"Sound", &GameState::sound, 1},
-    {"PuzzleMode", &GameState::puzzleMode, 0},
-    {"StatusBar", &GameState::statusBar, 1},
-    {"TileNumbers", &GameState::tileNumbers, 0},
+    switchSetting<&PlayerSettings::grid>("Grid"),
+    choiceSetting<GridColour, &PlayerSettings::gridColour, gridColourFromStored>("GridColour"),
+    choiceSetting<SelectionColour, &PlayerSettings::selColour, selectionColourFromStored>(
+        "SelColour"),
+    switchSetting<&PlayerSettings::sound>("Sound"),
+    {"PuzzleMode",
+     [](PlayerSettings& s, int stored) { s.puzzleMode = puzzleModeFromSetting(stored); },
+     [](const PlayerSettings& s) {
+         return storedPuzzleMode(s.puzzleMode);
+     }},
+    switchSetting<&PlayerSettings::statusBar>("StatusBar"),
+    switchSetting<&PlayerSettings::tileNumbers>("TileNumbers"),
 };
 
 bool isBoardSize(int n)
@@ -33,29 +67,28 @@ bool isBoardSize(int n)
 }
 } // namespace
 
-void loadSettings(GameState& state, ProfileStore& profile)
+void loadSettings(PlayerSettings& settings, ProfileStore& profile, const QString& firstFolder)
 {
-    if (!profile.contains(Section, DimensionKey)) {
-        state.dimension = DefaultDimension;
-        for (const IntSetting& setting : IntSettings)
-            state.*setting.field = setting.fallback;
-        state.folder = state.folder.isEmpty() ? state.programFolder : state.folder;
-        saveSettings(state, profile);
+    const PlayerSettings defaults;
+    if (!profile.contains(SettingsSection, DimensionKey)) {
+        settings = defaults;
+        settings.folder = firstFolder;
+        saveSettings(settings, profile);
         return;
     }
-    const int dimension = profile.readInt(Section, DimensionKey, DefaultDimension);
-    state.dimension = isBoardSize(dimension) ? dimension : DefaultDimension;
+    const int dimension = profile.readInt(SettingsSection, DimensionKey, defaults.dimension);
+    settings.dimension = isBoardSize(dimension) ? dimension : defaults.dimension;
     for (const IntSetting& setting : IntSettings)
-        state.*setting.field =
-            profile.readInt(Section, QLatin1String(setting.key), setting.fallback);
-    state.folder = profile.readText(Section, FolderKey, QString());
+        setting.read(settings, profile.readInt(SettingsSection, QLatin1String(setting.key),
+                                               setting.write(defaults)));
+    settings.folder = profile.readText(SettingsSection, FolderKey, QString());
 }
 
-bool saveSettings(const GameState& state, ProfileStore& profile)
+bool saveSettings(const PlayerSettings& settings, ProfileStore& profile)
 {
-    profile.writeInt(Section, DimensionKey, state.dimension);
+    profile.writeInt(SettingsSection, DimensionKey, settings.dimension);
     for (const IntSetting& setting : IntSettings)
-        profile.writeInt(Section, QLatin1String(setting.key), state.*setting.field);
-    profile.writeText(Section, FolderKey, state.folder);
+        profile.writeInt(SettingsSection, QLatin1String(setting.key), setting.write(settings));
+    profile.writeText(SettingsSection, FolderKey, settings.folder);
     return profile.sync();
 }

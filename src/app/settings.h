@@ -1,21 +1,17 @@
-// Settings: the player settings between GameState and the profile.
+// Settings: the player settings between their typed record and the profile's integers.
 #pragma once
 
-struct GameState;
+#include <QString>
+
+struct PlayerSettings;
 class ProfileStore;
 
 // Reads the "Settings" section. A profile without "Dimension" is a first run: the defaults
-// are applied and written at once, the folder being the one the state starts with (the
-// program's, or the installed sample pictures'), else the program's. A stored board size
-// that is no number or lies outside 3..10 is read as 4; nothing else is range-checked.
-void loadSettings(GameState& state, ProfileStore& profile);
+// are applied and written at once, the folder being the given first folder. A stored board
+// size that is no number or lies outside 3..10 is read as 4; a switch is on unless stored
+// as 0; a colour or mode number unknown plays as it always has (grid black, selection red,
+// the slider), and the menus tick that choice.
+void loadSettings(PlayerSettings& settings, ProfileStore& profile, const QString& firstFolder);
 
 // Writes all the settings; false when the profile could not be written.
-bool saveSettings(const GameState& state, ProfileStore& profile);
-
-// A switched setting after its toggle: 0 becomes 1 and anything else 0, so no stored value
-// can overflow or get stuck on.
-constexpr int toggled(int value)
-{
-    return value == 0 ? 1 : 0;
-}
+bool saveSettings(const PlayerSettings& settings, ProfileStore& profile);

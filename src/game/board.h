@@ -9,10 +9,14 @@ class RandomEngine;
 
 enum class PuzzleMode { TileSwap, Slider };
 
-// The stored setting: 0 is tile swap, anything else plays as the slider.
+// The stored number of a mode: 0 is tile swap, anything else plays as the slider.
 constexpr PuzzleMode puzzleModeFromSetting(int setting)
 {
     return setting == 0 ? PuzzleMode::TileSwap : PuzzleMode::Slider;
+}
+constexpr int storedPuzzleMode(PuzzleMode mode)
+{
+    return mode == PuzzleMode::Slider ? 1 : 0;
 }
 
 struct Cell {

@@ -1,8 +1,9 @@
 // BoardPainter: draws the board, its hole, grid and selection, from the current picture.
 #include "boardpainter.h"
 
-#include "gamestate.h"
+#include "gameflow.h"
 #include "pictures/picture.h"
+#include "playersettings.h"
 
 #include <QPainter>
 #include <vector>
@@ -71,42 +72,45 @@ void drawSelection(QPainter& painter, const DeviceGrid& grid, Cell at, const QCo
 }
 } // namespace
 
-QColor gridColour(int index)
+QColor gridColour(GridColour colour)
 {
-    return index == 1 ? QColor(255, 255, 255) : index == 2 ? QColor(255, 0, 0) : QColor(0, 0, 0);
+    static const QColor colours[] = {{0, 0, 0}, {255, 255, 255}, {255, 0, 0}};
+    return colours[static_cast<int>(colour)];
 }
 
-QColor selectionColour(int index)
+QColor selectionColour(SelectionColour colour)
 {
-    return index == 0 ? QColor(0, 0, 0) : index == 1 ? QColor(255, 255, 0) : QColor(255, 0, 0);
+    static const QColor colours[] = {{0, 0, 0}, {255, 255, 0}, {255, 0, 0}};
+    return colours[static_cast<int>(colour)];
 }
 
-void BoardPainter::paint(QPainter& painter, const GameState& state, const Picture& picture,
+void BoardPainter::paint(QPainter& painter, const BoardScene& scene, const Picture& picture,
                          const HoleColours& hole)
 {
-    const int n = state.dimension;
-    if (state.tileWidth <= 0 || state.tileHeight <= 0 || picture.isEmpty())
+    const Round& round = scene.round;
+    const PlayerSettings& settings = scene.settings;
+    const int n = round.dimension;
+    if (scene.tile.isEmpty() || picture.isEmpty())
         return; // no puzzle laid out yet
     const qreal ratio = painter.device()->devicePixelRatio();
-    tiles_.update(picture, n, {state.tileWidth, state.tileHeight}, ratio, state.tileNumbers != 0);
-    const DeviceGrid grid(n, state.tileWidth, state.tileHeight, ratio);
+    tiles_.update(picture, n, scene.tile, ratio, settings.tileNumbers);
+    const DeviceGrid grid(n, scene.tile.width(), scene.tile.height(), ratio);
     painter.save();
     painter.scale(1 / ratio, 1 / ratio); // from here on, device pixels
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int row = 0; row < n; ++row) {
         for (int col = 0; col < n; ++col) {
             const QRect cell = grid.cell(col, row);
-            const int tile = state.board.at({col, row});
+            const int tile = round.board.at({col, row});
             if (tile == Board::Hole)
                 drawHole(painter, cell, grid.line, hole);
             else
                 painter.drawImage(cell.topLeft(), tiles_[tile], QRect(QPoint(0, 0), cell.size()));
         }
     }
-    if (state.grid != 0 && !state.board.isSolved(puzzleModeFromSetting(state.puzzleMode), n))
-        drawGrid(painter, grid, gridColour(state.gridColour));
-    if (state.selectedTile != -1)
-        drawSelection(painter, grid, {state.selectedCol, state.selectedRow},
-                      selectionColour(state.selColour));
+    if (settings.grid && !round.board.isSolved(round.mode, n))
+        drawGrid(painter, grid, gridColour(settings.gridColour));
+    if (round.selected)
+        drawSelection(painter, grid, *round.selected, selectionColour(settings.selColour));
     painter.restore();
 }

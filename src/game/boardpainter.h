@@ -4,15 +4,25 @@
 #include "tileimages.h"
 
 #include <QColor>
+#include <QSize>
 
-struct GameState;
+struct PlayerSettings;
+struct Round;
+enum class GridColour;
+enum class SelectionColour;
 class Picture;
 class QPainter;
 
-// Grid and selection colours by their stored index; unknown indices fall back as they
-// always have (grid black, selection red).
-QColor gridColour(int index);
-QColor selectionColour(int index);
+QColor gridColour(GridColour colour);
+QColor selectionColour(SelectionColour colour);
+
+// What one paint shows: the round's board and selection, as the settings draw it, in tiles of
+// the given logical size.
+struct BoardScene {
+    const Round& round;
+    const PlayerSettings& settings;
+    QSize tile;
+};
 
 // Draws the whole board with its top-left corner at the painter's origin, in the device
 // pixels of the painter's surface: cell edges, grid lines and the selection outline fall on
@@ -25,7 +35,7 @@ public:
         QColor shadow; // its sunken top and left edges
     };
 
-    void paint(QPainter& painter, const GameState& state, const Picture& picture,
+    void paint(QPainter& painter, const BoardScene& scene, const Picture& picture,
                const HoleColours& hole);
 
 private:

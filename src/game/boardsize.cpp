@@ -8,12 +8,31 @@
 namespace {
 constexpr int NarrowestBoard = 350;
 constexpr int ShrinkMargin = 100;
+constexpr int ScreenMargin = 50;
+constexpr int TopAfterMove = 5; // where a window too tall for the room is moved to
 
 int truncated(long double value)
 {
     return static_cast<int>(value);
 }
 } // namespace
+
+BoardRoom boardRoomIn(QRect work, const WindowBands& bands, int statusBar)
+{
+    return {QSize(work.width() - ScreenMargin, work.height() - bands.caption - bands.toolbar -
+                                                   bands.menuBar - statusBar - ScreenMargin),
+            bands.menuBar, bands.toolbarShown ? bands.toolbar : 0};
+}
+
+QPoint keptOnScreen(QRect frame, QRect work, QSize available)
+{
+    if (frame.x() + frame.width() > work.x() + available.width() &&
+        frame.x() > work.x() + ScreenMargin)
+        frame.moveLeft(work.x() + ScreenMargin);
+    if (frame.y() + frame.height() > work.y() + available.height())
+        frame.moveTop(work.y() + TopAfterMove);
+    return frame.topLeft();
+}
 
 QSize boardSizeFor(QSize picture, const BoardRoom& room, int n)
 {

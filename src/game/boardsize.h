@@ -1,6 +1,8 @@
-// Board size: how large the board is drawn for a picture, and the solution window's fit.
+// Board size: the room a window leaves for the board, and how large the board is drawn in it.
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 
 struct BoardRoom {
@@ -9,6 +11,23 @@ struct BoardRoom {
     int menuBarHeight = 0; // taken off a scaled-down landscape board
     int toolbarBand = 0;   // the same, while the toolbar shows, docked or floating; else 0
 };
+
+// The main window's bands around the board, in logical pixels.
+struct WindowBands {
+    int caption = 0;
+    int menuBar = 0;
+    int toolbar = 0; // the height the toolbar takes while docked
+    bool toolbarShown = true;
+};
+
+// The room for a board in a screen's work area: 50 pixels less each way, less the bands and
+// the status bar's height (0 while hidden). A hidden toolbar still costs its band there;
+// only a scaled-down board gets it back.
+BoardRoom boardRoomIn(QRect work, const WindowBands& bands, int statusBar);
+// Where a window's frame moves so that it stays within the room its board was sized for:
+// back to 50 pixels from the left when it runs off the right, to 5 from the top when too
+// tall.
+QPoint keptOnScreen(QRect frame, QRect work, QSize available);
 
 // The board for a picture of the given pixel size on an N x N grid: at least 350 pixels
 // wide, the picture's own size when it fits, scaled down when it does not, then cut down to

@@ -2,14 +2,14 @@
 #include "boardview.h"
 
 #include "gameflow.h"
-#include "gamestate.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-BoardView::BoardView(GameState& state, GameFlow& flow, const Picture& picture, QWidget* parent)
+BoardView::BoardView(const PlayerSettings& settings, GameFlow& flow, const Picture& picture,
+                     QWidget* parent)
     : QWidget(parent)
-    , state_(state)
+    , settings_(settings)
     , flow_(flow)
     , picture_(picture)
     , congratulate_([] {})
@@ -28,24 +28,25 @@ void BoardView::setChanged(std::function<void()> changed)
     changed_ = std::move(changed);
 }
 
-void BoardView::fitBoard()
+void BoardView::fitBoard(QSize board, int n)
 {
-    setFixedSize(state_.boardWidth, state_.boardHeight);
+    tile_ = QSize(board.width() / n, board.height() / n);
+    setFixedSize(board);
 }
 
 void BoardView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter_.paint(painter, state_, picture_,
+    painter_.paint(painter, {flow_.round(), settings_, tile_}, picture_,
                    {palette().color(QPalette::Button), palette().color(QPalette::Dark)});
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || state_.tileWidth <= 0 || state_.tileHeight <= 0)
+    if (event->button() != Qt::LeftButton || tile_.isEmpty())
         return;
     const QPoint at = event->position().toPoint();
-    if (flow_.click({at.x() / state_.tileWidth, at.y() / state_.tileHeight}))
+    if (flow_.click({at.x() / tile_.width(), at.y() / tile_.height()}))
         showMove();
 }
 

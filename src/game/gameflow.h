@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-struct GameState;
+struct PlayerSettings;
 class Clock;
 class RandomEngine;
 class SoundPlayer;
@@ -30,16 +30,32 @@ struct UnfinishedGame {
     std::int64_t elapsed = 0;
 };
 
+// The game under way: its board, the tile-swap selection and its counters.
+struct Round {
+    PuzzleMode mode = PuzzleMode::TileSwap;
+    int dimension = 4;
+    Board board;
+    std::optional<Cell> selected; // the tile-swap tile waiting for its partner
+    int moves = 0;
+    std::int64_t startTime = 0; // clock seconds
+    std::int64_t elapsed = 0;   // seconds, fixed at completion
+    bool solvedByMove = false;
+    bool puzzleOver = false;
+};
+
 // Turns clicks on cells into moves, counts them, plays their sounds and recognises the move
 // that completes the picture. Holds references only; all of them must outlive it.
 class GameFlow {
 public:
-    GameFlow(GameState& state, RandomEngine& random, SoundPlayer& sounds, const Clock& clock);
+    GameFlow(const PlayerSettings& settings, RandomEngine& random, SoundPlayer& sounds,
+             const Clock& clock);
+
+    const Round& round() const { return round_; }
 
     // A new game on the current board: no selection, no moves to take back, the clock
     // restarted. The board is what a restart goes back to.
     void reset();
-    // A new arrangement for the current size and mode, then a reset.
+    // A new arrangement for the size and mode the settings hold, then a reset.
     void jumble();
 
     // A left click on a cell of the board. True when the board or the selection changed
@@ -67,10 +83,8 @@ public:
     // The game, when one is under way: a move made and not over.
     std::optional<UnfinishedGame> unfinished() const;
     // Takes a kept game up again: its mode, size, board and moves, and the clock running on
-    // from the seconds it had taken.
+    // from the seconds it had taken. The caller sets the settings to its mode and size.
     void resume(const UnfinishedGame& game);
-
-    PuzzleMode mode() const;
 
 private:
     bool slide(Cell cell);
@@ -79,10 +93,11 @@ private:
     void counted(const Move& move);
     void playSound(const Move& move);
 
-    GameState& state_;
+    const PlayerSettings& settings_;
     RandomEngine& random_;
     SoundPlayer& sounds_;
     const Clock& clock_;
+    Round round_;
     MoveHistory history_;
     std::optional<GameFigures> final_;
 };

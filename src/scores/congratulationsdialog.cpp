@@ -2,6 +2,7 @@
 #include "congratulationsdialog.h"
 
 #include "platform/profilestore.h"
+#include "platform/sections.h"
 #include "scoretables.h"
 
 #include <QGroupBox>
@@ -9,10 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-const QString ScoresSection = QStringLiteral("Scores");
-}
 
 CongratulationsDialog::CongratulationsDialog(ProfileStore& profile, const GameResult& result,
                                              QWidget* parent)

@@ -2,6 +2,7 @@
 #include "scoretables.h"
 
 #include "platform/profilestore.h"
+#include "platform/sections.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -9,7 +10,7 @@
 #include <optional>
 
 namespace {
-const QString Sections[] = {QStringLiteral("Scores"), QStringLiteral("SliderScores")};
+const QString Sections[] = {ScoresSection, SliderScoresSection};
 
 // A missing difficulty reads as this: the signal that the table was never written.
 constexpr int NotStored = 999;

@@ -2,7 +2,7 @@
 #include "about/aboutdialog.h"
 #include "filedialogs.h"
 #include "game/boardview.h"
-#include "game/puzzlepicture.h"
+#include "game/puzzleloader.h"
 #include "game/solutiondialog.h"
 #include "gamefixture.h"
 #include "gift/giftdialog.h"
@@ -23,6 +23,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -46,7 +47,6 @@ private slots:
         QCOMPARE(frame.boardView()->size(), QSize(348, 232)); // 48 x 32 widened to 350
         QCOMPARE(frame.width(), 348); // no gap beside the board, whatever the toolbar holds
         QVERIFY(frame.height() > 232 + frame.menuBar()->height());
-        QVERIFY(game.state.windowReady);
     }
 
     void largePictureFitsTheScreen()
@@ -56,9 +56,8 @@ private slots:
         QVERIFY(game.show());
         const QRect work = game.frame->screen()->availableGeometry();
         QVERIFY2(work.contains(game.frame->geometry()), "the window runs off the screen");
-        QCOMPARE(game.frame->boardView()->size(),
-                 QSize(game.state.boardWidth, game.state.boardHeight));
-        QVERIFY(game.state.boardWidth < 4000 && game.state.boardWidth >= 350);
+        QCOMPARE(game.frame->boardView()->size(), game.frame->boardView()->size());
+        QVERIFY(game.frame->boardView()->width() < 4000 && game.frame->boardView()->width() >= 350);
     }
 
     void largePictureIsDecodedAtBoardSize()
@@ -68,30 +67,30 @@ private slots:
         QCOMPARE(game.frame->picture().size(), QSize(6000, 4000));
         const QSize pixels = game.frame->picture().pixels().size();
         const qreal ratio = game.frame->devicePixelRatioF();
-        QVERIFY(pixels.width() >= game.state.boardWidth * ratio);
-        QVERIFY(pixels.height() >= game.state.boardHeight * ratio);
-        QVERIFY(pixels.width() < 2 * game.state.boardWidth * ratio);
+        QVERIFY(pixels.width() >= game.frame->boardView()->width() * ratio);
+        QVERIFY(pixels.height() >= game.frame->boardView()->height() * ratio);
+        QVERIFY(pixels.width() < 2 * game.frame->boardView()->width() * ratio);
     }
 
     void startPictureOpensAsOpenDoes()
     {
         {
             GameFixture game({"picture.png", "picture.jpg"}, std::nullopt, {}, "picture.png");
-            QCOMPARE(game.state.picturePath, game.inFolder("picture.png"));
-            QCOMPARE(game.state.folder, QDir(game.folder.path()).absolutePath());
+            QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("picture.png"));
+            QCOMPARE(game.frame->settings().folder, QDir(game.folder.path()).absolutePath());
             QCOMPARE(game.frame->picture().size(), QSize(40, 30));
         }
         {
             GameFixture game({"three.zip"}, std::nullopt, {}, "three.zip");
-            QCOMPARE(game.state.zipIndex, 1);
-            QCOMPARE(game.state.zipCount, 3);
+            QCOMPARE(game.frame->pictureSource().zipIndex, 1);
+            QCOMPARE(game.frame->pictureSource().zipCount, 3);
             QCOMPARE(game.frame->picture().width(), 48); // one.jpg
             QVERIFY(game.toolbar()->newIsDropDown());
         }
         {
             GameFixture game({"picture.jpg"}, std::nullopt, {}, "missing.webp");
-            QCOMPARE(game.state.picturePath, game.inFolder("missing.webp"));
-            QVERIFY(game.state.defaultPictureShown);
+            QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("missing.webp"));
+            QVERIFY(game.frame->pictureSource().defaultPictureShown);
         }
     }
 
@@ -99,7 +98,7 @@ private slots:
     {
         const QByteArray gif = readFile(testData("picture.gif"));
         GameFixture game({"picture.png"}, QByteArray(1, '\1') + gif, {}, "picture.png");
-        QVERIFY(game.state.giftMode);
+        QVERIFY(game.frame->pictureSource().giftMode);
         QCOMPARE(game.frame->picture().saveEncoded(), gif);
     }
 
@@ -122,30 +121,31 @@ private slots:
         };
         const QUrl webp = QUrl::fromLocalFile(game.inFolder("picture.webp"));
         QVERIFY(drag({webp}));
-        QCOMPARE(game.state.picturePath, game.inFolder("picture.webp"));
+        QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("picture.webp"));
         QCOMPARE(game.frame->picture().size(), QSize(40, 30));
-        QCOMPARE(game.state.moves, 0);
+        QCOMPARE(game.frame->flow().round().moves, 0);
         // Anything else is refused, and the board stays.
-        const Board board = game.state.board;
+        const Board board = game.frame->flow().round().board;
         QVERIFY(!drag({QUrl::fromLocalFile(game.inFolder("notes.txt"))}));
         QVERIFY(!drag({webp, QUrl::fromLocalFile(game.inFolder("picture.jpg"))}));
         QVERIFY(!drag({QUrl(QStringLiteral("https://example.org/photo.jpg"))}));
         QVERIFY(!drag({}));
-        QCOMPARE(game.state.picturePath, game.inFolder("picture.webp"));
-        QVERIFY(game.state.board == board);
+        QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("picture.webp"));
+        QVERIFY(game.frame->flow().round().board == board);
         // A picture name over bytes that are none falls back as Open does.
         QVERIFY(drag({QUrl::fromLocalFile(game.inFolder("text.jpg"))}));
-        QVERIFY(game.state.defaultPictureShown);
+        QVERIFY(game.frame->pictureSource().defaultPictureShown);
     }
 
     void firstPuzzleComesFromTheProgramFolder()
     {
         GameFixture game({"picture.jpg"});
-        QCOMPARE(game.state.folder, QDir(game.folder.path()).path() + "/");
-        QCOMPARE(game.state.picturePath, game.inFolder("picture.jpg"));
-        QVERIFY(!game.state.defaultPictureShown);
+        QCOMPARE(game.frame->settings().folder, QDir(game.folder.path()).path() + "/");
+        QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("picture.jpg"));
+        QVERIFY(!game.frame->pictureSource().defaultPictureShown);
         QCOMPARE(game.frame->picture().width(), 48);
-        QCOMPARE(game.state.tileWidth * game.state.dimension, game.state.boardWidth);
+        QCOMPARE(game.frame->boardView()->tileSize().width() * game.frame->settings().dimension,
+                 game.frame->boardView()->width());
     }
 
     void builtInPictureWhenNothingUsable_data()
@@ -161,39 +161,38 @@ private slots:
     {
         QFETCH(QStringList, files);
         GameFixture game(files);
-        QVERIFY(game.state.defaultPictureShown);
+        QVERIFY(game.frame->pictureSource().defaultPictureShown);
         QCOMPARE(game.frame->picture().width(), 350);
         QCOMPARE(game.frame->boardView()->size(), QSize(348, 348));
         game.frame->execute(CommandId::New);
-        QVERIFY(game.state.defaultPictureShown);
+        QVERIFY(game.frame->pictureSource().defaultPictureShown);
     }
 
     void newAlternatesBetweenTwoPictures()
     {
         GameFixture game({"picture.jpg", "picture.bmp"});
-        QString previous = game.state.picturePath;
+        QString previous = game.frame->pictureSource().picturePath;
         for (int i = 0; i < 6; ++i) {
             game.frame->execute(CommandId::New);
-            QVERIFY(game.state.picturePath != previous);
-            previous = game.state.picturePath;
+            QVERIFY(game.frame->pictureSource().picturePath != previous);
+            previous = game.frame->pictureSource().picturePath;
         }
     }
 
     void puzzleSizeKeepsThePicture()
     {
         GameFixture game({"three.zip"});
-        const int zipIndex = game.state.zipIndex;
+        const int zipIndex = game.frame->pictureSource().zipIndex;
         const qint64 pixels = game.frame->picture().pixels().cacheKey();
-        QCOMPARE(game.state.zipCount, 3);
+        QCOMPARE(game.frame->pictureSource().zipCount, 3);
         game.frame->execute(CommandId::Size7);
         QCOMPARE(game.frame->picture().pixels().cacheKey(), pixels); // nothing decoded again
-        QCOMPARE(game.state.dimension, 7);
-        QCOMPARE(game.state.zipIndex, zipIndex);
-        QCOMPARE(game.state.picturePath, game.inFolder("three.zip"));
-        QCOMPARE(game.state.boardWidth % 7, 0);
-        QCOMPARE(game.state.boardHeight % 7, 0);
-        QCOMPARE(game.frame->boardView()->size(),
-                 QSize(game.state.boardWidth, game.state.boardHeight));
+        QCOMPARE(game.frame->settings().dimension, 7);
+        QCOMPARE(game.frame->pictureSource().zipIndex, zipIndex);
+        QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("three.zip"));
+        QCOMPARE(game.frame->boardView()->width() % 7, 0);
+        QCOMPARE(game.frame->boardView()->height() % 7, 0);
+        QCOMPARE(game.frame->boardView()->size(), game.frame->boardView()->size());
         QVERIFY(game.checked(CommandId::Size7));
         QVERIFY(!game.checked(CommandId::Size4));
     }
@@ -201,23 +200,24 @@ private slots:
     void fromThisZipWithOnePicture()
     {
         GameFixture game({"mixed.zip"});
-        QCOMPARE(game.state.zipCount, 1);
-        const Board before = game.state.board;
+        QCOMPARE(game.frame->pictureSource().zipCount, 1);
+        const Board before = game.frame->flow().round().board;
         MessageBoxAnswerer answerer;
         game.frame->execute(CommandId::NewFromZip);
         QCOMPARE(answerer.texts, QStringList{"There is only 1 picture in this zip file!"});
-        QVERIFY(game.state.board == before);
+        QVERIFY(game.frame->flow().round().board == before);
     }
 
     void fromThisZipTakesAnotherPicture()
     {
         GameFixture game({"three.zip"});
         for (int i = 0; i < 5; ++i) {
-            const int previous = game.state.zipIndex;
+            const int previous = game.frame->pictureSource().zipIndex;
             game.frame->execute(CommandId::NewFromZip);
-            QVERIFY(game.state.zipIndex != previous);
-            QVERIFY(game.state.zipIndex >= 1 && game.state.zipIndex <= 3);
-            QVERIFY(!game.state.defaultPictureShown);
+            QVERIFY(game.frame->pictureSource().zipIndex != previous);
+            QVERIFY(game.frame->pictureSource().zipIndex >= 1 &&
+                    game.frame->pictureSource().zipIndex <= 3);
+            QVERIFY(!game.frame->pictureSource().defaultPictureShown);
         }
     }
 
@@ -225,45 +225,46 @@ private slots:
     {
         GameFixture game({"picture.jpg"});
         game.frame->execute(CommandId::Grid);
-        QCOMPARE(game.state.grid, 0);
+        QVERIFY(!game.frame->settings().grid);
         QVERIFY(!game.checked(CommandId::Grid));
         game.frame->action(CommandId::Grid)->trigger();
-        QCOMPARE(game.state.grid, 1);
+        QVERIFY(game.frame->settings().grid);
         QVERIFY(game.checked(CommandId::Grid));
         game.frame->execute(CommandId::GridRed);
-        QCOMPARE(game.state.gridColour, 2);
+        QCOMPARE(game.frame->settings().gridColour, GridColour::Red);
         QVERIFY(game.checked(CommandId::GridRed) && !game.checked(CommandId::GridBlack));
         game.frame->execute(CommandId::SelectionBlack);
-        QCOMPARE(game.state.selColour, 0);
+        QCOMPARE(game.frame->settings().selColour, SelectionColour::Black);
         QVERIFY(game.checked(CommandId::SelectionBlack) &&
                 !game.checked(CommandId::SelectionYellow));
         game.frame->execute(CommandId::Sound);
-        QCOMPARE(game.state.sound, 0);
+        QVERIFY(!game.frame->settings().sound);
         QVERIFY(!game.checked(CommandId::Sound));
     }
 
     void modeAndJumbleStartAFreshGame()
     {
         GameFixture game({"picture.jpg"});
-        game.state.moves = 12;
+        QVERIFY(game.resumeOn(game.round().board, PuzzleMode::TileSwap, 4, 12));
         game.clock.now += 40;
         game.frame->execute(CommandId::Slider);
-        QCOMPARE(game.state.puzzleMode, 1);
+        QCOMPARE(game.frame->settings().puzzleMode, PuzzleMode::Slider);
         QVERIFY(game.checked(CommandId::Slider) && !game.checked(CommandId::TileSwap));
-        QCOMPARE(game.state.moves, 0);
-        QCOMPARE(game.state.startTime, game.clock.now);
-        QVERIFY(game.state.board.hasHole());
-        game.state.moves = 3;
+        QCOMPARE(game.frame->flow().round().moves, 0);
+        QCOMPARE(game.frame->flow().round().startTime, game.clock.now);
+        QVERIFY(game.frame->flow().round().board.hasHole());
+        QVERIFY(game.resumeOn(game.round().board, PuzzleMode::Slider, 4, 3));
         game.frame->execute(CommandId::Jumble);
-        QCOMPARE(game.state.moves, 0);
+        QCOMPARE(game.frame->flow().round().moves, 0);
     }
 
     void solveForMePutsEveryTileHome()
     {
         GameFixture game({"picture.jpg"});
         game.frame->execute(CommandId::SolveForMe);
-        QVERIFY(game.state.puzzleOver);
-        QVERIFY(game.state.board.isSolved(PuzzleMode::TileSwap, game.state.dimension));
+        QVERIFY(game.frame->flow().round().puzzleOver);
+        QVERIFY(game.frame->flow().round().board.isSolved(PuzzleMode::TileSwap,
+                                                          game.frame->settings().dimension));
     }
 
     void oneSolutionWindowAtATime()
@@ -272,15 +273,15 @@ private slots:
         game.frame->execute(CommandId::ShowSolution);
         QPointer<SolutionDialog> first = game.frame->solutionWindow();
         QVERIFY(first);
-        QVERIFY(game.state.modelessOpen);
+        QVERIFY((game.frame->modelessWindow() != nullptr));
         game.frame->execute(CommandId::ShowSolution);
         QCOMPARE(game.frame->solutionWindow(), first.data());
         first->close();
-        QVERIFY(!game.state.modelessOpen);
+        QVERIFY(!(game.frame->modelessWindow() != nullptr));
         game.frame->execute(CommandId::ShowSolution);
         QVERIFY(game.frame->solutionWindow());
         game.frame->execute(CommandId::New); // a new picture closes it
-        QVERIFY(!game.state.modelessOpen);
+        QVERIFY(!(game.frame->modelessWindow() != nullptr));
     }
 
     void toolbarCommandHidesAndShows()
@@ -289,14 +290,13 @@ private slots:
         QVERIFY(game.show());
         const int height = game.frame->height();
         game.frame->execute(CommandId::Toolbar);
-        QVERIFY(!game.state.toolbarVisible);
+        QVERIFY(!game.frame->toolbarShown());
         QVERIFY(!game.checked(CommandId::Toolbar));
         QTRY_VERIFY(game.frame->height() < height);
         game.frame->execute(CommandId::Toolbar);
-        QVERIFY(game.state.toolbarVisible);
+        QVERIFY(game.frame->toolbarShown());
         QTRY_COMPARE(game.frame->height(), height);
-        QCOMPARE(game.frame->boardView()->size(),
-                 QSize(game.state.boardWidth, game.state.boardHeight));
+        QCOMPARE(game.frame->boardView()->size(), game.frame->boardView()->size());
     }
 
     void qtsOwnToolbarMenuNeverHidesTheToolbar()
@@ -318,13 +318,12 @@ private slots:
     {
         GameFixture game({});
         QVERIFY(game.startOnFlatPicture(QSize(4000, 2000)));
-        const QSize docked(game.state.boardWidth, game.state.boardHeight);
-        game.state.toolbarDock = ToolbarDock::Floating;
+        const QSize docked(game.frame->boardView()->width(), game.frame->boardView()->height());
         game.frame->execute(CommandId::Size4); // lays the board out again
-        QCOMPARE(QSize(game.state.boardWidth, game.state.boardHeight), docked);
+        QCOMPARE(game.frame->boardView()->size(), docked);
         game.frame->execute(CommandId::Toolbar); // hidden: the band is the board's again
         game.frame->execute(CommandId::Size4);
-        QVERIFY(game.state.boardHeight > docked.height());
+        QVERIFY(game.frame->boardView()->height() > docked.height());
     }
 
     void windowInTheScreenMarginIsMovedBack()
@@ -333,8 +332,9 @@ private slots:
         QVERIFY(game.show());
         const QRect work = game.frame->screen()->availableGeometry();
         const int maxWidth = work.width() - 50;
-        const int maxHeight = work.height() - game.state.captionHeight - game.state.toolbarBand -
-                              game.state.menuBarHeight - 50;
+        const int maxHeight = work.height() -
+                              game.frame->style()->pixelMetric(QStyle::PM_TitleBarHeight) -
+                              game.toolbar()->height() - game.frame->menuBar()->height() - 50;
         const QSize size = game.frame->frameGeometry().size();
         // Its right edge in the 50-pixel strip beside the room: moved to x = 50.
         const QPoint right(work.x() + maxWidth - size.width() + 20, work.y() + 20);
@@ -348,6 +348,23 @@ private slots:
         game.frame->move(low);
         game.frame->execute(CommandId::Size4);
         QCOMPARE(game.frame->frameGeometry().topLeft(), QPoint(work.x() + 60, work.y() + 5));
+    }
+
+    void unknownStoredChoicesTickWhatTheyPlayAs()
+    {
+        QTemporaryDir folder;
+        const QString ini = folder.filePath(QStringLiteral("tilewright.ini"));
+        QVERIFY(writeFile(ini, "[Settings]\nDimension=4\nPuzzleMode=7\nGridColour=9\nSelColour=5\n"
+                               "Folder=" +
+                                   folder.path().toUtf8() + "\n"));
+        GameFixture game({}, std::nullopt, ini);
+        QVERIFY(game.round().board.hasHole());
+        QVERIFY(game.checked(CommandId::Slider) && !game.checked(CommandId::TileSwap));
+        QVERIFY(game.checked(CommandId::GridBlack));
+        QVERIFY(game.checked(CommandId::SelectionRed));
+        QVERIFY(game.frame->close());
+        const QSettings written(ini, QSettings::IniFormat);
+        QCOMPARE(written.value("Settings/PuzzleMode").toString(), QStringLiteral("1"));
     }
 
     void togglesTurnAnyStoredValueOff_data()
@@ -371,13 +388,13 @@ private slots:
         GameFixture game({}, std::nullopt, ini);
         game.frame->execute(CommandId::Grid);
         game.frame->execute(CommandId::Sound);
-        QCOMPARE(game.state.grid, once);
-        QCOMPARE(game.state.sound, once);
+        QCOMPARE(game.frame->settings().grid, once != 0);
+        QCOMPARE(game.frame->settings().sound, once != 0);
         QCOMPARE(game.checked(CommandId::Grid), once != 0);
         game.frame->execute(CommandId::Grid);
         game.frame->execute(CommandId::Sound);
-        QCOMPARE(game.state.grid, 1 - once);
-        QCOMPARE(game.state.sound, 1 - once);
+        QCOMPARE(game.frame->settings().grid, once == 0);
+        QCOMPARE(game.frame->settings().sound, once == 0);
     }
 
     void openLoadsThePictureLastPreviewed()
@@ -392,24 +409,24 @@ private slots:
             clickAcceptIn(dialog);
         }));
         game.frame->execute(CommandId::Open);
-        QCOMPARE(game.state.picturePath, game.inFolder("album.zip"));
-        QCOMPARE(game.state.zipIndex, 2);
-        QCOMPARE(game.state.zipCount, 3);
-        QCOMPARE(game.state.folder, QDir(game.folder.path()).absolutePath());
-        QCOMPARE(game.frame->picture().width(), 40); // two.BMP
-        QVERIFY(game.state.modelessOpen);            // the solution window stays open
+        QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("album.zip"));
+        QCOMPARE(game.frame->pictureSource().zipIndex, 2);
+        QCOMPARE(game.frame->pictureSource().zipCount, 3);
+        QCOMPARE(game.frame->settings().folder, QDir(game.folder.path()).absolutePath());
+        QCOMPARE(game.frame->picture().width(), 40);        // two.BMP
+        QVERIFY((game.frame->modelessWindow() != nullptr)); // the solution window stays open
         QVERIFY(game.toolbar()->newIsDropDown());
     }
 
     void openCancelledChangesNothing()
     {
         GameFixture game({"picture.jpg"});
-        const QString before = game.state.picturePath;
-        const Board board = game.state.board;
+        const QString before = game.frame->pictureSource().picturePath;
+        const Board board = game.frame->flow().round().board;
         QVERIFY(whenModal<OpenPictureDialog>([](OpenPictureDialog& dialog) { dialog.reject(); }));
         game.frame->execute(CommandId::Open);
-        QCOMPARE(game.state.picturePath, before);
-        QVERIFY(game.state.board == board);
+        QCOMPARE(game.frame->pictureSource().picturePath, before);
+        QVERIFY(game.frame->flow().round().board == board);
     }
 
     void openAMissingFileShowsTheBuiltInPicture()
@@ -421,42 +438,43 @@ private slots:
             clickAcceptIn(dialog);
         }));
         game.frame->execute(CommandId::Open);
-        QCOMPARE(game.state.picturePath, game.inFolder("not-there.jpg"));
-        QVERIFY(game.state.defaultPictureShown);
+        QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("not-there.jpg"));
+        QVERIFY(game.frame->pictureSource().defaultPictureShown);
     }
 
     void giftStartsOnItsPicture_data()
     {
         QTest::addColumn<char>("mode");
         QTest::addColumn<QString>("picture");
-        QTest::addColumn<int>("puzzleMode");
+        QTest::addColumn<PuzzleMode>("puzzleMode");
         QTest::addColumn<bool>("builtIn");
-        QTest::newRow("slider") << '\x01' << "picture.gif" << 1 << false;
-        QTest::newRow("tile swap") << '\x00' << "picture.jpg" << 0 << false;
-        QTest::newRow("unknown mode keeps the setting") << '\x07' << "picture.jpg" << 1 << false;
-        QTest::newRow("no picture") << '\x01' << QString() << 1 << true;
-        QTest::newRow("undecodable picture") << '\x00' << "text.jpg" << 0 << true;
+        const PuzzleMode slider = PuzzleMode::Slider;
+        const PuzzleMode tileSwap = PuzzleMode::TileSwap;
+        QTest::newRow("slider") << '\x01' << "picture.gif" << slider << false;
+        QTest::newRow("tile swap") << '\x00' << "picture.jpg" << tileSwap << false;
+        // A first run's setting, the default.
+        QTest::newRow("unknown mode keeps the setting")
+            << '\x07' << "picture.jpg" << tileSwap << false;
+        QTest::newRow("no picture") << '\x01' << QString() << slider << true;
+        QTest::newRow("undecodable picture") << '\x00' << "text.jpg" << tileSwap << true;
     }
 
     void giftStartsOnItsPicture()
     {
         QFETCH(char, mode);
         QFETCH(QString, picture);
-        QFETCH(int, puzzleMode);
+        QFETCH(PuzzleMode, puzzleMode);
         QFETCH(bool, builtIn);
         const QByteArray bytes = picture.isEmpty() ? QByteArray() : readFile(testData(picture));
         GameFixture game({"picture.bmp"}, QByteArray(1, mode) + bytes);
-        QVERIFY(game.state.giftMode);
-        QCOMPARE(game.state.defaultPictureShown, builtIn);
-        if (mode == '\x07')
-            QCOMPARE(game.state.puzzleMode, 0); // first run: the setting's default
-        else
-            QCOMPARE(game.state.puzzleMode, puzzleMode);
+        QVERIFY(game.frame->pictureSource().giftMode);
+        QCOMPARE(game.frame->pictureSource().defaultPictureShown, builtIn);
+        QCOMPARE(game.frame->settings().puzzleMode, puzzleMode);
         QCOMPARE(game.frame->picture().saveEncoded().isEmpty(), false);
         if (!builtIn)
             QCOMPARE(game.frame->picture().saveEncoded(), bytes);
         // The picture is served from memory: no file of it exists anywhere.
-        QCOMPARE(game.state.picturePath, GiftPictureName);
+        QCOMPARE(game.frame->pictureSource().picturePath, GiftPictureName);
         QVERIFY(!QFile::exists(game.inFolder(GiftPictureName)));
         QVERIFY(!QFile::exists(GiftPictureName));
         QDirIterator temporary(QDir::tempPath(), {GiftPictureName}, QDir::Files,
@@ -484,10 +502,9 @@ private slots:
         RecordingSoundPlayer sounds;
         FixedClock clock;
         RecordingShell shell;
-        GameState state;
-        MainFrame frame(state, {profile, random, sounds, clock, shell}, ProgramFile::at(program));
-        QCOMPARE(state.puzzleMode, 1); // byte 7 keeps the stored mode
-        QVERIFY(state.defaultPictureShown);
+        MainFrame frame({profile, random, sounds, clock, shell}, ProgramFile::at(program));
+        QCOMPARE(frame.settings().puzzleMode, PuzzleMode::Slider); // byte 7 keeps the stored mode
+        QVERIFY(frame.pictureSource().defaultPictureShown);
     }
 
     void makeGiftOnlyWithoutTheSolutionWindow()
@@ -506,12 +523,12 @@ private slots:
         game.frame->solutionWindow()->close();
         game.frame->execute(CommandId::MakeGift);
         QCOMPARE(giftDialogs(*game.frame).size(), 1);
-        QVERIFY(game.state.modelessOpen);
+        QVERIFY((game.frame->modelessWindow() != nullptr));
         QTRY_VERIFY(!game.frame->solutionWindow()); // the closed one is gone
         game.frame->execute(CommandId::ShowSolution);
         QVERIFY(!game.frame->solutionWindow());
         giftDialogs(*game.frame).first()->close();
-        QVERIFY(!game.state.modelessOpen);
+        QVERIFY(!(game.frame->modelessWindow() != nullptr));
     }
 
     void helpOpensThePageBesideTheProgram()
@@ -521,9 +538,9 @@ private slots:
         QCOMPARE(game.shell.opened,
                  QStringList{QDir(game.folder.path()).filePath(QStringLiteral("Tilewright.html"))});
         game.shell.answer = Shell::FileNotFound; // a missing page changes nothing
-        const Board board = game.state.board;
+        const Board board = game.frame->flow().round().board;
         game.frame->execute(CommandId::Help);
-        QVERIFY(game.state.board == board);
+        QVERIFY(game.frame->flow().round().board == board);
         QString title;
         QVERIFY(whenModal<AboutDialog>([&](AboutDialog& about) {
             title = about.windowTitle();
@@ -537,9 +554,10 @@ private slots:
     {
         GameFixture game({"picture.jpg"});
         QVERIFY(game.show());
-        game.frame->execute(CommandId::Size10);
-        game.state.board.setSolved(PuzzleMode::TileSwap, 10);
-        game.state.board.swap({0, 0}, {9, 9});
+        Board nearlySolved;
+        nearlySolved.setSolved(PuzzleMode::TileSwap, 10);
+        nearlySolved.swap({0, 0}, {9, 9});
+        QVERIFY(game.resumeOn(nearlySolved, PuzzleMode::TileSwap, 10));
         game.clock.now += 42;
         QString shown;
         QVERIFY(whenModal<CongratulationsDialog>([&](CongratulationsDialog& dialog) {
@@ -549,12 +567,13 @@ private slots:
         }));
         BoardView* board = game.frame->boardView();
         const auto centre = [&](int col, int row) {
-            return QPoint(col * game.state.tileWidth + 2, row * game.state.tileHeight + 2);
+            return QPoint(col * game.frame->boardView()->tileSize().width() + 2,
+                          row * game.frame->boardView()->tileSize().height() + 2);
         };
         QTest::mouseClick(board, Qt::LeftButton, {}, centre(0, 0));
         QTest::mouseClick(board, Qt::LeftButton, {}, centre(9, 9));
         QCOMPARE(shown, QStringLiteral("Time taken : 42 secs"));
-        QVERIFY(game.state.puzzleOver);
+        QVERIFY(game.frame->flow().round().puzzleOver);
         QCOMPARE(game.sounds.played.last(), Sound::Complete);
         ScoreTables tables;
         tables.load(game.profile);

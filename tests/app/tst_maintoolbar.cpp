@@ -69,8 +69,7 @@ private slots:
 
         // A plain picture file turns both back, New again first in the File menu.
         QFile::copy(testData("picture.jpg"), game.folder.filePath("plain.jpg"));
-        game.state.picturePath = game.folder.filePath("plain.jpg");
-        game.frame->newPuzzle(false);
+        game.frame->openPath(game.folder.filePath("plain.jpg"));
         QVERIFY(!game.toolbar()->newIsDropDown());
         QCOMPARE(firstFileItem(game), game.frame->action(CommandId::New));
         // The menu shows it as "&New\tCtrl+N": the text, and the shortcut beside it.
@@ -78,12 +77,10 @@ private slots:
         QCOMPARE(firstFileItem(game)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
 
         // The built-in picture, shown when the archive fails, is plain too.
-        game.state.picturePath = game.folder.filePath("three.zip");
-        game.frame->newPuzzle(false);
+        game.frame->openPath(game.folder.filePath("three.zip"));
         QVERIFY(game.toolbar()->newIsDropDown());
-        game.state.picturePath = game.folder.filePath("missing.zip");
-        game.frame->newPuzzle(false);
-        QVERIFY(game.state.defaultPictureShown);
+        game.frame->openPath(game.folder.filePath("missing.zip"));
+        QVERIFY(game.frame->pictureSource().defaultPictureShown);
         QVERIFY(!game.toolbar()->newIsDropDown());
         QCOMPARE(firstFileItem(game), game.frame->action(CommandId::New));
     }
@@ -123,11 +120,11 @@ private slots:
     {
         GameFixture game({"three.zip", "picture.jpg"});
         QVERIFY(game.show());
-        QString previous = game.state.picturePath;
+        QString previous = game.frame->pictureSource().picturePath;
         for (int i = 0; i < 4; ++i) {
             QTest::keyClick(game.frame.get(), Qt::Key_N, Qt::ControlModifier);
-            QVERIFY(game.state.picturePath != previous);
-            previous = game.state.picturePath;
+            QVERIFY(game.frame->pictureSource().picturePath != previous);
+            previous = game.frame->pictureSource().picturePath;
         }
     }
 
@@ -138,7 +135,7 @@ private slots:
         QCOMPARE(sizes->actions().size(), 8);
         QCOMPARE(sizes->actions()[3]->text(), QStringLiteral("6 x 6"));
         sizes->actions()[3]->trigger();
-        QCOMPARE(game.state.dimension, 6);
+        QCOMPARE(game.frame->settings().dimension, 6);
         QVERIFY(sizes->actions()[3]->isChecked());
         QVERIFY(game.frame->action(CommandId::Size6)->isChecked());
         QVERIFY(!sizes->actions()[1]->isChecked());
@@ -222,7 +219,7 @@ private slots:
         QVERIFY(game.show());
         const int full = game.frame->height();
         const QSize board = game.frame->boardView()->size();
-        const int band = game.state.toolbarBand;
+        const int band = game.toolbar()->height();
         QVERIFY(band > 32);
         game.frame->execute(CommandId::Toolbar);
         QTRY_COMPARE(game.frame->height(), full - band);
@@ -230,11 +227,11 @@ private slots:
         QTRY_COMPARE(game.frame->height(), full);
 
         game.frame->addToolBar(Qt::BottomToolBarArea, game.toolbar());
-        QTRY_COMPARE(game.state.toolbarDock, ToolbarDock::Bottom);
+        QTRY_COMPARE(game.frame->toolBarArea(game.toolbar()), Qt::BottomToolBarArea);
         QCOMPARE(game.frame->height(), full);
         QTRY_VERIFY(game.toolbar()->y() > game.frame->boardView()->y());
         game.frame->addToolBar(Qt::TopToolBarArea, game.toolbar());
-        QTRY_COMPARE(game.state.toolbarDock, ToolbarDock::Top);
+        QTRY_COMPARE(game.frame->toolBarArea(game.toolbar()), Qt::TopToolBarArea);
         QCOMPARE(game.frame->boardView()->size(), board);
     }
 };

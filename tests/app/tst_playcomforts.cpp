@@ -16,13 +16,15 @@ namespace {
 void clickCell(GameFixture& game, Cell cell)
 {
     QTest::mouseClick(game.frame->boardView(), Qt::LeftButton, {},
-                      QPoint(cell.col * game.state.tileWidth + game.state.tileWidth / 2,
-                             cell.row * game.state.tileHeight + game.state.tileHeight / 2));
+                      QPoint(cell.col * game.frame->boardView()->tileSize().width() +
+                                 game.frame->boardView()->tileSize().width() / 2,
+                             cell.row * game.frame->boardView()->tileSize().height() +
+                                 game.frame->boardView()->tileSize().height() / 2));
 }
 
 std::vector<int> tilesOf(const GameFixture& game)
 {
-    return game.state.board.tiles(game.state.dimension);
+    return game.frame->flow().round().board.tiles(game.frame->settings().dimension);
 }
 
 QString movesShown(const GameFixture& game)
@@ -83,7 +85,7 @@ private slots:
         QCOMPARE(tilesOf(game), jumbled);
         QCOMPARE(movesShown(game), QStringLiteral("Moves: 0"));
         QTest::keyClick(game.frame.get(), Qt::Key_Z, Qt::ControlModifier); // nothing left
-        QCOMPARE(game.state.moves, 0);
+        QCOMPARE(game.frame->flow().round().moves, 0);
 
         QTest::keyClick(game.frame.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::keyClick(game.frame.get(), Qt::Key_Y, Qt::ControlModifier);
@@ -108,13 +110,13 @@ private slots:
         });
         answer.start(10);
         // Each cell's own tile put there with one swap.
-        const int n = game.state.dimension;
+        const int n = game.frame->settings().dimension;
         for (int home = 0; home < n * n; ++home) {
             const Cell cell = Board::homeCell(home, n);
-            if (game.state.board.at(cell) == home)
+            if (game.frame->flow().round().board.at(cell) == home)
                 continue;
             for (int other = home + 1; other < n * n; ++other) {
-                if (game.state.board.at(Board::homeCell(other, n)) == home) {
+                if (game.frame->flow().round().board.at(Board::homeCell(other, n)) == home) {
                     clickCell(game, cell);
                     clickCell(game, Board::homeCell(other, n));
                     break;
@@ -126,7 +128,7 @@ private slots:
         // The winning move taken back and made again: over already, so no second win.
         game.frame->execute(CommandId::Undo);
         game.frame->execute(CommandId::Redo);
-        QVERIFY(game.state.board.isSolved(PuzzleMode::TileSwap, n));
+        QVERIFY(game.frame->flow().round().board.isSolved(PuzzleMode::TileSwap, n));
         QTest::qWait(100);
         QCOMPARE(congratulated, 1);
         QCOMPARE(movesShown(game), moves); // the figures stopped at the end
@@ -141,13 +143,14 @@ private slots:
         clickCell(game, {0, 3});
         clickCell(game, {0, 0});
         clickCell(game, {2, 0});
-        QCOMPARE(game.state.moves, 3);
+        QCOMPARE(game.frame->flow().round().moves, 3);
         game.clock.now += 30;
         game.frame->action(CommandId::Restart)->trigger();
         QCOMPARE(tilesOf(game), jumbled);
         QCOMPARE(movesShown(game), QStringLiteral("Moves: 0"));
         QCOMPARE(game.frame->gameStatusBar()->timeText(), QStringLiteral("Time: 0:00"));
-        QCOMPARE(game.state.picturePath, game.inFolder(QStringLiteral("picture.jpg")));
+        QCOMPARE(game.frame->pictureSource().picturePath,
+                 game.inFolder(QStringLiteral("picture.jpg")));
     }
 
     void timeRunsAndStopsAtTheEnd()
@@ -175,7 +178,7 @@ private slots:
     {
         GameFixture game({"picture.jpg"});
         QVERIFY(game.show());
-        const QSize board(game.state.boardWidth, game.state.boardHeight);
+        const QSize board(game.frame->boardView()->width(), game.frame->boardView()->height());
         const int shown = game.frame->height();
         const int band = game.frame->gameStatusBar()->height();
         QVERIFY(band > 10);
@@ -183,7 +186,7 @@ private slots:
         game.frame->execute(CommandId::StatusBar);
         QVERIFY(!game.checked(CommandId::StatusBar));
         QTRY_COMPARE(game.frame->height(), shown - band);
-        QCOMPARE(QSize(game.state.boardWidth, game.state.boardHeight), board);
+        QCOMPARE(game.frame->boardView()->size(), board);
         game.frame->execute(CommandId::StatusBar);
         QTRY_COMPARE(game.frame->height(), shown);
         game.frame->execute(CommandId::StatusBar);
@@ -199,13 +202,13 @@ private slots:
         GameFixture game({"picture.jpg"});
         QVERIFY(game.show());
         QVERIFY(game.startOnFlatPicture(QSize(400, 4000)));
-        const int withStatus = game.state.boardHeight;
+        const int withStatus = game.frame->boardView()->height();
         const int band = game.frame->gameStatusBar()->sizeHint().height();
         game.frame->execute(CommandId::StatusBar);
         game.frame->execute(CommandId::Size4); // the same picture laid out again
         // Both heights are cut down to whole tiles.
-        QVERIFY(qAbs(game.state.boardHeight - band - withStatus) < 4);
-        QVERIFY(game.state.boardHeight > withStatus);
+        QVERIFY(qAbs(game.frame->boardView()->height() - band - withStatus) < 4);
+        QVERIFY(game.frame->boardView()->height() > withStatus);
     }
 
     void tileNumbersAreASetting()
@@ -214,7 +217,7 @@ private slots:
         QVERIFY(game.show());
         const QImage plain = game.frame->boardView()->grab().toImage();
         game.frame->execute(CommandId::TileNumbers);
-        QCOMPARE(game.state.tileNumbers, 1);
+        QCOMPARE(game.frame->settings().tileNumbers, 1);
         QVERIFY(game.checked(CommandId::TileNumbers));
         QVERIFY(game.frame->boardView()->grab().toImage() != plain);
         game.frame->execute(CommandId::TileNumbers);
@@ -238,8 +241,9 @@ private slots:
         GameFixture& second = *runs.second;
         second.clock.now += 9000;
         second.frame->execute(CommandId::ResumeLast);
-        QCOMPARE(second.state.picturePath, first.inFolder(QStringLiteral("picture.jpg")));
-        QCOMPARE(second.state.dimension, 5);
+        QCOMPARE(second.frame->pictureSource().picturePath,
+                 first.inFolder(QStringLiteral("picture.jpg")));
+        QCOMPARE(second.frame->settings().dimension, 5);
         QVERIFY(second.checked(CommandId::Size5));
         QCOMPARE(tilesOf(second), board);
         QCOMPARE(movesShown(second), QStringLiteral("Moves: 1"));
@@ -289,18 +293,18 @@ private slots:
         QVERIFY(first.frame->close());
         runs.startSecond();
         runs.second->frame->execute(CommandId::ResumeLast);
-        QCOMPARE(runs.second->state.zipIndex, 2);
-        QCOMPARE(runs.second->state.zipCount, 3);
+        QCOMPARE(runs.second->frame->pictureSource().zipIndex, 2);
+        QCOMPARE(runs.second->frame->pictureSource().zipCount, 3);
         QCOMPARE(runs.second->frame->picture().size(), QSize(40, 30));
         QVERIFY(runs.second->toolbar()->newIsDropDown());
 
         first.frame->openPath(first.inFolder(QStringLiteral("missing.jpg")));
-        QVERIFY(first.state.defaultPictureShown);
+        QVERIFY(first.frame->pictureSource().defaultPictureShown);
         clickCell(first, {0, 0});
         clickCell(first, {1, 0});
         QVERIFY(first.frame->close());
         runs.second->frame->execute(CommandId::ResumeLast);
-        QVERIFY(runs.second->state.defaultPictureShown);
+        QVERIFY(runs.second->frame->pictureSource().defaultPictureShown);
         QCOMPARE(runs.second->frame->picture().size(), QSize(350, 351));
     }
 
@@ -315,15 +319,15 @@ private slots:
         runs.startSecond();
         GameFixture& second = *runs.second;
         const std::vector<int> board = tilesOf(second);
-        const QString path = second.state.picturePath;
-        const bool builtIn = second.state.defaultPictureShown;
+        const QString path = second.frame->pictureSource().picturePath;
+        const bool builtIn = second.frame->pictureSource().defaultPictureShown;
         MessageBoxAnswerer answerer;
         second.frame->execute(CommandId::ResumeLast);
         QCOMPARE(answerer.texts.size(), 1);
         QVERIFY(answerer.texts[0].contains(QStringLiteral("can no longer be loaded")));
         QCOMPARE(tilesOf(second), board);
-        QCOMPARE(second.state.picturePath, path);
-        QCOMPARE(second.state.defaultPictureShown, builtIn);
+        QCOMPARE(second.frame->pictureSource().picturePath, path);
+        QCOMPARE(second.frame->pictureSource().defaultPictureShown, builtIn);
         QVERIFY(keptInProfile(runs.ini)); // for when the picture is back
     }
 

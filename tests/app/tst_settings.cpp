@@ -1,6 +1,6 @@
 // Tests of the settings: first run, reading back, missing keys and out-of-range sizes.
 #include "app/settings.h"
-#include "game/gamestate.h"
+#include "game/playersettings.h"
 #include "platform/profilestore.h"
 #include "testfiles.h"
 #include "testregistry.h"
@@ -13,20 +13,27 @@ namespace {
 const QString ProgramFolder = QStringLiteral("/opt/tilewright/");
 
 // The settings in their profile order, for one comparison with readable failures.
-QVariantList settingsOf(const GameState& state)
+// The settings in their profile order and stored numbers, for one comparison with readable
+// failures.
+QVariantList settingsOf(const PlayerSettings& s)
 {
-    return {state.dimension,  state.grid,      state.gridColour,  state.selColour, state.sound,
-            state.puzzleMode, state.statusBar, state.tileNumbers, state.folder};
+    return {s.dimension,
+            int(s.grid),
+            static_cast<int>(s.gridColour),
+            static_cast<int>(s.selColour),
+            int(s.sound),
+            storedPuzzleMode(s.puzzleMode),
+            int(s.statusBar),
+            int(s.tileNumbers),
+            s.folder};
 }
 
-GameState loadedFrom(const QString& path)
+PlayerSettings loadedFrom(const QString& path)
 {
-    GameState state;
-    state.programFolder = ProgramFolder;
-    state.folder = ProgramFolder;
+    PlayerSettings settings;
     ProfileStore profile(path);
-    loadSettings(state, profile);
-    return state;
+    loadSettings(settings, profile, ProgramFolder);
+    return settings;
 }
 } // namespace
 
@@ -38,7 +45,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
-        const GameState state = loadedFrom(path);
+        const PlayerSettings state = loadedFrom(path);
         const QVariantList defaults{4, 1, 0, 1, 1, 0, 1, 0, ProgramFolder};
         QCOMPARE(settingsOf(state), defaults);
 
@@ -57,21 +64,22 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
-        GameState played;
+        PlayerSettings played;
         played.dimension = 9;
-        played.grid = 0;
-        played.gridColour = 2;
-        played.selColour = 0;
-        played.sound = 0;
-        played.puzzleMode = 1;
-        played.statusBar = 0;
-        played.tileNumbers = 1;
+        played.grid = false;
+        played.gridColour = GridColour::Red;
+        played.selColour = SelectionColour::Black;
+        played.sound = false;
+        played.puzzleMode = PuzzleMode::Slider;
+        played.statusBar = false;
+        played.tileNumbers = true;
         played.folder = QStringLiteral("/home/ann/Pictures, 2026");
         {
             ProfileStore profile(path);
             QVERIFY(saveSettings(played, profile));
         }
         QCOMPARE(settingsOf(loadedFrom(path)), settingsOf(played));
+        QVERIFY(loadedFrom(path) == played);
     }
 
     void missingKeysTakeTheirOwnDefaults()
@@ -79,12 +87,39 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
         QVERIFY(writeFile(path, "[Settings]\nDimension=5\nSound=0\nGridColour=9\nPuzzleMode=7\n"));
-        // Only the board size is brought into range; other values are taken as stored, and
-        // a missing folder is empty rather than the program's. A profile from before the
+        // Unknown numbers play as they always have, here a black grid and the slider; a
+        // missing folder is empty rather than the program's. A profile from before the
         // status bar and tile numbers shows the one and not the other.
-        const QVariantList expected{5, 1, 9, 1, 0, 7, 1, 0, QString()};
+        const QVariantList expected{5, 1, 0, 1, 0, 1, 1, 0, QString()};
         QCOMPARE(settingsOf(loadedFrom(path)), expected);
         QVERIFY(!QSettings(path, QSettings::IniFormat).contains(QStringLiteral("Settings/Folder")));
+    }
+
+    void storedNumbersPlayAsTheyAlwaysHave_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QVariantList>("expected"); // grid, grid colour, selection, mode
+        QTest::newRow("known") << QByteArray("Grid=1\nGridColour=1\nSelColour=0\nPuzzleMode=0")
+                               << QVariantList{1, 1, 0, 0};
+        QTest::newRow("red and slider")
+            << QByteArray("Grid=0\nGridColour=2\nSelColour=2\nPuzzleMode=1")
+            << QVariantList{0, 2, 2, 1};
+        QTest::newRow("unknown") << QByteArray("Grid=5\nGridColour=3\nSelColour=7\nPuzzleMode=7")
+                                 << QVariantList{1, 0, 2, 1};
+        QTest::newRow("negative")
+            << QByteArray("Grid=-1\nGridColour=-1\nSelColour=-1\nPuzzleMode=-2147483648")
+            << QVariantList{1, 0, 2, 1};
+    }
+
+    void storedNumbersPlayAsTheyAlwaysHave()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QVariantList, expected);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+        QVERIFY(writeFile(path, "[Settings]\nDimension=4\n" + stored + "\n"));
+        const PlayerSettings settings = loadedFrom(path);
+        QCOMPARE(settingsOf(settings).mid(1, 3) << storedPuzzleMode(settings.puzzleMode), expected);
     }
 
     void boardSizeAlwaysInRange_data()
@@ -113,11 +148,11 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
         const QByteArray file = "[Settings]\nDimension=" + stored + "\nGrid=abc\nSound=0\n";
         QVERIFY(writeFile(path, file));
-        const GameState state = loadedFrom(path);
+        const PlayerSettings state = loadedFrom(path);
         QCOMPARE(state.dimension, expected);
-        QCOMPARE(state.grid, 1);
+        QVERIFY(state.grid);
         // Present, however unusable, is no first run: nothing is rewritten.
-        QCOMPARE(state.sound, 0);
+        QVERIFY(!state.sound);
         QCOMPARE(state.folder, QString());
         QCOMPARE(readFile(path), file);
     }
@@ -128,7 +163,7 @@ private slots:
         const QString blocker = dir.filePath(QStringLiteral("file"));
         QVERIFY(writeFile(blocker, "x"));
         const QString path = blocker + QStringLiteral("/tilewright.ini");
-        GameState state = loadedFrom(path);
+        PlayerSettings state = loadedFrom(path);
         QCOMPARE(settingsOf(state), QVariantList({4, 1, 0, 1, 1, 0, 1, 0, ProgramFolder}));
         ProfileStore profile(path);
         QVERIFY(!saveSettings(state, profile));

@@ -1,6 +1,7 @@
 // Tests of the board painter: tiles in their cells, the hole, the grid and the selection.
 #include "game/boardpainter.h"
-#include "game/gamestate.h"
+#include "game/gameflow.h"
+#include "game/playersettings.h"
 #include "quarters.h"
 #include "testregistry.h"
 #include "testzip.h"
@@ -12,43 +13,46 @@
 namespace {
 const BoardPainter::HoleColours Hole{QColor(190, 190, 190), QColor(100, 100, 100)};
 
+// What a paint shows: a round as the settings draw it, in tiles of a logical size.
+struct Scene {
+    Round round;
+    PlayerSettings settings;
+    QSize tile;
+
+    Scene(PuzzleMode mode, int n, QSize tileSize)
+        : tile(tileSize)
+    {
+        round.mode = mode;
+        round.dimension = n;
+        round.board.setSolved(mode, n);
+    }
+    QSize board() const { return tile * round.dimension; }
+};
+
 // A 2 x 2 board of 200 x 200 pixels showing the quarters picture.
-GameState twoByTwo(PuzzleMode mode)
+Scene twoByTwo(PuzzleMode mode)
 {
-    GameState state;
-    state.dimension = 2;
-    state.puzzleMode = mode == PuzzleMode::Slider ? 1 : 0;
-    state.boardWidth = state.boardHeight = 200;
-    state.tileWidth = state.tileHeight = 100;
-    state.board.setSolved(mode, 2);
-    return state;
+    return Scene(mode, 2, {100, 100});
 }
 
 // The board painted on a surface of the given device pixel ratio, in its device pixels.
-QImage painted(const GameState& state, const Picture& picture, qreal ratio = 1)
+QImage painted(const Scene& scene, const Picture& picture, qreal ratio = 1)
 {
-    QImage canvas(devicePixels({state.boardWidth, state.boardHeight}, ratio), QImage::Format_RGB32);
+    QImage canvas(devicePixels(scene.board(), ratio), QImage::Format_RGB32);
     canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::magenta);
     QPainter painter(&canvas);
     BoardPainter board;
-    board.paint(painter, state, picture, Hole);
+    board.paint(painter, {scene.round, scene.settings, scene.tile}, picture, Hole);
     painter.end();
     canvas.setDevicePixelRatio(1);
     return canvas;
 }
 
 // A 3 x 3 board of odd-sized tiles, whose edges fall between device pixels at 1.5.
-GameState threeByThree()
+Scene threeByThree()
 {
-    GameState state;
-    state.dimension = 3;
-    state.tileWidth = 101;
-    state.tileHeight = 75;
-    state.boardWidth = 303;
-    state.boardHeight = 225;
-    state.board.setSolved(PuzzleMode::TileSwap, 3);
-    return state;
+    return Scene(PuzzleMode::TileSwap, 3, {101, 75});
 }
 
 bool columnsEqual(const QImage& image, int a, int b)
@@ -94,8 +98,8 @@ private slots:
 
     void tilesShowTheirPartOfThePicture()
     {
-        GameState state = twoByTwo(PuzzleMode::TileSwap);
-        state.board.swap({0, 0}, {1, 1});
+        Scene state = twoByTwo(PuzzleMode::TileSwap);
+        state.round.board.swap({0, 0}, {1, 1});
         const QImage board = painted(state, picture_);
         QCOMPARE(board.pixelColor(50, 50), Quarters::BottomRight);
         QCOMPARE(board.pixelColor(150, 150), Quarters::TopLeft);
@@ -109,22 +113,22 @@ private slots:
 
     void solvedBoardHasNoGrid()
     {
-        GameState state = twoByTwo(PuzzleMode::TileSwap);
-        state.gridColour = 2;
+        Scene state = twoByTwo(PuzzleMode::TileSwap);
+        state.settings.gridColour = GridColour::Red;
         const QImage board = painted(state, picture_);
         QCOMPARE(board.pixelColor(100, 50), Quarters::TopRight);
         QCOMPARE(board.pixelColor(199, 199), Quarters::BottomRight);
-        state.board.swap({0, 0}, {1, 0});
+        state.round.board.swap({0, 0}, {1, 0});
         QCOMPARE(painted(state, picture_).pixelColor(100, 50), QColor(Qt::red));
-        state.grid = 0;
+        state.settings.grid = false;
         QCOMPARE(painted(state, picture_).pixelColor(100, 50), Quarters::TopLeft);
     }
 
     void tileNumbersFollowTheirTiles()
     {
-        GameState state = twoByTwo(PuzzleMode::Slider);
-        state.grid = 0;
-        state.tileNumbers = 1;
+        Scene state = twoByTwo(PuzzleMode::Slider);
+        state.settings.grid = false;
+        state.settings.tileNumbers = true;
         const QRect badge(0, 0, 50, 40); // of a cell's top-left corner
         const QImage board = painted(state, picture_);
         // Dark translucent, in the padding left of the number.
@@ -136,7 +140,7 @@ private slots:
         const QVector<bool> two = whiteIn(board, badge.translated(100, 0));
         QVERIFY(one != two);
         // The number is the tile's own, wherever the tile lies.
-        state.board.swap({0, 0}, {1, 0});
+        state.round.board.swap({0, 0}, {1, 0});
         const QImage swapped = painted(state, picture_);
         QCOMPARE(whiteIn(swapped, badge), two);
         QCOMPARE(whiteIn(swapped, badge.translated(100, 0)), one);
@@ -145,14 +149,14 @@ private slots:
         const int atTwo =
             darkenedIn(painted(state, picture_, 2), QRect(200, 0, 200, 200), Quarters::TopLeft);
         QVERIFY2(atTwo > 3 * atOne && atTwo < 5 * atOne, qPrintable(QString::number(atTwo)));
-        state.tileNumbers = 0;
+        state.settings.tileNumbers = false;
         QCOMPARE(painted(state, picture_).pixelColor(5, 12), Quarters::TopRight);
     }
 
     void holeLooksSunken()
     {
-        GameState state = twoByTwo(PuzzleMode::Slider);
-        state.grid = 0;
+        Scene state = twoByTwo(PuzzleMode::Slider);
+        state.settings.grid = false;
         const QImage board = painted(state, picture_);
         QCOMPARE(board.pixelColor(150, 150), Hole.face);
         QCOMPARE(board.pixelColor(150, 100), Hole.shadow);
@@ -163,33 +167,29 @@ private slots:
 
     void selectionStaysInsideTheBoard()
     {
-        GameState state = twoByTwo(PuzzleMode::TileSwap);
-        state.grid = 0;
-        state.selColour = 1;
-        state.selectedTile = 3;
-        state.selectedCol = 1;
-        state.selectedRow = 1;
+        Scene state = twoByTwo(PuzzleMode::TileSwap);
+        state.settings.grid = false;
+        state.settings.selColour = SelectionColour::Yellow;
+        state.round.selected = Cell{1, 1};
         const QImage last = painted(state, picture_);
         QCOMPARE(last.pixelColor(199, 150), QColor(Qt::yellow));
         QCOMPARE(last.pixelColor(150, 199), QColor(Qt::yellow));
         QCOMPARE(last.pixelColor(100, 150), QColor(Qt::yellow));
-        state.selectedTile = 0;
-        state.selectedCol = 0;
-        state.selectedRow = 0;
-        state.selColour = 7; // unknown colours draw red
+        state.round.selected = Cell{0, 0};
+        state.settings.selColour = SelectionColour::Red;
         const QImage first = painted(state, picture_);
         QCOMPARE(first.pixelColor(100, 50), QColor(Qt::red));
         QCOMPARE(first.pixelColor(99, 50), Quarters::TopLeft);
     }
 
-    void coloursByIndex()
+    void colours()
     {
-        QCOMPARE(gridColour(1), QColor(255, 255, 255));
-        QCOMPARE(gridColour(2), QColor(255, 0, 0));
-        QCOMPARE(gridColour(9), QColor(0, 0, 0));
-        QCOMPARE(selectionColour(0), QColor(0, 0, 0));
-        QCOMPARE(selectionColour(1), QColor(255, 255, 0));
-        QCOMPARE(selectionColour(-1), QColor(255, 0, 0));
+        QCOMPARE(gridColour(GridColour::Black), QColor(0, 0, 0));
+        QCOMPARE(gridColour(GridColour::White), QColor(255, 255, 255));
+        QCOMPARE(gridColour(GridColour::Red), QColor(255, 0, 0));
+        QCOMPARE(selectionColour(SelectionColour::Black), QColor(0, 0, 0));
+        QCOMPARE(selectionColour(SelectionColour::Yellow), QColor(255, 255, 0));
+        QCOMPARE(selectionColour(SelectionColour::Red), QColor(255, 0, 0));
     }
 
     void sharpAtAnyPixelRatio_data()
@@ -204,9 +204,9 @@ private slots:
         QFETCH(qreal, ratio);
         Picture detailed;
         QVERIFY(detailed.loadFromMemory(encoded(photoLikeImage(1212, 900), "PNG")));
-        GameState state = threeByThree();
-        state.board.swap({0, 0}, {2, 1});
-        state.grid = 0;
+        Scene state = threeByThree();
+        state.round.board.swap({0, 0}, {2, 1});
+        state.settings.grid = false;
         const QImage board = painted(state, detailed, ratio);
         QCOMPARE(board.size(), devicePixels({303, 225}, ratio));
         // Every device pixel is a pixel of its own, not a copy of its neighbour's.
@@ -216,10 +216,9 @@ private slots:
             QVERIFY2(!rowsEqual(board, y, y + 1), qPrintable(QString::number(y)));
 
         // Lines are one logical pixel of whole device pixels, starting on a cell's edge.
-        state.grid = 1;
-        state.selectedTile = 4;
-        state.selectedCol = state.selectedRow = 1;
-        state.selColour = 1;
+        state.settings.grid = true;
+        state.round.selected = Cell{1, 1};
+        state.settings.selColour = SelectionColour::Yellow;
         const QImage lined = painted(state, detailed, ratio);
         const int edge = qRound(101 * ratio); // the second column's left edge
         const int width = qRound(ratio);
@@ -235,11 +234,10 @@ private slots:
     {
         // Scaled up by 1.5 x 1.16, each tile from its own quarter: the board's seams show
         // exactly the colours of the tiles that meet there.
-        GameState state = twoByTwo(PuzzleMode::TileSwap);
-        state.grid = 0;
-        state.tileWidth = state.tileHeight = 77;
-        state.boardWidth = state.boardHeight = 154;
-        state.board.swap({0, 0}, {1, 1});
+        Scene state = twoByTwo(PuzzleMode::TileSwap);
+        state.settings.grid = false;
+        state.tile = QSize(77, 77);
+        state.round.board.swap({0, 0}, {1, 1});
         const QImage board = painted(state, picture_, 1.5);
         const int seam = qRound(77 * 1.5);
         for (int y = 0; y < seam; y += 7) {
@@ -253,12 +251,13 @@ private slots:
 
     void nothingBeforeTheFirstLayout()
     {
-        GameState state;
+        const Round round;
+        const PlayerSettings settings;
         QImage canvas(50, 50, QImage::Format_RGB32);
         canvas.fill(Qt::magenta);
         QPainter painter(&canvas);
         BoardPainter board;
-        board.paint(painter, state, picture_, Hole);
+        board.paint(painter, {round, settings, QSize()}, picture_, Hole);
         QCOMPARE(canvas.pixelColor(10, 10), QColor(Qt::magenta));
     }
 

@@ -44,6 +44,40 @@ private slots:
         QCOMPARE(boardSizeFor(QSize(1000, 1000), room, 4), QSize(348, 628));
         QCOMPARE(boardSizeFor(QSize(1000, 2000), room, 4), QSize(348, 628));
     }
+
+    void roomLeavesTheWindowsBands()
+    {
+        const QRect work(0, 30, 1920, 1050);
+        const WindowBands bands{30, 20, 40, true};
+        const BoardRoom room = boardRoomIn(work, bands, 22);
+        QCOMPARE(room.available, QSize(1870, 1050 - 30 - 40 - 20 - 22 - 50));
+        QCOMPARE(room.menuBarHeight, 20);
+        QCOMPARE(room.toolbarBand, 40);
+        // A hidden toolbar still costs the room its band; only a scaled board gets it back.
+        const BoardRoom hidden = boardRoomIn(work, {30, 20, 40, false}, 0);
+        QCOMPARE(hidden.available, QSize(1870, 1050 - 30 - 40 - 20 - 50));
+        QCOMPARE(hidden.toolbarBand, 0);
+    }
+
+    void windowKeptWithinTheRoom_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QPoint>("kept");
+        // Work area at (0, 30), 1920 x 1050; room 1870 x 900.
+        QTest::newRow("inside") << QRect(100, 100, 800, 600) << QPoint(100, 100);
+        QTest::newRow("off the right") << QRect(1200, 100, 800, 600) << QPoint(50, 100);
+        QTest::newRow("off the right, already left")
+            << QRect(40, 100, 1900, 600) << QPoint(40, 100);
+        QTest::newRow("too low") << QRect(100, 400, 800, 600) << QPoint(100, 35);
+        QTest::newRow("both") << QRect(1500, 500, 800, 600) << QPoint(50, 35);
+    }
+
+    void windowKeptWithinTheRoom()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QPoint, kept);
+        QCOMPARE(keptOnScreen(frame, QRect(0, 30, 1920, 1050), QSize(1870, 900)), kept);
+    }
 };
 
 TW_REGISTER_TEST(TestBoardSize)

@@ -2,7 +2,7 @@
 #include "fakes.h"
 #include "game/boardview.h"
 #include "game/gameflow.h"
-#include "game/gamestate.h"
+#include "game/playersettings.h"
 #include "platform/randomengine.h"
 #include "quarters.h"
 #include "testregistry.h"
@@ -12,24 +12,23 @@
 namespace {
 // A shown 4 x 4 board of 200 x 200 pixels over the quarters picture.
 struct Table {
-    GameState state;
+    PlayerSettings settings;
     RandomEngine random{8};
     RecordingSoundPlayer sounds;
     FixedClock clock;
-    GameFlow flow{state, random, sounds, clock};
+    GameFlow flow{settings, random, sounds, clock};
     Picture picture;
-    BoardView view{state, flow, picture, nullptr};
+    BoardView view{settings, flow, picture, nullptr};
     int congratulated = 0;
 
     explicit Table(PuzzleMode mode)
     {
         Quarters::load(picture);
-        state.puzzleMode = mode == PuzzleMode::Slider ? 1 : 0;
-        state.boardWidth = state.boardHeight = 200;
-        state.tileWidth = state.tileHeight = 50;
-        state.board.setSolved(mode, 4);
-        flow.reset();
-        view.fitBoard();
+        settings.puzzleMode = mode;
+        Board solved;
+        solved.setSolved(mode, 4);
+        flow.resume({mode, 4, solved, solved, 0, 0});
+        view.fitBoard({200, 200}, 4);
         view.setCongratulate([this] { ++congratulated; });
         view.show();
     }
@@ -57,12 +56,12 @@ private slots:
     {
         Table table(PuzzleMode::Slider);
         table.click(0, 3);
-        QCOMPARE(table.state.moves, 1);
+        QCOMPARE(table.flow.round().moves, 1);
         QCOMPARE(table.sounds.played, QStringList{Sound::Slider});
-        QCOMPARE(table.state.board.holeCol(), 0);
+        QCOMPARE(table.flow.round().board.holeCol(), 0);
         table.click(2, 1); // off the hole's row and column
         table.click(0, 3); // the hole itself
-        QCOMPARE(table.state.moves, 1);
+        QCOMPARE(table.flow.round().moves, 1);
         QCOMPARE(table.sounds.played.size(), 1);
         // Back to solved: completion, once.
         table.click(3, 3);
@@ -75,23 +74,23 @@ private slots:
         Table table(PuzzleMode::Slider);
         table.click(0, 3, Qt::RightButton);
         table.click(0, 3, Qt::MiddleButton);
-        QCOMPARE(table.state.moves, 0);
+        QCOMPARE(table.flow.round().moves, 0);
         QVERIFY(table.sounds.played.isEmpty());
     }
 
     void swapsByClickAndShowsTheSelection()
     {
         Table table(PuzzleMode::TileSwap);
-        table.state.selColour = 2;
+        table.settings.selColour = SelectionColour::Red;
         table.click(3, 0);
-        QCOMPARE(table.state.selectedTile, 3);
+        QCOMPARE(table.flow.round().selected, (Cell{3, 0}));
         QCOMPARE(table.at(199, 25), QColor(Qt::red)); // the last column's outline fits
         table.click(3, 0);
-        QCOMPARE(table.state.selectedTile, -1);
+        QVERIFY(!table.flow.round().selected);
         QCOMPARE(table.at(199, 25), Quarters::TopRight);
         table.click(3, 0);
         table.click(0, 3);
-        QCOMPARE(table.state.moves, 1);
+        QCOMPARE(table.flow.round().moves, 1);
         QCOMPARE(table.sounds.played, QStringList{Sound::Shuffle});
         QCOMPARE(table.at(25, 175), Quarters::TopRight);
         QCOMPARE(table.at(50, 25), QColor(Qt::black)); // unsolved: grid lines show
@@ -104,10 +103,10 @@ private slots:
     void silentWithSoundOff()
     {
         Table table(PuzzleMode::TileSwap);
-        table.state.sound = 0;
+        table.settings.sound = false;
         table.click(0, 0);
         table.click(1, 0);
-        QCOMPARE(table.state.moves, 1);
+        QCOMPARE(table.flow.round().moves, 1);
         QVERIFY(table.sounds.played.isEmpty());
     }
 };

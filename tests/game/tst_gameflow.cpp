@@ -1,28 +1,35 @@
 // Tests of the game flow: moves, sounds, the completion of a game and "Solve for me".
 #include "fakes.h"
 #include "game/gameflow.h"
-#include "game/gamestate.h"
+#include "game/playersettings.h"
 #include "platform/randomengine.h"
 #include "testregistry.h"
 
 #include <QTest>
 
 namespace {
+// A game of the mode's solved board, or of that board changed as given.
 struct Game {
-    GameState state;
+    PlayerSettings settings;
     RandomEngine random{5};
     RecordingSoundPlayer sounds;
     FixedClock clock;
-    GameFlow flow{state, random, sounds, clock};
+    GameFlow flow{settings, random, sounds, clock};
     int congratulated = 0;
 
-    explicit Game(PuzzleMode mode, int n = 4)
+    explicit Game(PuzzleMode mode, int n = 4, const std::function<void(Board&)>& change = {})
     {
-        state.puzzleMode = mode == PuzzleMode::Slider ? 1 : 0;
-        state.dimension = n;
-        state.board.setSolved(mode, n);
-        flow.reset();
+        settings.puzzleMode = mode;
+        settings.dimension = n;
+        Board board;
+        board.setSolved(mode, n);
+        if (change)
+            change(board);
+        flow.resume({mode, n, board, board, 0, 0});
     }
+
+    const Round& round() const { return flow.round(); }
+    std::optional<Cell> selected() const { return flow.round().selected; }
 
     bool complete()
     {
@@ -39,9 +46,9 @@ private slots:
     {
         Game game(PuzzleMode::Slider);
         QVERIFY(game.flow.click({0, 3}));
-        QCOMPARE(game.state.moves, 1);
+        QCOMPARE(game.round().moves, 1);
         QCOMPARE(game.sounds.played, QStringList{Sound::Slider});
-        QCOMPARE(game.state.board.at({3, 3}), 14);
+        QCOMPARE(game.round().board.at({3, 3}), 14);
     }
 
     void illegalSlideDoesNothing()
@@ -50,7 +57,7 @@ private slots:
         QVERIFY(!game.flow.click({1, 1}));
         QVERIFY(!game.flow.click({3, 3}));
         QVERIFY(!game.flow.click({4, 0})); // beyond the board
-        QCOMPARE(game.state.moves, 0);
+        QCOMPARE(game.round().moves, 0);
         QVERIFY(game.sounds.played.isEmpty());
     }
 
@@ -58,49 +65,47 @@ private slots:
     {
         Game game(PuzzleMode::TileSwap);
         QVERIFY(game.flow.click({1, 2}));
-        QCOMPARE(game.state.selectedTile, 9);
+        QCOMPARE(game.selected(), (Cell{1, 2}));
         QVERIFY(game.flow.click({1, 2}));
-        QCOMPARE(game.state.selectedTile, -1);
-        QCOMPARE(game.state.moves, 0);
+        QVERIFY(!game.selected());
+        QCOMPARE(game.round().moves, 0);
         QVERIFY(game.sounds.played.isEmpty());
 
         QVERIFY(game.flow.click({1, 2}));
         QVERIFY(game.flow.click({3, 0}));
-        QCOMPARE(game.state.selectedTile, -1);
-        QCOMPARE(game.state.board.at({1, 2}), 3);
-        QCOMPARE(game.state.board.at({3, 0}), 9);
-        QCOMPARE(game.state.moves, 1);
+        QVERIFY(!game.selected());
+        QCOMPARE(game.round().board.at({1, 2}), 3);
+        QCOMPARE(game.round().board.at({3, 0}), 9);
+        QCOMPARE(game.round().moves, 1);
         QCOMPARE(game.sounds.played, QStringList{Sound::Shuffle});
     }
 
     void completionOncePerGame()
     {
-        Game game(PuzzleMode::TileSwap);
-        game.state.board.swap({0, 0}, {1, 0});
+        Game game(PuzzleMode::TileSwap, 4, [](Board& b) { b.swap({0, 0}, {1, 0}); });
         game.clock.now += 65;
         game.flow.click({0, 0});
         game.flow.click({1, 0});
         QVERIFY(game.complete());
         QCOMPARE(game.congratulated, 1);
-        QCOMPARE(game.state.elapsed, 65);
+        QCOMPARE(game.round().elapsed, 65);
         QCOMPARE(game.sounds.played.last(), Sound::Complete);
-        QVERIFY(game.state.puzzleOver);
-        QVERIFY(!game.state.solvedByMove);
+        QVERIFY(game.round().puzzleOver);
+        QVERIFY(!game.round().solvedByMove);
         // Moves after the end still count, but finish nothing.
         game.flow.click({0, 0});
         game.flow.click({1, 0});
         game.flow.click({0, 0});
         game.flow.click({1, 0});
-        QCOMPARE(game.state.moves, 3);
+        QCOMPARE(game.round().moves, 3);
         QVERIFY(!game.complete());
         QCOMPARE(game.congratulated, 1);
     }
 
     void sliderCompletionWithSoundOff()
     {
-        Game game(PuzzleMode::Slider);
-        game.state.sound = 0;
-        game.state.board.slide({3, 0});
+        Game game(PuzzleMode::Slider, 4, [](Board& b) { b.slide({3, 0}); });
+        game.settings.sound = false;
         game.flow.click({3, 3});
         QVERIFY(game.complete());
         QVERIFY(game.sounds.played.isEmpty());
@@ -116,12 +121,11 @@ private slots:
 
     void solveForMeEndsWithoutScore()
     {
-        Game game(PuzzleMode::Slider);
-        game.state.board.slide({3, 0});
+        Game game(PuzzleMode::Slider, 4, [](Board& b) { b.slide({3, 0}); });
         game.flow.solveForMe();
-        QVERIFY(game.state.puzzleOver);
-        QVERIFY(!game.state.board.hasHole());
-        QCOMPARE(game.state.board.at({3, 3}), 15);
+        QVERIFY(game.round().puzzleOver);
+        QVERIFY(!game.round().board.hasHole());
+        QCOMPARE(game.round().board.at({3, 3}), 15);
         // No hole: slider clicks are ignored until the next jumble.
         QVERIFY(!game.flow.click({3, 2}));
         QVERIFY(!game.complete());
@@ -131,18 +135,23 @@ private slots:
 
     void resetStartsAFreshGame()
     {
-        Game game(PuzzleMode::TileSwap);
-        game.state.puzzleOver = true;
-        game.state.solvedByMove = true; // left over from moves after the last game ended
+        Game game(PuzzleMode::TileSwap, 4, [](Board& b) { b.swap({0, 0}, {1, 0}); });
         game.flow.click({0, 0});
+        game.flow.click({1, 0});
+        QVERIFY(game.complete());
+        // Moves after the end leave a solving move over, which must not end the next game.
+        for (const Cell cell : {Cell{0, 0}, Cell{1, 0}, Cell{0, 0}, Cell{1, 0}, Cell{0, 0}})
+            game.flow.click(cell);
         game.clock.now += 30;
         game.flow.jumble();
-        QCOMPARE(game.state.selectedTile, -1);
-        QCOMPARE(game.state.moves, 0);
-        QCOMPARE(game.state.startTime, game.clock.now);
-        QVERIFY(!game.state.puzzleOver);
+        QVERIFY(!game.selected());
+        QCOMPARE(game.round().moves, 0);
+        QCOMPARE(game.round().startTime, game.clock.now);
+        QVERIFY(!game.round().puzzleOver);
         // A fresh game that happens to be solved does not end on a selection click.
-        game.state.board.setSolved(PuzzleMode::TileSwap, 4);
+        Board solved;
+        solved.setSolved(PuzzleMode::TileSwap, 4);
+        game.flow.resume({PuzzleMode::TileSwap, 4, solved, solved, 0, 0});
         game.flow.click({0, 0});
         QVERIFY(!game.complete());
     }
@@ -155,21 +164,21 @@ private slots:
         game.clock.now += 10;
         game.flow.click({3, 3}); // a selection, cleared by the undo
         QVERIFY(game.flow.undo());
-        QVERIFY(game.state.board.isSolved(PuzzleMode::TileSwap, 4));
-        QCOMPARE(game.state.moves, 0);
-        QCOMPARE(game.state.selectedTile, -1);
+        QVERIFY(game.round().board.isSolved(PuzzleMode::TileSwap, 4));
+        QCOMPARE(game.round().moves, 0);
+        QVERIFY(!game.selected());
         QCOMPARE(game.flow.figures(), (GameFigures{0, 10})); // the clock runs on
         QCOMPARE(game.sounds.played, (QStringList{Sound::Shuffle, Sound::Shuffle}));
         // Nothing left to take back: the selection stays, nothing is heard.
         game.flow.click({1, 1});
         QVERIFY(!game.flow.undo());
-        QCOMPARE(game.state.selectedTile, 5);
+        QCOMPARE(game.selected(), (Cell{1, 1}));
         QCOMPARE(game.sounds.played.size(), 2);
 
         QVERIFY(game.flow.redo());
-        QCOMPARE(game.state.moves, 1);
-        QCOMPARE(game.state.board.at({0, 0}), 6);
-        QCOMPARE(game.state.selectedTile, -1);
+        QCOMPARE(game.round().moves, 1);
+        QCOMPARE(game.round().board.at({0, 0}), 6);
+        QVERIFY(!game.selected());
         QVERIFY(!game.flow.redo());
     }
 
@@ -182,16 +191,14 @@ private slots:
              {Cell{0, 0}, Cell{1, 0}, Cell{0, 0}, Cell{1, 0}, Cell{2, 0}, Cell{3, 0}})
             game.flow.click(cell);
         QVERIFY(game.flow.undo());
-        QVERIFY(game.state.board.isSolved(PuzzleMode::TileSwap, 4));
+        QVERIFY(game.round().board.isSolved(PuzzleMode::TileSwap, 4));
         QVERIFY(!game.complete());
 
-        Game solving(PuzzleMode::Slider);
-        solving.state.board.slide({3, 2});
-        solving.flow.reset();
+        Game solving(PuzzleMode::Slider, 4, [](Board& b) { b.slide({3, 2}); });
         solving.flow.click({3, 3});
         QVERIFY(solving.flow.undo());
         QVERIFY(solving.flow.redo());
-        QCOMPARE(solving.state.moves, 1);
+        QCOMPARE(solving.round().moves, 1);
         QVERIFY(solving.complete());
         QCOMPARE(solving.congratulated, 1);
         // Over: taken back and made again, the game does not end twice.
@@ -219,31 +226,29 @@ private slots:
     {
         Game game(PuzzleMode::Slider, 5);
         game.flow.jumble();
-        const std::vector<int> jumbled = game.state.board.tiles(5);
+        const std::vector<int> jumbled = game.round().board.tiles(5);
         game.flow.click({0, 4});
         game.flow.click({0, 0});
         game.clock.now += 40;
         game.flow.restart();
-        QCOMPARE(game.state.board.tiles(5), jumbled);
-        QCOMPARE(game.state.board.holeCol(), 4);
-        QCOMPARE(game.state.moves, 0);
-        QCOMPARE(game.state.startTime, game.clock.now);
+        QCOMPARE(game.round().board.tiles(5), jumbled);
+        QCOMPARE(game.round().board.holeCol(), 4);
+        QCOMPARE(game.round().moves, 0);
+        QCOMPARE(game.round().startTime, game.clock.now);
         QVERIFY(!game.flow.undo());
         // After "Solve for me" too, with the hole back.
         game.flow.click({4, 0});
         game.flow.solveForMe();
         game.flow.restart();
-        QCOMPARE(game.state.board.tiles(5), jumbled);
-        QVERIFY(game.state.board.hasHole());
-        QVERIFY(!game.state.puzzleOver);
+        QCOMPARE(game.round().board.tiles(5), jumbled);
+        QVERIFY(game.round().board.hasHole());
+        QVERIFY(!game.round().puzzleOver);
         QVERIFY(game.flow.click({4, 0}));
     }
 
     void figuresStopAtTheEnd()
     {
-        Game game(PuzzleMode::TileSwap);
-        game.state.board.swap({0, 0}, {1, 0});
-        game.flow.reset();
+        Game game(PuzzleMode::TileSwap, 4, [](Board& b) { b.swap({0, 0}, {1, 0}); });
         game.clock.now += 75;
         QCOMPARE(game.flow.figures(), (GameFigures{0, 75}));
         game.flow.click({0, 0});
@@ -271,7 +276,7 @@ private slots:
     {
         Game game(PuzzleMode::Slider, 6);
         game.flow.jumble();
-        const std::vector<int> jumbled = game.state.board.tiles(6);
+        const std::vector<int> jumbled = game.round().board.tiles(6);
         QVERIFY(!game.flow.unfinished()); // no move yet
         game.flow.click({5, 0});
         game.flow.click({0, 0});
@@ -287,14 +292,14 @@ private slots:
         Game later(PuzzleMode::TileSwap, 3);
         later.clock.now += 5000;
         later.flow.resume(*kept);
-        QCOMPARE(later.state.puzzleMode, 1);
-        QCOMPARE(later.state.dimension, 6);
-        QCOMPARE(later.state.board.tiles(6), game.state.board.tiles(6));
+        QCOMPARE(later.round().mode, PuzzleMode::Slider);
+        QCOMPARE(later.round().dimension, 6);
+        QCOMPARE(later.round().board.tiles(6), game.round().board.tiles(6));
         later.clock.now += 20;
         QCOMPARE(later.flow.figures(), (GameFigures{2, 320}));
         QVERIFY(!later.flow.undo()); // the kept moves are not taken back
         later.flow.restart();
-        QCOMPARE(later.state.board.tiles(6), jumbled);
+        QCOMPARE(later.round().board.tiles(6), jumbled);
 
         game.flow.solveForMe();
         QVERIFY(!game.flow.unfinished()); // over

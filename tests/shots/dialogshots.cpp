@@ -6,7 +6,6 @@
 #include "app/translations.h"
 #include "fakes.h"
 #include "filedialogs.h"
-#include "game/gamestate.h"
 #include "game/solutiondialog.h"
 #include "platform/profilestore.h"
 #include "platform/programfile.h"
@@ -128,8 +127,7 @@ int main(int argc, char** argv)
     RecordingSoundPlayer sounds;
     FixedClock clock;
     RecordingShell shell;
-    GameState state;
-    MainFrame frame(state, {profile, random, sounds, clock, shell},
+    MainFrame frame({profile, random, sounds, clock, shell},
                     ProgramFile::at(QDir(folder.path()).filePath(QStringLiteral("tilewright"))),
                     QDir(folder.path()).filePath(QStringLiteral("balloons.bmp")));
     frame.show();

@@ -1,10 +1,10 @@
 // Game fixture: a main window over a private folder of corpus pictures, with fakes.
 #pragma once
 
+#include "app/keptgame.h"
 #include "app/mainframe.h"
 #include "app/maintoolbar.h"
 #include "fakes.h"
-#include "game/gamestate.h"
 #include "platform/profilestore.h"
 #include "platform/programfile.h"
 #include "platform/randomengine.h"
@@ -28,7 +28,6 @@ struct GameFixture {
     RecordingSoundPlayer sounds;
     FixedClock clock;
     RecordingShell shell;
-    GameState state;
     std::unique_ptr<MainFrame> frame;
 
     // With a gift, the program file is a copy of the running test program (a real
@@ -46,7 +45,7 @@ struct GameFixture {
             writeFile(folder.filePath(QStringLiteral("tilewright")),
                       readFile(QCoreApplication::applicationFilePath()) + *gift);
         frame = std::make_unique<MainFrame>(
-            state, FrameServices{profile, random, sounds, clock, shell},
+            FrameServices{profile, random, sounds, clock, shell},
             ProgramFile::at(folder.filePath(QStringLiteral("tilewright"))),
             startPicture.isEmpty() ? QString() : folder.filePath(startPicture));
     }
@@ -63,7 +62,20 @@ struct GameFixture {
         if (!flat.save(inFolder(QStringLiteral("flat.bmp"))))
             return false;
         frame->execute(CommandId::New);
-        return state.picturePath == inFolder(QStringLiteral("flat.bmp"));
+        return frame->pictureSource().picturePath == inFolder(QStringLiteral("flat.bmp"));
+    }
+
+    const Round& round() const { return frame->flow().round(); }
+
+    // Goes on with a game of this board on the current picture, as Resume would; true when
+    // the board is the one the game now plays.
+    bool resumeOn(const Board& board, PuzzleMode mode, int n, int moves = 0)
+    {
+        const PictureSource& source = frame->pictureSource();
+        keepGame(profile, {source.picturePath, source.zipIndex, source.defaultPictureShown,
+                           UnfinishedGame{mode, n, board, board, moves, 0}});
+        frame->execute(CommandId::ResumeLast);
+        return round().board == board && round().moves == moves;
     }
 
     // Shows the window and waits until it is on the screen.
