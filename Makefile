@@ -102,7 +102,8 @@ FUZZ_SECONDS ?= 60
 
 fuzz: deps
 	$(call install_missing,clang libclang-rt-14-dev)
-	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer"
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_picture fuzz_zip fuzz_gift fuzz_settings
 
 # fuzz_run TARGET SEEDS...: one fuzzer for FUZZ_SECONDS, its corpus kept in $(FUZZ_DIR).

@@ -8,6 +8,7 @@
 #include "peakmemory.h"
 #include "pictures/folderscanner.h"
 #include "pictures/picture.h"
+#include "pictures/pictureframe.h"
 #include "pictures/zippicturesource.h"
 #include "platform/randomengine.h"
 #include "testfiles.h"

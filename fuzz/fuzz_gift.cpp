@@ -2,6 +2,7 @@
 #include "fuzzinput.h"
 #include "gift/giftfile.h"
 #include "pictures/picture.h"
+#include "platform/programimage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

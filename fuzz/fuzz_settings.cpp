@@ -6,6 +6,7 @@
 #include "game/playersettings.h"
 #include "platform/profilestore.h"
 #include "scores/scoretables.h"
+#include "scores/timetext.h"
 
 #include <cstring>
 
@@ -32,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tables.load(profile);
     for (int mode = 0; mode < 2; ++mode) {
         for (const ScoreEntry& row : tables.table(mode)) {
-            (void)formatTimeTaken(row.time);
-            (void)formatScoreTime(row.time);
+            (void)timeText(row.time, TimeStyle::TimeTaken);
+            (void)timeText(row.time, TimeStyle::Scoreboard);
             (void)difficultyName(row.difficulty);
         }
     }
@@ -54,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first bytes as a number of seconds, whatever it is.
     int seconds = 0;
     std::memcpy(&seconds, data, std::min(size, sizeof seconds));
-    if (formatTimeTaken(seconds).isEmpty() || formatScoreTime(seconds).isEmpty())
+    if (timeText(seconds, TimeStyle::TimeTaken).isEmpty() ||
+        timeText(seconds, TimeStyle::Scoreboard).isEmpty())
         __builtin_trap();
     return 0;
 }

@@ -1,26 +1,15 @@
 // GameStatusBar: the moves and the time of the game under way, below the board.
 #include "gamestatusbar.h"
 
+#include "scores/timetext.h"
+
 #include <QLabel>
 
 namespace {
 // Often enough that a new second shows without a visible lag.
 constexpr int TickMilliseconds = 200;
-constexpr int SecondsPerHour = 3600;
 constexpr int StatusMargin = 4;
 } // namespace
-
-QString playTimeText(std::int64_t seconds)
-{
-    const auto twoDigits = [](std::int64_t value) {
-        return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
-    };
-    const QString secondsPart = QLatin1Char(':') + twoDigits(seconds % 60);
-    if (seconds < SecondsPerHour)
-        return QString::number(seconds / 60) + secondsPart;
-    return QString::number(seconds / SecondsPerHour) + QLatin1Char(':') +
-           twoDigits(seconds / 60 % 60) + secondsPart;
-}
 
 GameStatusBar::GameStatusBar(std::function<GameFigures()> figures, QWidget* parent)
     : QStatusBar(parent)
@@ -42,7 +31,7 @@ void GameStatusBar::refresh()
     const GameFigures figures = figures_();
     // A label given its own text again does nothing, so a tick costs no layout.
     moves_->setText(tr("Moves: %1").arg(figures.moves));
-    time_->setText(tr("Time: %1").arg(playTimeText(figures.seconds)));
+    time_->setText(tr("Time: %1").arg(::timeText(figures.seconds, TimeStyle::Clock)));
 }
 
 QString GameStatusBar::movesText() const

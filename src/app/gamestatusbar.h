@@ -10,9 +10,6 @@
 
 class QLabel;
 
-// "M:SS", or "H:MM:SS" from an hour on.
-QString playTimeText(std::int64_t seconds);
-
 // Shows "Moves: N" and "Time: M:SS" from the figures it is given: at once when told, and
 // while it is shown, whenever the clock's second changes.
 class GameStatusBar : public QStatusBar {

@@ -70,8 +70,10 @@ MainToolBar::MainToolBar(const ActionFor& actionFor, const Execute& execute, QWi
 
 QString MainToolBar::imageStripFor(const QColor& buttonFace)
 {
-    const bool light =
-        buttonFace.red() >= 179 || buttonFace.green() >= 179 || buttonFace.blue() >= 179;
+    // A face with any channel this bright takes the strip drawn for light buttons.
+    constexpr int LightChannel = 179;
+    const bool light = buttonFace.red() >= LightChannel || buttonFace.green() >= LightChannel ||
+                       buttonFace.blue() >= LightChannel;
     return light ? QStringLiteral(":/BITMAP/129") : QStringLiteral(":/BITMAP/133");
 }
 

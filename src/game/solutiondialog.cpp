@@ -1,6 +1,8 @@
 // SolutionDialog: a small window showing the whole current picture beside the board.
 #include "solutiondialog.h"
 
+#include "pictures/pictureframe.h"
+
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPainter>

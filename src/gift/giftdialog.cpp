@@ -2,6 +2,7 @@
 #include "giftdialog.h"
 
 #include "giftfile.h"
+#include "pictures/pictureframe.h"
 #include "platform/product.h"
 
 #include <QFileDialog>

@@ -11,11 +11,6 @@ struct GiftPayload {
     QByteArray picture; // the picture file's bytes; may be empty or undecodable
 };
 
-// The length of the program image at the start of an executable, learned from its own ELF
-// headers (the image ends with its section header table), so every build, stripped or not,
-// knows where a gift's payload begins. Nothing for a file that is not a readable ELF file.
-std::optional<qint64> programImageLength(const QString& programPath);
-
 // The payload of a program file longer than its image; nothing for a plain program.
 std::optional<GiftPayload> readGift(const QString& programPath);
 

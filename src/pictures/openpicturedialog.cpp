@@ -4,6 +4,7 @@
 #include "entrypreview.h"
 #include "folderscanner.h"
 #include "pictureformats.h"
+#include "pictureframe.h"
 #include "platform/product.h"
 #include "problemmessages.h"
 

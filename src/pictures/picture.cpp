@@ -134,42 +134,8 @@ bool Picture::draw(QPainter* painter, const QRect& destination, const QRect& sou
     return true;
 }
 
-bool drawInFrame(QPainter* painter, const Picture& picture, const QRect& frame)
-{
-    const QRect inner = frame.marginsRemoved(PictureFrameInset);
-    return picture.draw(painter, inner, QRect(QPoint(0, 0), picture.size()));
-}
-
 QSize devicePixels(QSize logical, qreal devicePixelRatio)
 {
     return {static_cast<int>(std::ceil(logical.width() * devicePixelRatio)),
             static_cast<int>(std::ceil(logical.height() * devicePixelRatio))};
-}
-
-PictureFit frameFit(const QRect& frame, qreal devicePixelRatio)
-{
-    const QSize inner = frame.marginsRemoved(PictureFrameInset).size();
-    return [=](QSize) {
-        return devicePixels(inner, devicePixelRatio);
-    };
-}
-
-PictureFit previewFit(qreal devicePixelRatio)
-{
-    return [=](QSize natural) {
-        return devicePixels(previewSize(natural), devicePixelRatio);
-    };
-}
-
-QSize previewSize(QSize picture)
-{
-    constexpr int Side = 200;
-    if (picture.width() <= 0 || picture.height() <= 0)
-        return {Side, Side};
-    if (picture.width() > picture.height()) {
-        const float ratio = static_cast<float>(picture.width()) / picture.height();
-        return {Side, static_cast<int>(Side / static_cast<double>(ratio))};
-    }
-    const float ratio = static_cast<float>(picture.height()) / picture.width();
-    return {static_cast<int>(Side / static_cast<double>(ratio)), Side};
 }

@@ -4,7 +4,8 @@
 #include <QString>
 
 inline const QString ProductName = QStringLiteral("Tilewright");
-inline const QString ProductVersion = QStringLiteral("4.0");
+// The project's version, as the build configures it.
+inline const QString ProductVersion = QStringLiteral(TW_VERSION);
 inline const QString DesktopFileName = QStringLiteral("org.example.tilewright");
 inline const QString ProductHomePage = QStringLiteral("https://tilewright.example.org/");
 // The players' help page, installed beside the program.

@@ -4,6 +4,7 @@
 #include "platform/profilestore.h"
 #include "platform/sections.h"
 #include "scoretables.h"
+#include "timetext.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -28,7 +29,7 @@ CongratulationsDialog::CongratulationsDialog(ProfileStore& profile, const GameRe
     tables.load(profile_);
     const int n = result.dimension;
     difficulty_->setText(tr("Puzzle difficulty : %1 x %1 (%2)").arg(n).arg(difficultyName(n)));
-    time_->setText(tr("Time taken : %1").arg(formatTimeTaken(result.seconds)));
+    time_->setText(tr("Time taken : %1").arg(timeText(result.seconds, TimeStyle::TimeTaken)));
     moves_->setText(tr("Moves made : %1").arg(result.moves));
 
     auto* stats = new QGroupBox(tr("Stats"));

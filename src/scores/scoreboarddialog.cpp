@@ -1,6 +1,8 @@
 // ScoreboardDialog: both scoreboards, one at a time, with a switch and a reset.
 #include "scoreboarddialog.h"
 
+#include "timetext.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -126,8 +128,9 @@ void ScoreboardDialog::fill()
         list->clear();
         for (const ScoreEntry& entry : tables_.table(mode)) {
             const QString size = tr("%1 x %1").arg(entry.difficulty);
-            list->addTopLevelItem(new QTreeWidgetItem(
-                {entry.name, size, formatScoreTime(entry.time), QString::number(entry.moves)}));
+            list->addTopLevelItem(
+                new QTreeWidgetItem({entry.name, size, timeText(entry.time, TimeStyle::Scoreboard),
+                                     QString::number(entry.moves)}));
         }
     }
     // Both lists as wide as the wider needs, so switching between them moves nothing.

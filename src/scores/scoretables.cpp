@@ -79,23 +79,6 @@ bool ranksAbove(const ScoreEntry& a, const ScoreEntry& b)
     return a.moves < b.moves;
 }
 
-struct TimeParts {
-    int hours;
-    int minutes;
-    int seconds;
-};
-
-// Days are dropped: past 24 hours only the hours of the last day show.
-TimeParts partsOf(int t)
-{
-    const int days = t / 86400;
-    return {t / 3600 - 24 * days, t / 60 - 60 * (t / 3600), t - 60 * (t / 60)};
-}
-
-QString twoDigits(int value)
-{
-    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
-}
 } // namespace
 
 const QString ScoreTables::PlayerNameKey = QStringLiteral("PlayerName");
@@ -177,31 +160,4 @@ QString difficultyName(int n)
                                         QT_TRANSLATE_NOOP("ScoreTables", "Ace"),
                                         QT_TRANSLATE_NOOP("ScoreTables", "Grandmaster")};
     return n >= 3 && n <= 10 ? QCoreApplication::translate("ScoreTables", names[n - 3]) : QString();
-}
-
-QString formatTimeTaken(int seconds)
-{
-    const TimeParts t = partsOf(seconds);
-    if (t.hours != 0)
-        return QCoreApplication::translate("ScoreTables", "%1 hrs, %2 mins, %3 secs")
-            .arg(t.hours)
-            .arg(t.minutes)
-            .arg(t.seconds);
-    if (t.minutes != 0)
-        return QCoreApplication::translate("ScoreTables", "%1 mins, %2 secs")
-            .arg(t.minutes)
-            .arg(t.seconds);
-    return QCoreApplication::translate("ScoreTables", "%1 secs").arg(t.seconds);
-}
-
-QString formatScoreTime(int seconds)
-{
-    const TimeParts t = partsOf(seconds);
-    if (t.hours > 0)
-        return QCoreApplication::translate("ScoreTables", "%1 hrs %2 mins %3 secs")
-            .arg(twoDigits(t.hours), twoDigits(t.minutes), twoDigits(t.seconds));
-    if (t.minutes > 0)
-        return QCoreApplication::translate("ScoreTables", "%1 mins %2 secs")
-            .arg(twoDigits(t.minutes), twoDigits(t.seconds));
-    return QCoreApplication::translate("ScoreTables", "%1 secs").arg(twoDigits(t.seconds));
 }

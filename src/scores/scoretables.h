@@ -54,7 +54,3 @@ private:
 
 // "Beginner" for 3 up to "Grandmaster" for 10; empty for any other size.
 QString difficultyName(int n);
-// "1 hrs, 2 mins, 5 secs", "1 mins, 15 secs" or "5 secs": the congratulations' time.
-QString formatTimeTaken(int seconds);
-// "01 hrs 02 mins 05 secs", "18 mins 31 secs" or "05 secs": the scoreboard's time.
-QString formatScoreTime(int seconds);

@@ -26,7 +26,7 @@ private slots:
             texts << label->text();
             picture = picture || label->pixmap().size() == QSize(197, 198);
         }
-        QVERIFY(texts.contains(QStringLiteral("Tilewright v4.0")));
+        QVERIFY(texts.contains(QStringLiteral("Tilewright v" TW_VERSION)));
         QVERIFY(picture);
         QCOMPARE(about.link()->target(), QStringLiteral("https://tilewright.example.org/"));
         QTest::mouseClick(about.link(), Qt::LeftButton);

@@ -2,10 +2,10 @@
 #include "app/keptgame.h"
 #include "platform/profilestore.h"
 #include "platform/randomengine.h"
+#include "tempprofile.h"
 #include "testfiles.h"
 #include "testregistry.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -23,8 +23,8 @@ const QByteArray SoundRecord = "[Resume]\n"
 
 std::optional<KeptGame> readFrom(const QByteArray& record)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+    const TempProfile profileFile;
+    const QString& path = profileFile.path;
     writeFile(path, record);
     const ProfileStore profile(path);
     return readKeptGame(profile);
@@ -52,8 +52,8 @@ private slots:
         game.jumbled.jumble(PuzzleMode::Slider, 7, random);
         game.board = game.jumbled;
         game.board.slide({0, 6});
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         {
             ProfileStore profile(path);
             keepGame(profile, {QStringLiteral("/pictures/a b, c.jpg"), 1, false, game});

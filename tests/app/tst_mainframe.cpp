@@ -11,6 +11,7 @@
 #include "pictures/openpicturedialog.h"
 #include "scores/congratulationsdialog.h"
 #include "scores/scoretables.h"
+#include "tempprofile.h"
 #include "testregistry.h"
 
 #include <QApplication>
@@ -352,11 +353,11 @@ private slots:
 
     void unknownStoredChoicesTickWhatTheyPlayAs()
     {
-        QTemporaryDir folder;
-        const QString ini = folder.filePath(QStringLiteral("tilewright.ini"));
+        const TempProfile profileFile;
+        const QString& ini = profileFile.path;
         QVERIFY(writeFile(ini, "[Settings]\nDimension=4\nPuzzleMode=7\nGridColour=9\nSelColour=5\n"
                                "Folder=" +
-                                   folder.path().toUtf8() + "\n"));
+                                   profileFile.folder.path().toUtf8() + "\n"));
         GameFixture game({}, std::nullopt, ini);
         QVERIFY(game.round().board.hasHole());
         QVERIFY(game.checked(CommandId::Slider) && !game.checked(CommandId::TileSwap));
@@ -381,10 +382,10 @@ private slots:
     {
         QFETCH(QByteArray, stored);
         QFETCH(int, once);
-        QTemporaryDir folder;
-        const QString ini = folder.filePath(QStringLiteral("tilewright.ini"));
+        const TempProfile profileFile;
+        const QString& ini = profileFile.path;
         QVERIFY(writeFile(ini, "[Settings]\nDimension=4\nGrid=" + stored + "\nSound=" + stored +
-                                   "\nFolder=" + folder.path().toUtf8() + "\n"));
+                                   "\nFolder=" + profileFile.folder.path().toUtf8() + "\n"));
         GameFixture game({}, std::nullopt, ini);
         game.frame->execute(CommandId::Grid);
         game.frame->execute(CommandId::Sound);

@@ -5,6 +5,7 @@
 #include "gamefixture.h"
 #include "messageboxes.h"
 #include "scores/congratulationsdialog.h"
+#include "tempprofile.h"
 #include "testregistry.h"
 
 #include <QApplication>
@@ -48,8 +49,8 @@ bool keptInProfile(const QString& ini)
 
 // Two games over one profile: the first played and left, the second started later.
 struct TwoRuns {
-    QTemporaryDir profileFolder;
-    QString ini = profileFolder.filePath(QStringLiteral("tilewright.ini"));
+    TempProfile profileFile;
+    QString ini = profileFile.path;
     std::unique_ptr<GameFixture> first;
     std::unique_ptr<GameFixture> second;
 
@@ -167,11 +168,6 @@ private slots:
         QTest::qWait(500);
         QCOMPARE(status->timeText(), QStringLiteral("Time: 1:01:01"));
         QCOMPARE(status->movesText(), QStringLiteral("Moves: 1"));
-        QCOMPARE(playTimeText(0), QStringLiteral("0:00"));
-        QCOMPARE(playTimeText(599), QStringLiteral("9:59"));
-        QCOMPARE(playTimeText(3599), QStringLiteral("59:59"));
-        QCOMPARE(playTimeText(3600), QStringLiteral("1:00:00"));
-        QCOMPARE(playTimeText(36000 + 59), QStringLiteral("10:00:59"));
     }
 
     void statusBarTakesItsOwnBand()

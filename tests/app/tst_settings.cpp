@@ -2,6 +2,7 @@
 #include "app/settings.h"
 #include "game/playersettings.h"
 #include "platform/profilestore.h"
+#include "tempprofile.h"
 #include "testfiles.h"
 #include "testregistry.h"
 
@@ -43,8 +44,8 @@ class TestSettings : public QObject {
 private slots:
     void firstRunWritesEveryDefault()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         const PlayerSettings state = loadedFrom(path);
         const QVariantList defaults{4, 1, 0, 1, 1, 0, 1, 0, ProgramFolder};
         QCOMPARE(settingsOf(state), defaults);
@@ -62,8 +63,8 @@ private slots:
 
     void savedSettingsReadBack()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         PlayerSettings played;
         played.dimension = 9;
         played.grid = false;
@@ -84,8 +85,8 @@ private slots:
 
     void missingKeysTakeTheirOwnDefaults()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         QVERIFY(writeFile(path, "[Settings]\nDimension=5\nSound=0\nGridColour=9\nPuzzleMode=7\n"));
         // Unknown numbers play as they always have, here a black grid and the slider; a
         // missing folder is empty rather than the program's. A profile from before the
@@ -115,8 +116,8 @@ private slots:
     {
         QFETCH(QByteArray, stored);
         QFETCH(QVariantList, expected);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         QVERIFY(writeFile(path, "[Settings]\nDimension=4\n" + stored + "\n"));
         const PlayerSettings settings = loadedFrom(path);
         QCOMPARE(settingsOf(settings).mid(1, 3) << storedPuzzleMode(settings.puzzleMode), expected);
@@ -144,8 +145,8 @@ private slots:
     {
         QFETCH(QByteArray, stored);
         QFETCH(int, expected);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         const QByteArray file = "[Settings]\nDimension=" + stored + "\nGrid=abc\nSound=0\n";
         QVERIFY(writeFile(path, file));
         const PlayerSettings state = loadedFrom(path);

@@ -2,6 +2,7 @@
 // and every text is there in German and French.
 #include "app/translations.h"
 #include "scores/scoretables.h"
+#include "scores/timetext.h"
 #include "testregistry.h"
 
 #include <QCoreApplication>
@@ -56,7 +57,7 @@ private slots:
     {
         const Translations german({QStringLiteral("de-DE")});
         QCOMPARE(difficultyName(10), QStringLiteral("Großmeister"));
-        QCOMPARE(formatScoreTime(65), QStringLiteral("01 Min. 05 Sek."));
+        QCOMPARE(timeText(65, TimeStyle::Scoreboard), QStringLiteral("01 Min. 05 Sek."));
     }
 
     void bothLanguagesAreBuiltIn()

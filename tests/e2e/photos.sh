@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Photos as players have them: a 48-megapixel JPEG, a PNG and a WebP become the puzzle at the
 # size their own pixels give, and at scale 2 the board is drawn in the screen's own pixels.
-# Usage: xvfb-run -a photos.sh path/to/tilewright path/to/makephoto
+# Usage: xvfb-run -a photos.sh path/to/tilewright path/to/makephoto VERSION
 set -euo pipefail
 GAME=$(realpath "$1")
 MAKEPHOTO=$(realpath "$2")
+VERSION=$3
 . "$(dirname "$0")/lib.sh"
 
 PHOTOS=$(mktemp -d)
@@ -22,7 +23,7 @@ console() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
 console "$GAME" --help | grep -q 'A picture file or a ZIP archive' || fail "--help does not name the picture"
 console env LANGUAGE=de "$GAME" --help | grep -q 'Eine Bilddatei oder ein ZIP-Archiv' ||
     fail "--help is not in German"
-[ "$(console "$GAME" --version)" = "$(basename "$GAME") 4.0" ] || fail "--version does not print the version"
+[ "$(console "$GAME" --version)" = "$(basename "$GAME") $VERSION" ] || fail "--version does not print the version"
 if "$GAME" --no-such-option 2>/dev/null; then fail "an unknown option was accepted"; fi
 
 # A landscape photo wider than the room: the board is the room's width less 100, cut to four

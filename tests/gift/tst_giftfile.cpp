@@ -1,6 +1,7 @@
 // Tests of the gift file: where the program image ends, reading and writing payloads, and
 // writing that leaves nothing behind when it fails.
 #include "gift/giftfile.h"
+#include "platform/programimage.h"
 #include "testfiles.h"
 #include "testregistry.h"
 

@@ -297,40 +297,6 @@ private slots:
         QVERIFY(near(canvas.pixelColor(10, 10), Red));
         QVERIFY(near(canvas.pixelColor(75, 10), Blue));
     }
-
-    void drawInFrameLeavesTheCaptionLine()
-    {
-        Picture picture;
-        QVERIFY(picture.loadFromFile(testData("picture.bmp")));
-        QImage canvas = blank(200, 200);
-        QPainter painter(&canvas);
-        QVERIFY(drawInFrame(&painter, picture, QRect(10, 20, 100, 80)));
-        painter.end();
-        QCOMPARE(canvas.pixelColor(12, 50), QColor(Qt::white));
-        QCOMPARE(canvas.pixelColor(50, 28), QColor(Qt::white));
-        QVERIFY(near(canvas.pixelColor(14, 30), Red));
-        QVERIFY(near(canvas.pixelColor(108, 98), Blue));
-        QCOMPARE(canvas.pixelColor(111, 98), QColor(Qt::white));
-        QCOMPARE(canvas.pixelColor(108, 101), QColor(Qt::white));
-    }
-
-    void previewFitsA200PixelSquare_data()
-    {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<QSize>("preview");
-        QTest::newRow("400 x 200") << QSize(400, 200) << QSize(200, 100);
-        QTest::newRow("400 x 300, single precision") << QSize(400, 300) << QSize(200, 149);
-        QTest::newRow("300 x 400") << QSize(300, 400) << QSize(149, 200);
-        QTest::newRow("square") << QSize(350, 350) << QSize(200, 200);
-        QTest::newRow("empty") << QSize(0, 0) << QSize(200, 200);
-    }
-
-    void previewFitsA200PixelSquare()
-    {
-        QFETCH(QSize, picture);
-        QFETCH(QSize, preview);
-        QCOMPARE(previewSize(picture), preview);
-    }
 };
 
 TW_REGISTER_TEST(TestPicture)

@@ -1,6 +1,7 @@
 // Tests of the profile store: values kept, fallbacks for anything unusable, no crash.
 #include "platform/profilestore.h"
 #include "platform/regularfile.h"
+#include "tempprofile.h"
 #include "testfiles.h"
 #include "testregistry.h"
 
@@ -20,8 +21,8 @@ class TestProfileStore : public QObject {
 private slots:
     void valuesSurviveAFreshStore()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         const QString awkward = QStringLiteral("C:\\Pictures, old; \"best\" = ü/ünd #1");
         {
             ProfileStore profile(path);
@@ -56,8 +57,8 @@ private slots:
     {
         QFETCH(QByteArray, stored);
         QFETCH(int, expected);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         QVERIFY(writeFile(path, "[Settings]\nGrid=" + stored + "\n"));
         const ProfileStore profile(path);
         QCOMPARE(profile.readInt(Section, QStringLiteral("Grid"), 55), expected);
@@ -65,8 +66,8 @@ private slots:
 
     void garbageFileReadsAsEmpty()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         QByteArray noise(4096, '\0');
         for (int i = 0; i < noise.size(); ++i)
             noise[i] = static_cast<char>((i * 131 + 17) % 256);
@@ -91,8 +92,8 @@ private slots:
 
     void specialFileIsNeverOpened()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         QVERIFY(makeFifo(path));
         ProfileStore profile(path); // opening the FIFO would block here for good
         QCOMPARE(profile.readInt(Section, QStringLiteral("Dimension"), 999), 999);
@@ -104,8 +105,8 @@ private slots:
 
     void fileTurnedIntoAFifoIsNeverOpened()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         {
             ProfileStore profile(path);
             profile.writeInt(Section, QStringLiteral("Dimension"), 6);
@@ -123,8 +124,8 @@ private slots:
 
     void presentButUnreadableIsToldApart()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         QVERIFY(writeFile(path, "[Settings]\nGrid=abc\nSound=999\n"));
         const ProfileStore profile(path);
         QVERIFY(profile.contains(Section, QStringLiteral("Grid")));
@@ -135,8 +136,8 @@ private slots:
 
     void removedSectionIsGoneAtOnceAndFromTheFileAtSync()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         QVERIFY(writeFile(path, "[Resume]\nMoves=4\nBoard=1 2\n[Settings]\nSound=0\n"));
         ProfileStore profile(path);
         const QString resume = QStringLiteral("Resume");
@@ -159,8 +160,8 @@ private slots:
 
     void syncSeesWhatAnotherCopyWrote()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("game.ini"));
+        const TempProfile profileFile;
+        const QString& path = profileFile.path;
         ProfileStore mine(path);
         QVERIFY(!mine.contains(Section, QStringLiteral("Grid")));
         QVERIFY(writeFile(path, "[Settings]\nGrid=0\n"));

@@ -5,6 +5,7 @@
 #include "scores/congratulationsdialog.h"
 #include "scores/scoreboarddialog.h"
 #include "scores/scoretables.h"
+#include "tempprofile.h"
 #include "testregistry.h"
 
 #include <QApplication>
@@ -13,22 +14,14 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 namespace {
-struct Store {
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+struct Store : TempProfile {
     ProfileStore profile{path};
 
-    QString raw(const QString& key) const
-    {
-        return QSettings(path, QSettings::IniFormat).value(key).toString();
-    }
     ScoreTable table(int mode)
     {
         ScoreTables tables;

@@ -1,17 +1,16 @@
 // Tests of the score tables: defaults, ranking, storage and the time texts.
 #include "platform/profilestore.h"
 #include "scores/scoretables.h"
+#include "scores/timetext.h"
+#include "tempprofile.h"
 #include "testfiles.h"
 #include "testregistry.h"
 
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-struct Store {
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("tilewright.ini"));
+struct Store : TempProfile {
     ProfileStore profile{path};
 
     ScoreTables loaded()
@@ -19,10 +18,6 @@ struct Store {
         ScoreTables tables;
         tables.load(profile);
         return tables;
-    }
-    QString raw(const QString& key) const
-    {
-        return QSettings(path, QSettings::IniFormat).value(key).toString();
     }
 };
 } // namespace
@@ -72,7 +67,7 @@ private slots:
         }
         const ScoreEntry row = store.loaded().table(0)[3];
         QCOMPARE(row, (ScoreEntry{QString(), 7, -1000, -1000}));
-        QCOMPARE(formatScoreTime(row.time), QStringLiteral("-40 secs"));
+        QCOMPARE(timeText(row.time, TimeStyle::Scoreboard), QStringLiteral("-40 secs"));
     }
 
     void qualifyingAgainstRowNine_data()
@@ -198,45 +193,6 @@ private slots:
         QCOMPARE(difficultyName(10), QStringLiteral("Grandmaster"));
         QCOMPARE(difficultyName(2), QString());
         QCOMPARE(difficultyName(11), QString());
-    }
-
-    void timeTaken_data()
-    {
-        QTest::addColumn<int>("seconds");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("5") << 5 << "5 secs";
-        QTest::newRow("60") << 60 << "1 mins, 0 secs";
-        QTest::newRow("65") << 65 << "1 mins, 5 secs";
-        QTest::newRow("75") << 75 << "1 mins, 15 secs";
-        QTest::newRow("3725") << 3725 << "1 hrs, 2 mins, 5 secs";
-        QTest::newRow("25 hours") << 90005 << "1 hrs, 0 mins, 5 secs";
-    }
-
-    void timeTaken()
-    {
-        QFETCH(int, seconds);
-        QFETCH(QString, text);
-        QCOMPARE(formatTimeTaken(seconds), text);
-    }
-
-    void scoreTime_data()
-    {
-        QTest::addColumn<int>("seconds");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("5") << 5 << "05 secs";
-        QTest::newRow("11") << 11 << "11 secs";
-        QTest::newRow("1111") << 1111 << "18 mins 31 secs";
-        QTest::newRow("1200") << 1200 << "20 mins 00 secs";
-        QTest::newRow("1754") << 1754 << "29 mins 14 secs";
-        QTest::newRow("3725") << 3725 << "01 hrs 02 mins 05 secs";
-        QTest::newRow("missing") << -1000 << "-40 secs";
-    }
-
-    void scoreTime()
-    {
-        QFETCH(int, seconds);
-        QFETCH(QString, text);
-        QCOMPARE(formatScoreTime(seconds), text);
     }
 };
 
