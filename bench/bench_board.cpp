@@ -28,11 +28,3 @@ void BM_JumbleTileSwap10x10(benchmark::State& run)
 
 BENCHMARK(BM_JumbleSlider10x10)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_JumbleTileSwap10x10)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -14,16 +14,21 @@
 #include "testfiles.h"
 #include "testzip.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstring>
 #include <malloc.h>
 
 namespace {
+// With TW_BENCH_EXACT_PEAKS=1 every large block is mapped on its own and returned when freed,
+// so the resident peak counts what a step holds, not what the allocator kept from an earlier
+// one; each step then also pays for fresh pages, as a game's first New does. Without it the
+// allocator works as in a game that has run a while.
+const bool exactPeaks = qEnvironmentVariableIntValue("TW_BENCH_EXACT_PEAKS") == 1 &&
+                        mallopt(M_MMAP_THRESHOLD, 64 * 1024) == 1;
+
 const BoardPainter::HoleColours Hole{Qt::lightGray, Qt::darkGray};
 // The room on a 1650 x 1210 work area with the usual menu bar and toolbar: a 6000 x 4000
 // photo gets a board of 1500 x 930 at ten tiles a side.
@@ -357,22 +362,3 @@ BENCHMARK(BM_BaselineBilinearRepaint10x10)
     ->Args({2, 1, 0})
     ->Args({2, 0, 0})
     ->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    // With --exact-peaks every large block is mapped on its own and returned when freed, so
-    // the resident peak counts what a step holds, not what the allocator kept from an
-    // earlier one; each step then also pays for fresh pages, as a game's first New does.
-    // Without it the allocator works as in a game that has run a while.
-    if (argc > 1 && std::strcmp(argv[argc - 1], "--exact-peaks") == 0) {
-        mallopt(M_MMAP_THRESHOLD, 64 * 1024);
-        --argc;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv); // the solution window is a real window
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

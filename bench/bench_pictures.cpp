@@ -8,7 +8,6 @@
 #include "platform/randomengine.h"
 #include "testzip.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -226,14 +225,3 @@ BENCHMARK(BM_SecondNewOn5000Archives)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DialogSelectsArchiveOf10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BaselineQImageDecode24MP)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadFromMemory24MP)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv); // image plugins are found through it; the dialog needs it
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
