@@ -403,12 +403,12 @@ private slots:
         GameFixture game({"picture.jpg"});
         QFile::copy(testData("three.zip"), game.inFolder("album.zip"));
         game.frame->execute(CommandId::ShowSolution);
-        QVERIFY(whenModal<OpenPictureDialog>([&](OpenPictureDialog& dialog) {
+        const ModalGuard<OpenPictureDialog> modal([&](OpenPictureDialog& dialog) {
             openFolderIn(dialog, game.folder.path());
             clickFileIn(dialog, game.inFolder("album.zip"));
             QTest::mouseClick(dialog.nextButton(), Qt::LeftButton);
             clickAcceptIn(dialog);
-        }));
+        });
         game.frame->execute(CommandId::Open);
         QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("album.zip"));
         QCOMPARE(game.frame->pictureSource().zipIndex, 2);
@@ -424,7 +424,8 @@ private slots:
         GameFixture game({"picture.jpg"});
         const QString before = game.frame->pictureSource().picturePath;
         const Board board = game.frame->flow().round().board;
-        QVERIFY(whenModal<OpenPictureDialog>([](OpenPictureDialog& dialog) { dialog.reject(); }));
+        const ModalGuard<OpenPictureDialog> modal(
+            [](OpenPictureDialog& dialog) { dialog.reject(); });
         game.frame->execute(CommandId::Open);
         QCOMPARE(game.frame->pictureSource().picturePath, before);
         QVERIFY(game.frame->flow().round().board == board);
@@ -433,11 +434,11 @@ private slots:
     void openAMissingFileShowsTheBuiltInPicture()
     {
         GameFixture game({"picture.jpg"});
-        QVERIFY(whenModal<OpenPictureDialog>([&](OpenPictureDialog& dialog) {
+        const ModalGuard<OpenPictureDialog> modal([&](OpenPictureDialog& dialog) {
             openFolderIn(dialog, game.folder.path());
             typeFileNameIn(dialog, QStringLiteral("not-there.jpg"));
             clickAcceptIn(dialog);
-        }));
+        });
         game.frame->execute(CommandId::Open);
         QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("not-there.jpg"));
         QVERIFY(game.frame->pictureSource().defaultPictureShown);
@@ -543,10 +544,10 @@ private slots:
         game.frame->execute(CommandId::Help);
         QVERIFY(game.frame->flow().round().board == board);
         QString title;
-        QVERIFY(whenModal<AboutDialog>([&](AboutDialog& about) {
+        const ModalGuard<AboutDialog> modal([&](AboutDialog& about) {
             title = about.windowTitle();
             about.accept();
-        }));
+        });
         game.frame->execute(CommandId::About);
         QCOMPARE(title, QStringLiteral("About Tilewright"));
     }
@@ -561,11 +562,11 @@ private slots:
         QVERIFY(game.resumeOn(nearlySolved, PuzzleMode::TileSwap, 10));
         game.clock.now += 42;
         QString shown;
-        QVERIFY(whenModal<CongratulationsDialog>([&](CongratulationsDialog& dialog) {
+        const ModalGuard<CongratulationsDialog> modal([&](CongratulationsDialog& dialog) {
             shown = dialog.timeLine()->text();
             dialog.nameEdit()->setText(QStringLiteral("Zoe"));
             dialog.accept();
-        }));
+        });
         BoardView* board = game.frame->boardView();
         const auto centre = [&](int col, int row) {
             return QPoint(col * game.frame->boardView()->tileSize().width() + 2,

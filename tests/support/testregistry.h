@@ -6,15 +6,22 @@
 #include <memory>
 #include <vector>
 
-using TestFactory = std::function<std::unique_ptr<QObject>()>;
+// A test class by its name, made only when it runs.
+struct TestFactory {
+    const char* name;
+    std::function<std::unique_ptr<QObject>()> make;
+};
 
 std::vector<TestFactory>& registeredTests();
 
 template <typename Test> struct TestRegistration {
-    TestRegistration()
+    explicit TestRegistration(const char* name)
     {
-        registeredTests().push_back([] { return std::make_unique<Test>(); });
+        registeredTests().push_back({name, [] {
+                                         return std::make_unique<Test>();
+                                     }});
     }
 };
 
-#define TW_REGISTER_TEST(Test) static const TestRegistration<Test> registration##Test;
+// CTest runs each class on its own, found by this line in its file.
+#define TW_REGISTER_TEST(Test) static const TestRegistration<Test> registration##Test(#Test);
