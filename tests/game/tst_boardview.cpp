@@ -8,6 +8,7 @@
 #include "testregistry.h"
 
 #include <QTest>
+#include <QtMath>
 
 namespace {
 // A shown 4 x 4 board of 200 x 200 pixels over the quarters picture.
@@ -38,7 +39,14 @@ struct Table {
         QTest::mouseClick(&view, button, {}, QPoint(col * 50 + 25, row * 50 + 25));
     }
 
-    QColor at(int x, int y) { return view.grab().toImage().pixelColor(x, y); }
+    // The colour the screen shows at a logical point: the pixel of the grab, in device
+    // pixels, where that point falls.
+    QColor at(int x, int y)
+    {
+        const QImage grab = view.grab().toImage();
+        const qreal ratio = grab.devicePixelRatio();
+        return grab.pixelColor(qFloor(x * ratio), qFloor(y * ratio));
+    }
 };
 } // namespace
 

@@ -20,7 +20,8 @@ private slots:
         auto* dialog = new SolutionDialog(current, nullptr);
         QCOMPARE(dialog->picture().size(), QSize(1200, 900));
         QCOMPARE(dialog->pictureFrame().size(), QSize(200 + 3, 149 + 9));
-        QCOMPARE(dialog->picture().pixels().size(), QSize(200, 149));
+        QCOMPARE(dialog->picture().pixels().size(),
+                 devicePixels(QSize(200, 149), dialog->devicePixelRatioF()));
         // The bytes are shared, not copied: nothing of the file is read or decoded again.
         QCOMPARE(dialog->picture().saveEncoded().constData(), current.saveEncoded().constData());
         delete dialog;

@@ -41,7 +41,8 @@ private slots:
         GiftDialog dialog(QString(), current, nullptr);
         QCOMPARE(dialog.picture().size(), QSize(1600, 800));
         QCOMPARE(dialog.picture().saveEncoded(), current.saveEncoded());
-        QCOMPARE(dialog.picture().pixels().size(), QSize(200, 100));
+        QCOMPARE(dialog.picture().pixels().size(),
+                 devicePixels(QSize(200, 100), dialog.devicePixelRatioF()));
         QCOMPARE(dialog.previewFrame().size(), QSize(200 + 3, 100 + 9));
     }
 
