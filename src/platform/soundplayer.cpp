@@ -6,16 +6,33 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-EffectSoundPlayer::EffectSoundPlayer()
+namespace {
+class QtSoundEffect : public SoundEffect {
+public:
+    explicit QtSoundEffect(const QString& resource) { effect_.setSource(QUrl(resource)); }
+    void play() override { effect_.play(); }
+    void stop() override { effect_.stop(); }
+
+private:
+    QSoundEffect effect_;
+};
+} // namespace
+
+SoundEffectMaker defaultOutputEffects()
 {
-    // Without an output there is nothing to play on; stay silent rather than complain.
-    if (QMediaDevices::defaultAudioOutput().isNull())
-        return;
-    for (const QString& name : {Sound::Slider, Sound::Shuffle, Sound::Complete}) {
-        auto effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl(QStringLiteral("qrc:/WAVE/") + name));
-        effects_.emplace(name, std::move(effect));
-    }
+    return [](const QString& resource) -> std::unique_ptr<SoundEffect> {
+        // Without an output there is nothing to play on; stay silent rather than complain.
+        if (QMediaDevices::defaultAudioOutput().isNull())
+            return nullptr;
+        return std::make_unique<QtSoundEffect>(resource);
+    };
+}
+
+EffectSoundPlayer::EffectSoundPlayer(const SoundEffectMaker& make)
+{
+    for (const QString& name : {Sound::Slider, Sound::Shuffle, Sound::Complete})
+        if (std::unique_ptr<SoundEffect> effect = make(QStringLiteral("qrc:/WAVE/") + name))
+            effects_.emplace(name, std::move(effect));
 }
 
 EffectSoundPlayer::~EffectSoundPlayer() = default;

@@ -2,10 +2,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <map>
 #include <memory>
-
-class QSoundEffect;
 
 namespace Sound {
 inline const QString Slider = QStringLiteral("IDR_SLIDER");     // a legal slide
@@ -20,15 +19,28 @@ public:
     virtual void play(const QString& name) = 0;
 };
 
-// Plays the WAV resources ":/WAVE/<name>". Without an audio device it stays silent: playing
-// never fails, waits or reports.
+// One loaded sound of an audio output, started and stopped without waiting.
+class SoundEffect {
+public:
+    virtual ~SoundEffect() = default;
+    virtual void play() = 0;
+    virtual void stop() = 0;
+};
+
+// Loads the sound of a resource path for an output; nothing where there is no output.
+using SoundEffectMaker = std::function<std::unique_ptr<SoundEffect>(const QString& resource)>;
+// Qt Multimedia's effects on the default audio output.
+SoundEffectMaker defaultOutputEffects();
+
+// Plays the WAV resources ":/WAVE/<name>" on the output the maker stands for. Without an
+// audio device it stays silent: playing never fails, waits or reports.
 class EffectSoundPlayer : public SoundPlayer {
 public:
-    EffectSoundPlayer();
+    explicit EffectSoundPlayer(const SoundEffectMaker& make = defaultOutputEffects());
     ~EffectSoundPlayer() override;
     void play(const QString& name) override;
 
 private:
-    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
-    QSoundEffect* playing_ = nullptr;
+    std::map<QString, std::unique_ptr<SoundEffect>> effects_;
+    SoundEffect* playing_ = nullptr;
 };

@@ -1,4 +1,5 @@
-// Tests of the sounds: each name finds a playable WAV resource, and playing never blocks.
+// Tests of the sounds: each name finds a playable WAV resource, a new sound cuts off the
+// last, and playing never blocks.
 #include "platform/soundplayer.h"
 #include "testregistry.h"
 
@@ -6,6 +7,23 @@
 #include <QFile>
 #include <QTest>
 #include <QtEndian>
+
+namespace {
+// An effect that writes down what is done with it.
+class LoggedEffect : public SoundEffect {
+public:
+    LoggedEffect(QString resource, QStringList& log)
+        : resource_(std::move(resource))
+        , log_(log)
+    {}
+    void play() override { log_ << QStringLiteral("play ") + resource_; }
+    void stop() override { log_ << QStringLiteral("stop ") + resource_; }
+
+private:
+    QString resource_;
+    QStringList& log_;
+};
+} // namespace
 
 class TestSoundPlayer : public QObject {
     Q_OBJECT
@@ -32,6 +50,32 @@ private slots:
         const auto bytesPerSecond = qFromLittleEndian<quint32>(wave.constData() + 28);
         const double seconds = double(wave.size() - 44) / bytesPerSecond;
         QVERIFY(seconds > 0.05 && seconds < longest);
+    }
+
+    void aNewSoundCutsOffTheOneStillPlaying()
+    {
+        QStringList heard;
+        EffectSoundPlayer player([&](const QString& resource) {
+            return std::make_unique<LoggedEffect>(resource, heard);
+        });
+        player.play(Sound::Slider);
+        player.play(Sound::Complete);
+        player.play(Sound::Complete);
+        player.play(QStringLiteral("IDR_NO_SUCH_SOUND")); // changes nothing
+        QCOMPARE(heard, QStringList({"play qrc:/WAVE/IDR_SLIDER", "stop qrc:/WAVE/IDR_SLIDER",
+                                     "play qrc:/WAVE/IDR_COMPLETE", "stop qrc:/WAVE/IDR_COMPLETE",
+                                     "play qrc:/WAVE/IDR_COMPLETE"}));
+    }
+
+    void withoutAnOutputNothingPlays()
+    {
+        QStringList asked;
+        EffectSoundPlayer player([&](const QString& resource) -> std::unique_ptr<SoundEffect> {
+            asked << resource;
+            return nullptr;
+        });
+        player.play(Sound::Shuffle);
+        QCOMPARE(asked.size(), 3); // each sound was asked for once, and none could be had
     }
 
     void playingNeverWaits()
