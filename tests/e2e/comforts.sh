@@ -8,7 +8,7 @@ set -euo pipefail
 GAME=$(realpath "$1")
 . "$(dirname "$0")/lib.sh"
 
-PICTURES=$(mktemp -d)
+PICTURES=$(mktemp -d -p "$SCRATCH")
 grid_picture 4 480 "$PICTURES/grid.bmp"
 
 # status_gap: the status bar's band below the board, found as the rows under the picture's
@@ -29,29 +29,26 @@ PY
 
 # moves_shown FILE: the moves half of the status bar, as a picture of its text.
 moves_shown() {
+    wait_until 5 "the window never settled" window_settled "$WINDOW"
     import -window "$WINDOW" "$WORK/status.png"
     convert "$WORK/status.png" -gravity SouthWest -crop "150x${BOARD_GAP}+0+0" "$1"
 }
-same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
-key() { xdotool windowactivate --sync "$WINDOW" key --clearmodifiers "$@"; sleep 0.4; }
-menu() { key "alt+$1"; xdotool key "$2"; sleep 0.5; } # menu MNEMONIC ITEM
+key() { xdotool windowactivate --sync "$WINDOW" key --clearmodifiers "$@"; }
 
 # Tile swap: two swaps, then Ctrl+Z twice.
 prepare_game "$PICTURES/grid.bmp" Dimension=4 PuzzleMode=0 StatusBar=1 Grid=1
 start_window_manager
 start_game "$GAME"
-sleep 0.5
 BOARD_GAP=$(status_gap)
 [ "$BOARD_GAP" -gt 10 ] || fail "no status bar below the board (gap $BOARD_GAP)"
 jumbled=$(read_board 4 120)
 moves_shown "$WORK/moves0.png"
 for cell in 0 5 10 15; do click_cell 4 120 "$cell"; done
-sleep 0.3
-[ "$(read_board 4 120)" != "$jumbled" ] || fail "two swaps left the board as it was"
+wait_until 5 "two swaps left the board as it was" not board_is "$jumbled" 4 120
 moves_shown "$WORK/moves2.png"
 ! same_picture "$WORK/moves0.png" "$WORK/moves2.png" || fail "the status bar did not count the swaps"
 key ctrl+z ctrl+z
-[ "$(read_board 4 120)" = "$jumbled" ] || fail "Ctrl+Z twice did not give the jumbled board back"
+wait_until 5 "Ctrl+Z twice did not give the jumbled board back" board_is "$jumbled" 4 120
 moves_shown "$WORK/undone.png"
 same_picture "$WORK/moves0.png" "$WORK/undone.png" || fail "the status bar does not show Moves: 0"
 close_game
@@ -59,28 +56,26 @@ close_game
 # Slider: slides, then Game > Restart.
 sed -i 's/^PuzzleMode=.*/PuzzleMode=1/' "$INI"
 start_game "$GAME"
-sleep 0.5
 first=$(read_board 4 120)
 for cell in 12 0 3; do click_cell 4 120 "$cell"; done
-sleep 0.3
-[ "$(read_board 4 120)" != "$first" ] || fail "the slides changed nothing"
-menu g s
-[ "$(read_board 4 120)" = "$first" ] || fail "Restart did not give the first board back"
+wait_until 5 "the slides changed nothing" not board_is "$first" 4 120
+choose g s
+wait_until 5 "Restart did not give the first board back" board_is "$first" 4 120
 moves_shown "$WORK/restarted.png"
 same_picture "$WORK/moves0.png" "$WORK/restarted.png" || fail "Restart left moves counted"
 
 # Left with File > Exit after two slides, resumed in the next run.
+before=$(read_board 4 120)
 for cell in 12 0; do click_cell 4 120 "$cell"; done
-sleep 0.3
+wait_until 5 "the two slides changed nothing" not board_is "$before" 4 120
 left=$(read_board 4 120)
 moves_shown "$WORK/left.png"
-menu f x
+choose f x
 game_ends "after File > Exit"
 grep -q '^\[Resume\]' "$INI" || fail "Exit did not keep the game under way"
 start_game "$GAME"
-sleep 0.5
-menu f r
-[ "$(read_board 4 120)" = "$left" ] || fail "Resume last puzzle did not show the board left"
+choose f r
+wait_until 5 "Resume last puzzle did not show the board left" board_is "$left" 4 120
 moves_shown "$WORK/resumed.png"
 same_picture "$WORK/left.png" "$WORK/resumed.png" || fail "Resume did not bring the moves back"
 grep -q '^\[Resume\]' "$INI" && fail "the resumed game was left in the profile"
@@ -90,5 +85,4 @@ click_cell 4 120 15
 kill -TERM "$GAME_PID"
 game_ends "on SIGTERM"
 grep -q '^\[Resume\]' "$INI" || fail "a game ended by SIGTERM was not kept"
-rm -rf "$WORK" "$PICTURES"
 echo "comforts: passed"

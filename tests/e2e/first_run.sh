@@ -5,7 +5,7 @@ set -euo pipefail
 GAME=$(realpath "$1")
 . "$(dirname "$0")/lib.sh"
 
-WORK=$(mktemp -d)
+WORK=$(mktemp -d -p "$SCRATCH")
 export XDG_CONFIG_HOME=$WORK/config
 INI=$XDG_CONFIG_HOME/Tilewright/$(basename "$GAME").ini
 start_window_manager
@@ -37,5 +37,4 @@ start_game "$GAME"
 close_game
 [ "$(ini_value "$INI" Dimension)" = 4 ] || fail "an out-of-range Dimension was not read as 4"
 
-rm -rf "$WORK"
 echo "first run: passed"

@@ -6,7 +6,7 @@ set -euo pipefail
 BUILD=$(realpath "$1")
 . "$(dirname "$0")/lib.sh"
 
-WORK=$(mktemp -d)
+WORK=$(mktemp -d -p "$SCRATCH")
 PREFIX=$WORK/prefix
 cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
 for file in bin/tilewright share/tilewright/Tilewright.html share/tilewright/Tilewright.de.html \
@@ -42,5 +42,4 @@ xprop -id "$WINDOW" WM_CLASS | grep -q "\"$class\"\$" ||
 close_game
 grep -q "^Folder=$PREFIX/share/tilewright/pictures/\$" "$XDG_CONFIG_HOME/Tilewright/tilewright.ini" ||
     fail "the installed game does not take its sample pictures as the first picture folder"
-rm -rf "$WORK"
 echo "install: passed"

@@ -3,11 +3,36 @@
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# wait_until SECONDS FAILURE COMMAND...: runs the command every tenth of a second until it
+# succeeds; fails with the FAILURE message when it has not within the time.
+wait_until() {
+    local seconds=$1 failure=$2
+    shift 2
+    for _ in $(seq $((seconds * 10))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    fail "$failure (waited $seconds s)"
+}
+not() { ! "$@"; } # for wait_until: not COMMAND...
+
+# Every folder a script makes lies in SCRATCH, which goes on every exit, passed or failed;
+# the window manager and any game still running (GAME_PID, OTHER_PIDS) end with the script.
+SCRATCH=$(mktemp -d)
+cleanup() {
+    local pid
+    for pid in ${GAME_PID:-} ${OTHER_PIDS:-} ${WM_PID:-}; do
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    rm -rf "$SCRATCH" || true
+}
+trap cleanup EXIT
+
 # prepare_game PICTURE [SETTING...]: a private settings folder for $GAME whose picture folder
 # holds only PICTURE; each SETTING ("Key=value") goes into [Settings]. The status bar is off
 # unless a SETTING turns it on, so the board is the window's lowest part. Sets WORK and INI.
 prepare_game() {
-    WORK=$(mktemp -d)
+    WORK=$(mktemp -d -p "$SCRATCH")
     export XDG_CONFIG_HOME=$WORK/config
     mkdir -p "$XDG_CONFIG_HOME/Tilewright" "$WORK/pictures"
     cp "$1" "$WORK/pictures/"
@@ -22,8 +47,56 @@ prepare_game() {
 start_window_manager() {
     openbox --sm-disable >/dev/null 2>&1 &
     WM_PID=$!
-    trap 'kill $WM_PID 2>/dev/null; [ -n "${GAME_PID:-}" ] && kill $GAME_PID 2>/dev/null' EXIT
-    sleep 0.5
+    wait_until 10 "the window manager did not start" window_manager_runs
+}
+window_manager_runs() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; }
+
+same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
+capture() { import -window "$1" "$2" 2>/dev/null; } # capture WINDOW FILE
+
+# window_settled WINDOW: the window is drawn (more than one colour) and shows the same in two
+# captures a tenth of a second apart.
+window_settled() {
+    capture "$1" "$WORK/settle-a.png" || return 1
+    [ "$(convert "$WORK/settle-a.png" -format %k info:)" -gt 1 ] || return 1
+    sleep 0.1
+    capture "$1" "$WORK/settle-b.png" && same_picture "$WORK/settle-a.png" "$WORK/settle-b.png"
+}
+
+# redrawn_after COMMAND...: runs the command, then waits until the game's window shows
+# something else and has settled.
+redrawn_after() {
+    capture "$WINDOW" "$WORK/before.png"
+    "$@"
+    wait_until 5 "the window did not change after: $*" redrawn
+}
+redrawn() {
+    capture "$WINDOW" "$WORK/now.png" && ! same_picture "$WORK/before.png" "$WORK/now.png" &&
+        window_settled "$WINDOW"
+}
+
+# menu_shown: a menu of the game's is open: a visible window without a title beside the
+# main window (a menu shown a second time loses its window type, so the type cannot tell).
+menu_shown() {
+    local id
+    for id in $(xdotool search --all --onlyvisible --pid "$GAME_PID" 2>/dev/null); do
+        [ "$id" != "$WINDOW" ] && [[ $(xprop -id "$id" WM_NAME 2>/dev/null) != *'"'* ]] && return 0
+    done
+    return 1
+}
+
+# choose MNEMONIC ITEM: opens the menu bar's menu of that mnemonic and picks the item by its
+# own, as a player does with the keyboard.
+choose() {
+    xdotool windowactivate --sync "$WINDOW" key --clearmodifiers "alt+$1"
+    wait_until 5 "the menu Alt+$1 did not open" menu_shown
+    xdotool key "$2"
+    wait_until 5 "the menu Alt+$1 did not close on $2" not menu_shown
+}
+
+# window_gone TITLE: no visible window of the game has that title.
+window_gone() {
+    ! xdotool search --all --onlyvisible --pid "$GAME_PID" --name "^$1\$" >/dev/null 2>&1
 }
 
 # window_named TITLE: waits up to ten seconds for a visible window of the game ($GAME_PID)
@@ -46,7 +119,7 @@ start_game() {
     QT_QPA_PLATFORM=xcb "$@" >"$WORK/game.log" 2>&1 &
     GAME_PID=$!
     WINDOW=$(window_named Tilewright)
-    sleep 0.3 # mapped is not yet painted
+    wait_until 10 "the game's window was never drawn" window_settled "$WINDOW"
 }
 
 # close_game: Alt+F4 through the window manager, as a player closes the window.
@@ -97,12 +170,12 @@ client_origin() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}'
 }
 
-# drag FROM_X FROM_Y TO_X TO_Y: a left-button drag in screen coordinates, in steps.
+# drag FROM_X FROM_Y TO_X TO_Y: a left-button drag in screen coordinates, in steps paced as
+# a hand moves, so that the toolbar sees a drag begin, go on and end.
 drag() {
     xdotool mousemove "$1" "$2" sleep 0.2 mousedown 1 sleep 0.2 \
         mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )) sleep 0.2 \
-        mousemove "$3" "$4" sleep 0.3 mouseup 1
-    sleep 0.5
+        mousemove "$3" "$4" sleep 0.2 mouseup 1
 }
 
 # grid_picture N SIDE FILE: a picture of N x N flat colours whose red tells the column and
@@ -143,6 +216,9 @@ read_board() {
     done
 }
 
+# board_is BOARD N TILE: the board read off the screen is that one.
+board_is() { [ "$(read_board "$2" "$3")" = "$1" ]; }
+
 # on_board SECTION NAME N: true when the section holds a row of that name and size.
 on_board() {
     awk -v section="[$1]" -v name="$2" -v size=$((-$3 - 1)) '
@@ -168,7 +244,7 @@ enter_name() {
     xdotool windowactivate --sync "$dialog" key shift+Tab ctrl+a
     xdotool type --delay 10 "$1"
     xdotool key Return
-    sleep 0.5
+    wait_until 5 "the congratulations did not close" window_gone "Congratulations!"
 }
 
 # solve_by_swaps N TILE: reads the tile-swap board off the screen and puts each cell's own

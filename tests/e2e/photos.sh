@@ -8,7 +8,7 @@ MAKEPHOTO=$(realpath "$2")
 VERSION=$3
 . "$(dirname "$0")/lib.sh"
 
-PHOTOS=$(mktemp -d)
+PHOTOS=$(mktemp -d -p "$SCRATCH")
 "$MAKEPHOTO" 8000 6000 "$PHOTOS/phone.jpg"
 "$MAKEPHOTO" 900 700 "$PHOTOS/screenshot.png"
 "$MAKEPHOTO" 600 450 "$PHOTOS/photo.webp"
@@ -74,5 +74,4 @@ if repeats or same_rows:
 PY
 close_game
 
-rm -rf "$PHOTOS" "$WORK"
 echo "photos: passed"

@@ -17,18 +17,15 @@ board_top=$(( $(client_height "$WINDOW") - 360 ))
 [ "$board_top" -gt 0 ] || fail "the window is shorter than the board"
 cell_x=60
 cell_y=$((board_top + 3 * 90 + 45))
+outlined() { [ "$(pixel "$WINDOW" 0 "$cell_y")" = "255,255,0" ]; }
 xdotool mousemove --window "$WINDOW" "$cell_x" "$cell_y" click 1
-sleep 0.3
-[ "$(pixel "$WINDOW" 0 "$cell_y")" = "255,255,0" ] || fail "no yellow outline round the selected tile"
+wait_until 5 "no yellow outline round the selected tile" outlined
 xdotool mousemove --window "$WINDOW" "$cell_x" "$cell_y" click 1
-sleep 0.3
-[ "$(pixel "$WINDOW" 0 "$cell_y")" != "255,255,0" ] || fail "the outline stayed after a second click"
+wait_until 5 "the outline stayed after a second click" not outlined
 
-xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+g
-sleep 0.2
+redrawn_after xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+g
 close_game
 grep -q '^Grid=0$' "$INI" || fail "Ctrl+G did not turn the grid off"
 grep -q '^Dimension=4$' "$INI" || fail "the board size was not kept"
 grep -q "^Folder=$WORK/pictures\$" "$INI" || fail "the picture folder was not kept"
-rm -rf "$WORK"
 echo "play: passed"

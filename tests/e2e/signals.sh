@@ -14,8 +14,7 @@ start_window_manager
 for signal in TERM INT HUP; do
     sed -i 's/^Grid=.*/Grid=1/' "$INI"
     start_game "$GAME"
-    xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+g
-    sleep 0.3
+    redrawn_after xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+g
     kill -s "$signal" "$GAME_PID"
     game_ends "on SIG$signal"
     [ "$(ini_value "$INI" Grid)" = 0 ] || fail "the settings were not saved on SIG$signal"
@@ -24,9 +23,8 @@ done
 # With the modal about box open.
 sed -i 's/^Grid=.*/Grid=1/' "$INI"
 start_game "$GAME"
-xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+g alt+h
-sleep 0.3
-xdotool key a
+redrawn_after xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+g
+choose h a
 window_named "About Tilewright" >/dev/null
 kill -s TERM "$GAME_PID"
 game_ends "on SIGTERM with the about box open"
@@ -44,5 +42,4 @@ kill -s HUP "$GAME_PID"
 game_ends "as a gift on SIGHUP"
 [ -z "$(find "$WORK/tmp" -mindepth 1)" ] || fail "the gift left $(find "$WORK/tmp" -mindepth 1)"
 [ -f "$XDG_CONFIG_HOME/Tilewright/Signal gift.ini" ] || fail "the gift's settings were not saved"
-rm -rf "$WORK"
 echo "signals: passed"

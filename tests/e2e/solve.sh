@@ -9,7 +9,7 @@ GAME=$(realpath "$1")
 CORPUS=$(realpath "$2")
 . "$(dirname "$0")/lib.sh"
 
-PICTURES=$(mktemp -d)
+PICTURES=$(mktemp -d -p "$SCRATCH")
 grid_picture 4 400 "$PICTURES/grid4.bmp"
 grid_picture 3 390 "$PICTURES/grid3.bmp"
 
@@ -17,7 +17,6 @@ grid_picture 3 390 "$PICTURES/grid3.bmp"
 prepare_game "$PICTURES/grid4.bmp" Dimension=4 PuzzleMode=0
 start_window_manager
 start_game "$GAME"
-sleep 0.5 # the first paint
 solve_by_swaps 4 100
 enter_name "Swapper"
 close_game
@@ -28,7 +27,6 @@ rm "$WORK/pictures/grid4.bmp"
 cp "$PICTURES/grid3.bmp" "$WORK/pictures/"
 sed -i 's/^Dimension=.*/Dimension=3/; s/^PuzzleMode=.*/PuzzleMode=1/' "$INI"
 start_game "$GAME"
-sleep 0.5
 mapfile -t board < <(read_board 3 130)
 for cell in $(python3 "$(dirname "$0")/slider_solver.py" "${board[@]}"); do
     click_cell 3 130 "$cell"
@@ -45,5 +43,4 @@ for _ in $(seq 25); do
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game died on a damaged picture"
 done
 close_game
-rm -rf "$WORK" "$PICTURES"
 echo "solve: passed"

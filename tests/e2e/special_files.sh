@@ -25,12 +25,12 @@ mkfifo "$WORK/pictures/pipe.jpg" "$WORK/pictures/pipe.zip"
 start_game "$GAME"
 for pipe in pipe.jpg pipe.zip; do
     xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+o
-    sleep 1
-    xdotool type --delay 10 "$WORK/pictures/$pipe"
+    open=$(window_named Open)
+    xdotool windowactivate --sync "$open" type --delay 10 "$WORK/pictures/$pipe"
     xdotool key Return
-    sleep 1
-    xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+g
-    sleep 0.5
+    wait_until 10 "the open dialog stayed open on $pipe" window_gone Open
+    # The game answers a key again: it is not stuck reading the FIFO.
+    redrawn_after xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+g
     [ "$(xwininfo -id "$WINDOW" | awk '/Width:/ {print $2}')" -eq 348 ] ||
         fail "$pipe did not give the built-in picture's 348-pixel board"
 done
@@ -40,22 +40,22 @@ close_game
 # A gift larger than the file-size limit: a message, and the game lives on.
 mkdir "$WORK/gifts"
 start_game bash -c 'ulimit -f 2048; exec "$0"' "$GAME"
-xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+f
-sleep 0.3
-xdotool key g
-window_named "Make Gift puzzle" >/dev/null
-xdotool key Return
-sleep 1
-xdotool key ctrl+a
+choose f g
+dialog=$(window_named "Make Gift puzzle")
+xdotool windowactivate --sync "$dialog" key Return
+save=$(window_named "Save gift")
+xdotool windowactivate --sync "$save" key ctrl+a
 xdotool type --delay 10 "$WORK/gifts/Too big"
 xdotool key Return
-sleep 1
+titled_twice() { # the main window and a message box of the same title
+    [ "$(xdotool search --all --onlyvisible --pid "$GAME_PID" --name '^Tilewright$' | wc -l)" -ge 2 ]
+}
+wait_until 10 "no message said the gift could not be made" titled_twice
 kill -0 "$GAME_PID" 2>/dev/null || fail "the file-size limit killed the game"
-[ "$(xdotool search --all --onlyvisible --pid "$GAME_PID" --name '^Tilewright$' | wc -l)" -ge 2 ] ||
-    fail "no message said the gift could not be made"
-xdotool key Return Escape
-sleep 0.5
+xdotool key Return
+wait_until 5 "the message did not close" not titled_twice
+xdotool windowactivate --sync "$dialog" key Escape
+wait_until 5 "the gift dialog did not close" window_gone "Make Gift puzzle"
 close_game
 [ -z "$(ls -A "$WORK/gifts")" ] || fail "a failed gift left $(ls -A "$WORK/gifts")"
-rm -rf "$WORK"
 echo "special files: passed"

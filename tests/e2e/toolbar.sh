@@ -13,19 +13,14 @@ start_window_manager
 start_game "$GAME"
 
 full=$(client_height "$WINDOW")
+height_is() { [ "$(client_height "$WINDOW")" -eq "$1" ]; }
 expect_height() { # expect_height HEIGHT WHAT
-    local now
-    now=$(client_height "$WINDOW")
-    [ "$now" -eq "$1" ] || fail "$2: the window is $now high, not $1"
+    wait_until 5 "$2: the window is not $1 high" height_is "$1"
 }
-toggle_toolbar() {
-    xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+v
-    sleep 0.3
-    xdotool key t
-    sleep 0.5
-}
+toggle_toolbar() { choose v t; }
 
 toggle_toolbar
+wait_until 5 "hiding the toolbar left the window as it was" not height_is "$full"
 hidden=$(client_height "$WINDOW")
 band=$((full - hidden))
 [ "$band" -gt 30 ] || fail "hiding the toolbar took $band pixels off the window"
@@ -36,13 +31,13 @@ expect_height "$full" "toolbar shown again"
 read -r x y < <(client_origin "$WINDOW")
 drag $((x + 5)) $((y + 25 + band / 2)) $((x + 600)) $((y + 600))
 expect_height "$hidden" "toolbar floating"
+floating_toolbar() { xdotool search --onlyvisible --name '^Toolbar$' >/dev/null 2>&1; }
+wait_until 5 "no floating toolbar window" floating_toolbar
 floating=$(xdotool search --onlyvisible --name '^Toolbar$' | head -n 1)
-[ -n "$floating" ] || fail "no floating toolbar window"
 read -r tx ty < <(client_origin "$floating")
 drag $((tx + 5)) $((ty + band / 2)) $((x + 100)) $((y + hidden - 10))
 expect_height "$full" "toolbar docked at the bottom"
 drag $((x + 5)) $((y + full - band / 2)) $((x + 100)) $((y + 25))
 expect_height "$full" "toolbar docked at the top again"
 close_game
-rm -rf "$WORK"
 echo "toolbar: passed"

@@ -7,7 +7,7 @@ set -euo pipefail
 GAME=$(realpath "$1")
 . "$(dirname "$0")/lib.sh"
 
-PICTURES=$(mktemp -d)
+PICTURES=$(mktemp -d -p "$SCRATCH")
 grid_picture 4 400 "$PICTURES/grid4.bmp"
 prepare_game "$PICTURES/grid4.bmp" Dimension=4 PuzzleMode=0
 start_window_manager
@@ -15,15 +15,14 @@ start_game "$GAME"
 FIRST_PID=$GAME_PID FIRST_WINDOW=$WINDOW
 start_game "$GAME"
 SECOND_PID=$GAME_PID SECOND_WINDOW=$WINDOW
-trap 'kill $WM_PID $FIRST_PID $SECOND_PID 2>/dev/null' EXIT
+OTHER_PIDS="$FIRST_PID $SECOND_PID"
 grep -q '^\[Scores\]' "$INI" && fail "scores exist before either copy entered one"
 
 # play_as PID WINDOW NAME: that copy brought to the front, its board jumbled afresh and
 # solved, and the result entered under the name.
 play_as() {
     GAME_PID=$1 WINDOW=$2
-    xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+j
-    sleep 0.5
+    redrawn_after xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+j
     solve_by_swaps 4 100
     enter_name "$3"
 }
@@ -36,5 +35,4 @@ close_game
 for name in First Second Again; do
     on_board Scores "$name" 4 || fail "the result of $name was lost by the other copy"
 done
-rm -rf "$WORK" "$PICTURES"
 echo "two copies: passed"
