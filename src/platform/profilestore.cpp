@@ -15,9 +15,17 @@ ProfileStore::ProfileStore(const QString& iniPath)
     , settings_(fileIsUsable() ? iniPath : QString(), QSettings::IniFormat)
 {}
 
+namespace {
+bool absentOrRegular(const QString& path)
+{
+    return !QFileInfo::exists(path) || isRegularFile(path);
+}
+} // namespace
+
 bool ProfileStore::fileIsUsable() const
 {
-    return !QFileInfo::exists(fileName_) || isRegularFile(fileName_);
+    // Every sync also opens the lock file QSettings keeps beside the file.
+    return absentOrRegular(fileName_) && absentOrRegular(fileName_ + QStringLiteral(".lock"));
 }
 
 QString ProfileStore::userIniPath(const QString& programBaseName)

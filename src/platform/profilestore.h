@@ -9,7 +9,8 @@
 // Sections and keys over an INI file. Reads never fail: an absent or unusable value gives
 // the caller's fallback. Writes that cannot reach the disk are reported by sync() alone, so a
 // read-only profile means values are not kept, and nothing worse. A path that names a FIFO,
-// socket or device is never opened: such a store keeps its values for the run only.
+// socket or device is never opened, nor is such a thing where the file's lock goes: such a
+// store keeps its values for the run only.
 class ProfileStore {
 public:
     // The store at an explicit INI file; tests point it at a private folder.

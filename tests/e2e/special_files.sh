@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Special files never freeze the game: a FIFO as the settings file, FIFOs named like a
-# picture and an archive typed into the open dialog; and under a file-size limit a gift
-# that cannot be written is reported, not fatal.
+# Special files never freeze the game: a FIFO as the settings file or as its lock, FIFOs
+# named like a picture and an archive typed into the open dialog; and under a file-size
+# limit a gift that cannot be written is reported, not fatal.
 # Usage: xvfb-run -a special_files.sh path/to/tilewright path/to/picture.bmp
 set -euo pipefail
 GAME=$(realpath "$1")
@@ -19,6 +19,18 @@ close_game
 [ -p "$INI" ] || fail "the settings FIFO was replaced"
 rm "$INI"
 printf '[Settings]\nDimension=4\nFolder=%s\n' "$WORK/pictures" >"$INI"
+
+# A FIFO where the settings file's lock goes: the game starts and ends as ever, first run
+# or not, and leaves the FIFO alone.
+for first_run in yes no; do
+    [ "$first_run" = yes ] && mv "$INI" "$INI.kept"
+    mkfifo "$INI.lock"
+    start_game "$GAME"
+    close_game
+    [ -p "$INI.lock" ] || fail "the lock FIFO was replaced"
+    rm "$INI.lock"
+    [ "$first_run" = yes ] && mv "$INI.kept" "$INI"
+done
 
 # FIFOs typed into the open dialog give the built-in picture, and the game goes on.
 mkfifo "$WORK/pictures/pipe.jpg" "$WORK/pictures/pipe.zip"

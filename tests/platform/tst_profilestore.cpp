@@ -122,6 +122,34 @@ private slots:
         QVERIFY(!isRegularFile(path));
     }
 
+    void lockFileThatIsNoFileIsNeverOpened_data()
+    {
+        QTest::addColumn<bool>("fromTheStart");
+        QTest::newRow("there from the start") << true;
+        QTest::newRow("put there while the game runs") << false;
+    }
+
+    // Every sync takes a lock file beside the settings file; a FIFO there would block the
+    // open, and the game with it, for good.
+    void lockFileThatIsNoFileIsNeverOpened()
+    {
+        QFETCH(bool, fromTheStart);
+        const TempProfile profileFile;
+        const QString lock = profileFile.path + QStringLiteral(".lock");
+        if (fromTheStart)
+            QVERIFY(makeFifo(lock));
+        ProfileStore profile(profileFile.path);
+        profile.writeInt(Section, QStringLiteral("Dimension"), 6);
+        QCOMPARE(profile.sync(), !fromTheStart);
+        if (!fromTheStart)
+            QVERIFY(makeFifo(lock));
+        profile.writeInt(Section, QStringLiteral("Grid"), 0);
+        QVERIFY(!profile.sync());
+        QCOMPARE(profile.readInt(Section, QStringLiteral("Grid"), 1), 0); // kept for the run
+        QCOMPARE(profile.readInt(Section, QStringLiteral("Dimension"), 999), 6);
+        QVERIFY(!isRegularFile(lock));
+    }
+
     void presentButUnreadableIsToldApart()
     {
         const TempProfile profileFile;
