@@ -12,8 +12,9 @@
 namespace {
 const QString Sections[] = {ScoresSection, SliderScoresSection};
 
-// A missing difficulty reads as this: the signal that the table was never written.
+// A missing number reads as this: for a difficulty, the sign that its row was never written.
 constexpr int NotStored = 999;
+constexpr const char* RowWords[] = {"Name", "Difficulty", "Time", "Moves"};
 
 const ScoreTable DefaultTileSwap{{{"Marbleowl", 10, 318, 1111},
                                   {"Quenby", 9, 210, 854},
@@ -58,9 +59,11 @@ std::optional<int> storedNumber(const ProfileStore& profile, const QString& sect
     return stored ? std::optional<int>(~*stored) : std::nullopt;
 }
 
-// A row as stored; nothing when one of its numbers is damaged.
+// A row as stored; nothing when its difficulty is missing or one of its numbers damaged.
 std::optional<ScoreEntry> storedRow(const ProfileStore& profile, const QString& section, int row)
 {
+    if (profile.readInt(section, key("Difficulty", row), NotStored) == NotStored)
+        return std::nullopt;
     const std::optional<int> difficulty = storedNumber(profile, section, key("Difficulty", row));
     const std::optional<int> moves = storedNumber(profile, section, key("Moves", row));
     const std::optional<int> time = storedNumber(profile, section, key("Time", row));
@@ -68,6 +71,17 @@ std::optional<ScoreEntry> storedRow(const ProfileStore& profile, const QString& 
         return std::nullopt;
     return ScoreEntry{profile.readText(section, key("Name", row), QString()), *difficulty, *moves,
                       *time};
+}
+
+// Neither table holds a single key of its rows: the very first run.
+bool neverWritten(const ProfileStore& profile)
+{
+    for (const QString& section : Sections)
+        for (int row = 0; row < 10; ++row)
+            for (const char* word : RowWords)
+                if (profile.contains(section, key(word, row)))
+                    return false;
+    return true;
 }
 
 bool ranksAbove(const ScoreEntry& a, const ScoreEntry& b)
@@ -108,18 +122,13 @@ void ScoreTables::save(ProfileStore& profile) const
 void ScoreTables::load(ProfileStore& profile)
 {
     profile.sync(); // see what another copy of the game may have saved meanwhile
-    for (int mode = 0; mode < 2; ++mode) {
-        const QString& section = Sections[mode];
-        for (int row = 0; row < 10; ++row) {
-            const QString difficulty = key("Difficulty", row);
-            if (!profile.contains(section, difficulty) ||
-                profile.readNumber(section, difficulty) == NotStored) {
-                setDefaults(profile);
-                return;
-            }
-            rows(mode)[row] = storedRow(profile, section, row).value_or(defaults(mode)[row]);
-        }
+    if (neverWritten(profile)) {
+        setDefaults(profile);
+        return;
     }
+    for (int mode = 0; mode < 2; ++mode)
+        for (int row = 0; row < 10; ++row)
+            rows(mode)[row] = storedRow(profile, Sections[mode], row).value_or(defaults(mode)[row]);
 }
 
 bool ScoreTables::qualifies(int mode, int difficulty, int time, int moves) const

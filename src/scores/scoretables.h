@@ -28,9 +28,11 @@ public:
     // Both tables set to the default rows, which are then saved.
     void setDefaults(ProfileStore& profile);
     void save(ProfileStore& profile) const;
-    // Reads both tables as they are on disk now. A table with a missing difficulty key
-    // resets both tables to the defaults; a row with a damaged number reads as the default
-    // table's row at its place, and nothing is written for it.
+    // Reads both tables as they are on disk now. Only on the very first run, when neither
+    // table holds a single key of its rows, are the defaults written. Otherwise a row whose
+    // difficulty is missing or one of whose numbers is damaged reads as the default table's
+    // row at its place, and nothing is written: a missing time or move count alone reads as
+    // -1000.
     void load(ProfileStore& profile);
 
     // Whether a result ranks strictly above row 9 of the mode's table.

@@ -22,7 +22,10 @@ enter_name "Swapper"
 close_game
 on_board Scores Swapper 4 || fail "the 4 x 4 tile-swap result is not on its scoreboard"
 
-# Slider, 3 x 3 (tiles of 130 pixels): the solver finds the slides.
+# Slider, 3 x 3 (tiles of 130 pixels): the solver finds the slides. One row of the slider
+# table is damaged first: it costs that row alone, never the tile-swap result.
+sed -i '/^\[SliderScores\]/,/^\[/{/^Difficulty3=/d}' "$INI"
+grep -q '^Difficulty3=' <(sed -n '/^\[SliderScores\]/,/^\[/p' "$INI") && fail "the row was not damaged"
 rm "$WORK/pictures/grid4.bmp"
 cp "$PICTURES/grid3.bmp" "$WORK/pictures/"
 sed -i 's/^Dimension=.*/Dimension=3/; s/^PuzzleMode=.*/PuzzleMode=1/' "$INI"
@@ -34,6 +37,7 @@ done
 enter_name "Slider"
 close_game
 on_board SliderScores Slider 3 || fail "the 3 x 3 slider result is not on its scoreboard"
+on_board Scores Swapper 4 || fail "a damaged slider row wiped the tile-swap results"
 
 # New, again and again, over a folder of damaged pictures and archives.
 cp -r "$CORPUS"/. "$WORK/pictures/"

@@ -41,18 +41,43 @@ private slots:
         QCOMPARE(QSettings(store.path, QSettings::IniFormat).allKeys().size(), 80);
     }
 
-    void missingSliderRowsResetBoth()
+    void missingRowCostsOnlyItself_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QByteArray>("replacement");
+        QTest::newRow("difficulty taken out") << QByteArray("Difficulty4=-7\n") << QByteArray();
+        QTest::newRow("difficulty 999, the sign of no value")
+            << QByteArray("Difficulty4=-7\n") << QByteArray("Difficulty4=999\n");
+    }
+
+    // A player's results survive one damaged row of either table, and reading writes nothing.
+    void missingRowCostsOnlyItself()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QByteArray, replacement);
+        Store store;
+        QVERIFY(store.loaded().record(store.profile, 0, {"Ann", 10, 100, 100}));
+        QByteArray file = readFile(store.path);
+        const qsizetype slider = file.indexOf("[SliderScores]");
+        const qsizetype at = file.indexOf(line, slider);
+        QVERIFY(slider >= 0 && at > slider);
+        file.replace(at, line.size(), replacement);
+        QVERIFY(writeFile(store.path, file));
+        const ScoreTables tables = store.loaded();
+        QCOMPARE(tables.table(0)[0].name, QStringLiteral("Ann"));
+        QCOMPARE(tables.table(1)[4], (ScoreEntry{"Quenby", 6, 356, 303})); // the default row
+        QCOMPARE(tables.table(1)[5], (ScoreEntry{"Quenby", 5, 209, 285})); // as stored
+        QCOMPARE(readFile(store.path), file);
+    }
+
+    void firstRunIsOnlyWhenNoScoreKeyIsThere()
     {
         Store store;
-        ScoreTables tables = store.loaded();
-        tables.insert(0, {"Ann", 10, 100, 100});
-        tables.save(store.profile);
-        {
-            QSettings edit(store.path, QSettings::IniFormat);
-            edit.remove(QStringLiteral("SliderScores/Difficulty4"));
-        }
-        QCOMPARE(store.loaded().table(0)[0].name, QStringLiteral("Marbleowl"));
-        QCOMPARE(store.raw("SliderScores/Difficulty4"), QStringLiteral("-7"));
+        // Only a name of one row: the rest reads as defaults, and nothing is written.
+        QVERIFY(writeFile(store.path, "[SliderScores]\nName2=Zed\n"));
+        const ScoreTables tables = store.loaded();
+        QCOMPARE(tables.table(1)[2], (ScoreEntry{"Marbleowl", 8, 714, 721}));
+        QCOMPARE(readFile(store.path), QByteArray("[SliderScores]\nName2=Zed\n"));
     }
 
     void missingTimeOrMovesReadAsMinus1000()
