@@ -60,9 +60,8 @@ void keepGame(ProfileStore& profile, const KeptGame& kept)
     profile.writeText(Section, BoardKey, tilesText(game.board, game.dimension));
     profile.writeText(Section, JumbleKey, tilesText(game.jumbled, game.dimension));
     profile.writeInt(Section, MovesKey, game.moves);
-    profile.writeInt(
-        Section, ElapsedKey,
-        static_cast<int>(std::min<std::int64_t>(game.elapsed, std::numeric_limits<int>::max())));
+    profile.writeInt(Section, ElapsedKey,
+                     static_cast<int>(std::clamp<std::int64_t>(game.elapsed, 0, MaxGameSeconds)));
 }
 
 std::optional<KeptGame> readKeptGame(const ProfileStore& profile)
@@ -71,8 +70,9 @@ std::optional<KeptGame> readKeptGame(const ProfileStore& profile)
     const std::optional<int> mode = numberIn(profile, ModeKey, 0, 1);
     const std::optional<int> n =
         numberIn(profile, DimensionKey, Board::MinDimension, Board::MaxDimension);
-    const std::optional<int> moves = numberIn(profile, MovesKey, 0, Most);
-    const std::optional<int> elapsed = numberIn(profile, ElapsedKey, 0, Most);
+    const std::optional<int> moves = numberIn(profile, MovesKey, 0, MaxMoves);
+    const std::optional<int> elapsed =
+        numberIn(profile, ElapsedKey, 0, static_cast<int>(MaxGameSeconds));
     const std::optional<int> builtIn = numberIn(profile, BuiltInKey, 0, 1);
     const std::optional<int> zipIndex = numberIn(profile, ZipIndexKey, 0, Most);
     const QString picture = profile.readText(Section, PictureKey, QString());

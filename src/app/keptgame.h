@@ -19,6 +19,7 @@ struct KeptGame {
 void keepGame(ProfileStore& profile, const KeptGame& kept);
 // The kept game, when there is one and every part of it is sound: a size of 3..10, a board
 // and a jumble the mode can reach (a slider position that slides can solve), counters not
-// negative, a picture named. Nothing otherwise.
+// negative nor beyond where a game's counters stop (MaxMoves, MaxGameSeconds), a picture
+// named. Nothing otherwise.
 std::optional<KeptGame> readKeptGame(const ProfileStore& profile);
 void forgetKeptGame(ProfileStore& profile);

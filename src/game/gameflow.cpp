@@ -75,7 +75,7 @@ void GameFlow::made(const Move& move)
 
 void GameFlow::counted(const Move& move)
 {
-    ++round_.moves;
+    round_.moves = std::min(round_.moves + 1, MaxMoves);
     if (round_.board.isSolved(round_.mode, round_.dimension))
         round_.solvedByMove = true;
     playSound(move);
@@ -92,7 +92,7 @@ bool GameFlow::checkCompletion(const std::function<void()>& congratulate)
     if (!round_.board.isSolved(round_.mode, round_.dimension) || !round_.solvedByMove ||
         round_.puzzleOver)
         return false;
-    round_.elapsed = clock_.nowSeconds() - round_.startTime;
+    round_.elapsed = secondsSoFar();
     final_ = GameFigures{round_.moves, round_.elapsed};
     if (settings_.sound)
         sounds_.play(Sound::Complete);
@@ -140,12 +140,15 @@ void GameFlow::restart()
     reset();
 }
 
+std::int64_t GameFlow::secondsSoFar() const
+{
+    // A clock set back must not show a negative time.
+    return std::clamp<std::int64_t>(clock_.nowSeconds() - round_.startTime, 0, MaxGameSeconds);
+}
+
 GameFigures GameFlow::figures() const
 {
-    if (final_)
-        return *final_;
-    // A clock set back must not show a negative time.
-    return {round_.moves, std::max<std::int64_t>(0, clock_.nowSeconds() - round_.startTime)};
+    return final_ ? *final_ : GameFigures{round_.moves, secondsSoFar()};
 }
 
 std::optional<UnfinishedGame> GameFlow::unfinished() const

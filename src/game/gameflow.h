@@ -13,6 +13,11 @@ class Clock;
 class RandomEngine;
 class SoundPlayer;
 
+// Where a game's counters stop: far beyond any game played by hand, well within the
+// stored numbers, so no counter can overflow and a kept game past them is a damaged one.
+constexpr int MaxMoves = 10'000'000;
+constexpr std::int64_t MaxGameSeconds = std::int64_t{100} * 24 * 3600; // 100 days
+
 // What a player sees of a game: its moves and the seconds it has taken.
 struct GameFigures {
     int moves = 0;
@@ -37,7 +42,7 @@ struct Round {
     Board board;
     std::optional<Cell> selected; // the tile-swap tile waiting for its partner
     int moves = 0;
-    std::int64_t startTime = 0; // clock seconds
+    std::int64_t startTime = 0; // seconds of the monotonic clock
     std::int64_t elapsed = 0;   // seconds, fixed at completion
     bool solvedByMove = false;
     bool puzzleOver = false;
@@ -78,7 +83,8 @@ public:
     // The game's own jumble again, as a new game.
     void restart();
 
-    // Live while the game runs; the figures of its end once it is over.
+    // Live while the game runs; the figures of its end once it is over. The seconds are
+    // never negative nor above MaxGameSeconds, the moves never above MaxMoves.
     GameFigures figures() const;
     // The game, when one is under way: a move made and not over.
     std::optional<UnfinishedGame> unfinished() const;
@@ -92,6 +98,7 @@ private:
     void made(const Move& move);
     void counted(const Move& move);
     void playSound(const Move& move);
+    std::int64_t secondsSoFar() const;
 
     const PlayerSettings& settings_;
     RandomEngine& random_;

@@ -1,9 +1,10 @@
-// Clock: wall-clock time in whole seconds, behind an interface so tests can set the time.
+// Clock: seconds of a monotonic clock, behind an interface so tests can set the time.
 #include "clock.h"
 
-#include <QDateTime>
+#include <chrono>
 
 std::int64_t SystemClock::nowSeconds() const
 {
-    return QDateTime::currentSecsSinceEpoch();
+    const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::seconds>(sinceStart).count();
 }

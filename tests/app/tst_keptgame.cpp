@@ -112,6 +112,19 @@ private slots:
         QTest::newRow("no jumble") << withLine("Jumble", "");
         QTest::newRow("no picture") << withLine("Picture", "Picture=");
         QTest::newRow("negative position") << withLine("ZipIndex", "ZipIndex=-1");
+        QTest::newRow("more moves than anyone makes") << withLine("Moves", "Moves=10000001");
+        QTest::newRow("moves at the counter's limit") << withLine("Moves", "Moves=2147483647");
+        QTest::newRow("over 100 days") << withLine("Elapsed", "Elapsed=8640001");
+        QTest::newRow("time at the counter's limit") << withLine("Elapsed", "Elapsed=2147483647");
+    }
+
+    void largestSoundCountersAreKept()
+    {
+        const std::optional<KeptGame> kept = readFrom(
+            withLine("Elapsed", "Elapsed=8640000").replace("Moves=2\n", "Moves=10000000\n"));
+        QVERIFY(kept);
+        QCOMPARE(kept->game.moves, 10'000'000);
+        QCOMPARE(kept->game.elapsed, 8'640'000);
     }
 
     void damagedRecordIsRefused()

@@ -85,4 +85,16 @@ click_cell 4 120 15
 kill -TERM "$GAME_PID"
 game_ends "on SIGTERM"
 grep -q '^\[Resume\]' "$INI" || fail "a game ended by SIGTERM was not kept"
+
+# A kept game whose move counter stands at its limit is a damaged one: refused with a word,
+# never taken up to overflow at the next move.
+sed -i '/^\[Resume\]/,/^\[/s/^Moves=.*/Moves=2147483647/' "$INI"
+start_game "$GAME"
+before=$(read_board 4 120)
+choose f r
+wait_until 5 "a kept game of 2147483647 moves was taken up" message_shown
+xdotool key Return
+wait_until 5 "the message did not close" not message_shown
+board_is "$before" 4 120 || fail "the refused game changed the board"
+close_game
 echo "comforts: passed"

@@ -94,6 +94,11 @@ choose() {
     wait_until 5 "the menu Alt+$1 did not close on $2" not menu_shown
 }
 
+# message_shown: a message box, titled as the game's main window, is open beside it.
+message_shown() {
+    [ "$(xdotool search --all --onlyvisible --pid "$GAME_PID" --name '^Tilewright$' | wc -l)" -ge 2 ]
+}
+
 # window_gone TITLE: no visible window of the game has that title.
 window_gone() {
     ! xdotool search --all --onlyvisible --pid "$GAME_PID" --name "^$1\$" >/dev/null 2>&1

@@ -272,6 +272,35 @@ private slots:
         QCOMPARE(game.flow.figures(), (GameFigures{0, 0}));
     }
 
+    void aClockSetBackNeverMakesATimeNegative()
+    {
+        Game game(PuzzleMode::TileSwap, 4, [](Board& b) { b.swap({0, 0}, {1, 0}); });
+        game.clock.now -= 3600; // the wall clock stepped back an hour during the game
+        game.flow.click({0, 0});
+        game.flow.click({1, 0});
+        QVERIFY(game.complete());
+        QCOMPARE(game.round().elapsed, 0);
+        QCOMPARE(game.flow.figures(), (GameFigures{1, 0}));
+    }
+
+    void countersStopAtTheirLimits()
+    {
+        Board board;
+        board.setSolved(PuzzleMode::TileSwap, 4);
+        board.swap({0, 0}, {1, 0});
+        Game game(PuzzleMode::TileSwap);
+        game.flow.resume({PuzzleMode::TileSwap, 4, board, board, MaxMoves - 1, 0});
+        game.clock.now += MaxGameSeconds + 5000;
+        for (const Cell cell : {Cell{2, 2}, Cell{3, 3}, Cell{2, 2}, Cell{3, 3}})
+            game.flow.click(cell);
+        QCOMPARE(game.round().moves, MaxMoves);
+        QCOMPARE(game.flow.figures(), (GameFigures{MaxMoves, MaxGameSeconds}));
+        game.flow.click({0, 0});
+        game.flow.click({1, 0});
+        QVERIFY(game.complete());
+        QCOMPARE(game.round().elapsed, MaxGameSeconds);
+    }
+
     void anUnfinishedGameIsTakenUpAgain()
     {
         Game game(PuzzleMode::Slider, 6);
