@@ -12,6 +12,19 @@
 namespace {
 constexpr qint64 CopyChunk = 64 * 1024;
 
+// Writes all the bytes. A write cut short (the disk filling up, a file-size limit) is tried
+// again with what is left, so that the failure the system reports, and its reason, come.
+bool writeAll(QFileDevice& file, const QByteArray& bytes)
+{
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
 QString cannotWrite(const QFileDevice& file)
 {
     return QCoreApplication::translate("GiftFile", "Cannot write %1: %2")
@@ -48,21 +61,22 @@ bool writeGift(const QString& programPath, const QString& target, int modeByte,
         return false;
     }
     QSaveFile gift(target);
-    if (!gift.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a buffered tail cut short when it is flushed at the commit went unnoticed,
+    // and a gift missing its last bytes was reported made.
+    if (!gift.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *error = cannotWrite(gift);
         return false;
     }
     for (qint64 left = *image; left > 0;) {
         const QByteArray chunk = program.read(std::min(left, CopyChunk));
-        if (chunk.isEmpty() || gift.write(chunk) != chunk.size()) {
+        if (chunk.isEmpty() || !writeAll(gift, chunk)) {
             *error = cannotWrite(gift);
             gift.cancelWriting();
             return false;
         }
         left -= chunk.size();
     }
-    const char mode = static_cast<char>(modeByte);
-    if (!gift.putChar(mode) || gift.write(picture) != picture.size() || !gift.commit()) {
+    if (!writeAll(gift, QByteArray(1, static_cast<char>(modeByte)) + picture) || !gift.commit()) {
         *error = cannotWrite(gift);
         return false;
     }
