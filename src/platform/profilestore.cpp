@@ -5,6 +5,7 @@
 #include "regularfile.h"
 
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QStringList>
 #include <algorithm>
@@ -117,6 +118,20 @@ bool ProfileStore::sync()
     unsynced_.clear();
     settings_.sync();
     return settings_.status() == QSettings::NoError;
+}
+
+bool ProfileStore::runLocked(const std::function<void()>& step)
+{
+    constexpr int WaitMilliseconds = 1000;
+    const QString lockPath = fileName_ + QStringLiteral(".update-lock");
+    if (!absentOrRegular(lockPath)) {
+        step();
+        return false;
+    }
+    QLockFile lock(lockPath);
+    const bool locked = lock.tryLock(WaitMilliseconds);
+    step();
+    return locked;
 }
 
 QString ProfileStore::path(const QString& section, const QString& key)

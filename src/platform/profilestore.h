@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QSettings>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // Sections and keys over an INI file. Reads never fail: an absent or unusable value gives
@@ -37,6 +38,13 @@ public:
     // when the file could not be read or written.
     bool sync();
     QString fileName() const { return fileName_; }
+
+    // Runs a read-change-write step while holding a lock file of the store's own beside the
+    // file, so that two copies of the game never interleave their steps. Another copy's
+    // step is waited for a second at most; a lock that cannot be had (a read-only folder,
+    // something other than a regular file in its place) runs the step unlocked, so nothing
+    // is lost for want of it. True when the step ran locked.
+    bool runLocked(const std::function<void()>& step);
 
 private:
     static QString path(const QString& section, const QString& key);

@@ -150,12 +150,16 @@ void ScoreTables::insert(int mode, const ScoreEntry& entry)
 
 bool ScoreTables::record(ProfileStore& profile, int mode, const ScoreEntry& entry)
 {
-    load(profile);
-    if (!qualifies(mode, entry.difficulty, entry.time, entry.moves))
-        return false;
-    insert(mode, entry);
-    save(profile);
-    return true;
+    bool recorded = false;
+    profile.runLocked([&] {
+        load(profile);
+        if (!qualifies(mode, entry.difficulty, entry.time, entry.moves))
+            return;
+        insert(mode, entry);
+        save(profile);
+        recorded = true;
+    });
+    return recorded;
 }
 
 QString difficultyName(int n)

@@ -42,7 +42,8 @@ public:
 
     // Records a result against the tables as stored right now, so that a score another
     // copy of the game saved a moment ago is kept: load, insert if the result still
-    // qualifies, save. False when it no longer qualifies and nothing was written.
+    // qualifies, save, as one step under the store's lock. False when it no longer
+    // qualifies and nothing was written.
     bool record(ProfileStore& profile, int mode, const ScoreEntry& entry);
 
     const ScoreTable& table(int mode) const { return mode == 0 ? tileSwap_ : slider_; }

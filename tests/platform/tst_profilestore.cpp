@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -148,6 +149,23 @@ private slots:
         QCOMPARE(profile.readInt(Section, QStringLiteral("Grid"), 1), 0); // kept for the run
         QCOMPARE(profile.readInt(Section, QStringLiteral("Dimension"), 999), 6);
         QVERIFY(!isRegularFile(lock));
+    }
+
+    void lockedStepsRunWhateverTheLock()
+    {
+        const TempProfile profileFile;
+        ProfileStore profile(profileFile.path);
+        int ran = 0;
+        QVERIFY(profile.runLocked([&] { ++ran; }));
+        // Held by another: waited for a while, then run all the same.
+        QLockFile other(profileFile.path + QStringLiteral(".update-lock"));
+        QVERIFY(other.tryLock());
+        QVERIFY(!profile.runLocked([&] { ++ran; }));
+        other.unlock();
+        // A FIFO where the lock goes is never opened.
+        QVERIFY(makeFifo(profileFile.path + QStringLiteral(".update-lock")));
+        QVERIFY(!profile.runLocked([&] { ++ran; }));
+        QCOMPARE(ran, 3);
     }
 
     void presentButUnreadableIsToldApart()

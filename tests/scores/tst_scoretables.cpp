@@ -6,6 +6,7 @@
 #include "testfiles.h"
 #include "testregistry.h"
 
+#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
@@ -174,6 +175,29 @@ private slots:
         QVERIFY(seen.record(mine.profile, 0, {"Bob", 8, 30, 30}));
         QCOMPARE(mine.raw("Scores/Name1"), QStringLiteral("Ann"));
         QCOMPARE(mine.raw("Scores/Name3"), QStringLiteral("Bob"));
+    }
+
+    void twoCopiesRecordingAtOnceLoseNothing()
+    {
+        // Each round, two processes enter five results each as fast as they can; every one
+        // ranks above the default rows, so the ten rows must hold all ten.
+        for (int round = 0; round < 3; ++round) {
+            Store store;
+            store.loaded(); // the first run's defaults, written before the race
+            QProcess first;
+            QProcess second;
+            first.start(QStringLiteral(TW_RECORD_SCORES), {store.path, "First", "5"});
+            second.start(QStringLiteral(TW_RECORD_SCORES), {store.path, "Second", "5"});
+            QVERIFY(first.waitForFinished(30000) && second.waitForFinished(30000));
+            QCOMPARE(first.exitCode(), 0);
+            QCOMPARE(second.exitCode(), 0);
+            QStringList names;
+            for (const ScoreEntry& row : store.loaded().table(0))
+                names << row.name;
+            names.sort();
+            QCOMPARE(names, QStringList({"First0", "First1", "First2", "First3", "First4",
+                                         "Second0", "Second1", "Second2", "Second3", "Second4"}));
+        }
     }
 
     void damagedNumberCostsOnlyItsRow_data()
