@@ -32,6 +32,22 @@ QImage opaque(QImage image)
     return flat;
 }
 
+// A 1-bit picture scaled by the reader comes back in black and white, whatever its two
+// colours: so it is read whole (still 1 bit a pixel), brought near the size by whole pixels,
+// and only then, as truecolour, scaled smoothly.
+QImage scaledOneBit(const QImage& image, QSize wanted)
+{
+    const QSize near = (wanted * 2).boundedTo(image.size());
+    return image.scaled(near, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+        .convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32)
+        .scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+bool isOneBit(QImage::Format format)
+{
+    return format == QImage::Format_Mono || format == QImage::Format_MonoLSB;
+}
+
 // Decodes the whole picture at the wanted size, or reads its natural size alone when
 // wanted is empty. JPEG decodes at 1/2, 1/4 or 1/8 scale where that still covers wanted;
 // other formats decode whole and are scaled once, smoothly.
@@ -51,9 +67,12 @@ QImage decode(const QByteArray& bytes, QSize* natural, const PictureFit& fit)
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
     *natural = turned ? stored.transposed() : stored;
     const QSize wanted = fitted(fit, *natural);
-    if (wanted != *natural)
+    const bool oneBit = isOneBit(reader.imageFormat());
+    if (wanted != *natural && !oneBit)
         reader.setScaledSize(turned ? wanted.transposed() : wanted);
-    const QImage image = reader.read();
+    QImage image = reader.read();
+    if (oneBit && !image.isNull() && image.size() != wanted)
+        image = scaledOneBit(image, wanted);
     return image.isNull() ? QImage() : opaque(image);
 }
 } // namespace
