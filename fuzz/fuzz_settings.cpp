@@ -42,16 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A kept game that is read is one the game could have written: written again, it reads
     // back the same.
-    if (const std::optional<KeptGame> kept = readKeptGame(profile)) {
-        const int n = kept->game.dimension;
-        if (kept->game.board.hasHole() != (kept->game.mode == PuzzleMode::Slider))
+    const std::vector<KeptGame> kept = readKeptGames(profile);
+    for (const KeptGame& game : kept)
+        if (game.game.board.hasHole() != (game.game.mode == PuzzleMode::Slider))
             __builtin_trap();
-        keepGame(profile, *kept);
-        const std::optional<KeptGame> again = readKeptGame(profile);
-        if (!again || again->game.board.tiles(n) != kept->game.board.tiles(n) ||
-            again->game.jumbled.tiles(n) != kept->game.jumbled.tiles(n))
-            __builtin_trap();
-    }
+    keepGames(profile, kept);
+    if (readKeptGames(profile) != kept)
+        __builtin_trap();
     // The first bytes as a number of seconds, whatever it is.
     int seconds = 0;
     std::memcpy(&seconds, data, std::min(size, sizeof seconds));

@@ -1,4 +1,5 @@
-// Kept game: the unfinished game the profile keeps between runs, in its "Resume" section.
+// Kept games: the unfinished games the profile keeps between runs, newest first, in the
+// sections "Resume", "Resume2" ... "Resume5".
 #include "keptgame.h"
 
 #include "platform/profilestore.h"
@@ -9,7 +10,11 @@
 #include <limits>
 
 namespace {
-const QString& Section = ResumeSection;
+// The section of the kept game at that place, 0 the newest.
+QString sectionAt(int place)
+{
+    return place == 0 ? ResumeSection : ResumeSection + QString::number(place + 1);
+}
 const QString PictureKey = QStringLiteral("Picture");
 const QString ZipIndexKey = QStringLiteral("ZipIndex");
 const QString BuiltInKey = QStringLiteral("BuiltIn");
@@ -42,55 +47,69 @@ std::optional<Board> boardFrom(const QString& text, PuzzleMode mode, int n)
 }
 
 // A stored number within the bounds; nothing for anything else.
-std::optional<int> numberIn(const ProfileStore& profile, const QString& key, int low, int high)
+std::optional<int> numberIn(const ProfileStore& profile, const QString& section, const QString& key,
+                            int low, int high)
 {
-    const std::optional<int> number = profile.readNumber(Section, key);
+    const std::optional<int> number = profile.readNumber(section, key);
     return number && *number >= low && *number <= high ? number : std::nullopt;
 }
-} // namespace
-
-void keepGame(ProfileStore& profile, const KeptGame& kept)
+void writeKept(ProfileStore& profile, const QString& section, const KeptGame& kept)
 {
     const UnfinishedGame& game = kept.game;
-    profile.writeText(Section, PictureKey, kept.picturePath);
-    profile.writeInt(Section, ZipIndexKey, kept.zipIndex);
-    profile.writeInt(Section, BuiltInKey, kept.builtIn ? 1 : 0);
-    profile.writeInt(Section, ModeKey, storedPuzzleMode(game.mode));
-    profile.writeInt(Section, DimensionKey, game.dimension);
-    profile.writeText(Section, BoardKey, tilesText(game.board, game.dimension));
-    profile.writeText(Section, JumbleKey, tilesText(game.jumbled, game.dimension));
-    profile.writeInt(Section, MovesKey, game.moves);
-    profile.writeInt(Section, ElapsedKey,
+    profile.writeText(section, PictureKey, kept.picturePath);
+    profile.writeInt(section, ZipIndexKey, kept.zipIndex);
+    profile.writeInt(section, BuiltInKey, kept.builtIn ? 1 : 0);
+    profile.writeInt(section, ModeKey, storedPuzzleMode(game.mode));
+    profile.writeInt(section, DimensionKey, game.dimension);
+    profile.writeText(section, BoardKey, tilesText(game.board, game.dimension));
+    profile.writeText(section, JumbleKey, tilesText(game.jumbled, game.dimension));
+    profile.writeInt(section, MovesKey, game.moves);
+    profile.writeInt(section, ElapsedKey,
                      static_cast<int>(std::clamp<std::int64_t>(game.elapsed, 0, MaxGameSeconds)));
 }
 
-std::optional<KeptGame> readKeptGame(const ProfileStore& profile)
+std::optional<KeptGame> readKept(const ProfileStore& profile, const QString& section)
 {
     constexpr int Most = std::numeric_limits<int>::max();
-    const std::optional<int> mode = numberIn(profile, ModeKey, 0, 1);
+    const std::optional<int> mode = numberIn(profile, section, ModeKey, 0, 1);
     const std::optional<int> n =
-        numberIn(profile, DimensionKey, Board::MinDimension, Board::MaxDimension);
-    const std::optional<int> moves = numberIn(profile, MovesKey, 0, MaxMoves);
+        numberIn(profile, section, DimensionKey, Board::MinDimension, Board::MaxDimension);
+    const std::optional<int> moves = numberIn(profile, section, MovesKey, 0, MaxMoves);
     const std::optional<int> elapsed =
-        numberIn(profile, ElapsedKey, 0, static_cast<int>(MaxGameSeconds));
-    const std::optional<int> builtIn = numberIn(profile, BuiltInKey, 0, 1);
-    const std::optional<int> zipIndex = numberIn(profile, ZipIndexKey, 0, Most);
-    const QString picture = profile.readText(Section, PictureKey, QString());
+        numberIn(profile, section, ElapsedKey, 0, static_cast<int>(MaxGameSeconds));
+    const std::optional<int> builtIn = numberIn(profile, section, BuiltInKey, 0, 1);
+    const std::optional<int> zipIndex = numberIn(profile, section, ZipIndexKey, 0, Most);
+    const QString picture = profile.readText(section, PictureKey, QString());
     if (!mode || !n || !moves || !elapsed || !builtIn || !zipIndex ||
         (picture.isEmpty() && *builtIn == 0))
         return std::nullopt;
     const PuzzleMode puzzleMode = puzzleModeFromSetting(*mode);
     const std::optional<Board> board =
-        boardFrom(profile.readText(Section, BoardKey, QString()), puzzleMode, *n);
+        boardFrom(profile.readText(section, BoardKey, QString()), puzzleMode, *n);
     const std::optional<Board> jumbled =
-        boardFrom(profile.readText(Section, JumbleKey, QString()), puzzleMode, *n);
+        boardFrom(profile.readText(section, JumbleKey, QString()), puzzleMode, *n);
     if (!board || !jumbled)
         return std::nullopt;
     return KeptGame{picture, *zipIndex, *builtIn == 1,
                     UnfinishedGame{puzzleMode, *n, *board, *jumbled, *moves, *elapsed}};
 }
 
-void forgetKeptGame(ProfileStore& profile)
+} // namespace
+
+std::vector<KeptGame> readKeptGames(const ProfileStore& profile)
 {
-    profile.removeSection(Section);
+    std::vector<KeptGame> games;
+    for (int place = 0; place < MostKeptGames; ++place)
+        if (std::optional<KeptGame> kept = readKept(profile, sectionAt(place)))
+            games.push_back(std::move(*kept));
+    return games;
+}
+
+void keepGames(ProfileStore& profile, const std::vector<KeptGame>& games)
+{
+    for (int place = 0; place < MostKeptGames; ++place) {
+        profile.removeSection(sectionAt(place));
+        if (place < static_cast<int>(games.size()))
+            writeKept(profile, sectionAt(place), games[static_cast<std::size_t>(place)]);
+    }
 }

@@ -1,10 +1,12 @@
-// Kept game: the unfinished game the profile keeps between runs, in its "Resume" section.
+// Kept games: the unfinished games the profile keeps between runs, newest first, in the
+// sections "Resume", "Resume2" ... "Resume5".
 #pragma once
 
 #include "game/gameflow.h"
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 class ProfileStore;
 
@@ -13,13 +15,17 @@ struct KeptGame {
     int zipIndex = 0;    // the picture's position in an archive
     bool builtIn = false;
     UnfinishedGame game;
+    friend bool operator==(const KeptGame&, const KeptGame&) = default;
 };
 
-// Replaces whatever was kept (every key is written); written at the next sync.
-void keepGame(ProfileStore& profile, const KeptGame& kept);
-// The kept game, when there is one and every part of it is sound: a size of 3..10, a board
-// and a jumble the mode can reach (a slider position that slides can solve), counters not
-// negative nor beyond where a game's counters stop (MaxMoves, MaxGameSeconds), a picture
-// named. Nothing otherwise.
-std::optional<KeptGame> readKeptGame(const ProfileStore& profile);
-void forgetKeptGame(ProfileStore& profile);
+// Up to this many unfinished games are kept, newest first.
+constexpr int MostKeptGames = 5;
+
+// The kept games, newest first, each sound: a size of 3..10, a board and a jumble the mode
+// can reach (a slider position that slides can solve), counters not negative nor beyond
+// where a game's counters stop (MaxMoves, MaxGameSeconds), a picture named. A damaged
+// record is passed over.
+std::vector<KeptGame> readKeptGames(const ProfileStore& profile);
+// Replaces whatever was kept with the games (the first MostKeptGames of them, every key
+// written); written at the next sync.
+void keepGames(ProfileStore& profile, const std::vector<KeptGame>& games);

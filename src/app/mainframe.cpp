@@ -9,6 +9,7 @@
 #include "maintoolbar.h"
 #include "pictures/pictureformats.h"
 #include "platform/product.h"
+#include "platform/profilestore.h"
 #include "platform/programfile.h"
 #include "settings.h"
 
@@ -264,13 +265,35 @@ bool MainFrame::startAsGift(const QString& programPath)
     return true;
 }
 
+std::optional<KeptGame> MainFrame::gameUnderWay() const
+{
+    const std::optional<UnfinishedGame> game = flow_.unfinished();
+    if (!game)
+        return std::nullopt;
+    const PictureSource& source = pictureSource();
+    return KeptGame{source.picturePath, source.zipIndex, source.defaultPictureShown, *game};
+}
+
+void MainFrame::keepGamesWith(const std::optional<KeptGame>& newest,
+                              const std::optional<KeptGame>& taken)
+{
+    ProfileStore& profile = services_.profile;
+    // Under the lock and from the file as it is now: what another copy kept stays kept.
+    profile.runLocked([&] {
+        profile.sync();
+        std::vector<KeptGame> games = readKeptGames(profile);
+        if (taken)
+            std::erase(games, *taken);
+        if (newest)
+            games.insert(games.begin(), *newest);
+        keepGames(profile, games);
+        saveSettings(settings_, profile);
+    });
+}
+
 void MainFrame::saveOnLeaving()
 {
-    const PictureSource& source = pictureSource();
-    if (const std::optional<UnfinishedGame> game = flow_.unfinished())
-        keepGame(services_.profile,
-                 {source.picturePath, source.zipIndex, source.defaultPictureShown, *game});
-    saveSettings(settings_, services_.profile);
+    keepGamesWith(gameUnderWay(), std::nullopt);
 }
 
 void MainFrame::closeEvent(QCloseEvent* event)

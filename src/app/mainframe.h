@@ -12,7 +12,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
+#include <optional>
 
+struct KeptGame;
 struct ProgramFile;
 class BoardView;
 class GameStatusBar;
@@ -119,7 +121,12 @@ private:
     void startPuzzle();
     // Shows the board laid out and set for its game.
     void showBoard();
-    // A game under way is kept in the profile, the settings written.
+    // The game under way, as it is kept; nothing before a move or after the end.
+    std::optional<KeptGame> gameUnderWay() const;
+    // The kept games as stored now, less the one taken up, with the newest first; the
+    // settings written with them.
+    void keepGamesWith(const std::optional<KeptGame>& newest, const std::optional<KeptGame>& taken);
+    // A game under way is kept in the profile beside those kept before, the settings written.
     void saveOnLeaving();
     BoardRoom boardRoom() const;
     // Pixels enough for any board of the picture in this room, on this window's screen.

@@ -179,23 +179,27 @@ void MainFrame::showAbout()
 
 void MainFrame::resumeLastPuzzle()
 {
-    const std::optional<KeptGame> kept = readKeptGame(services_.profile);
-    if (!kept) {
+    ProfileStore& profile = services_.profile;
+    profile.sync(); // what another copy kept meanwhile
+    const std::vector<KeptGame> games = readKeptGames(profile);
+    if (games.empty()) {
         QMessageBox::information(this, ProductName, tr("There is no unfinished puzzle to resume."));
         return;
     }
-    if (!loader_.loadKept(kept->picturePath, kept->zipIndex, kept->builtIn, boardFit())) {
+    const KeptGame kept = games.front();
+    const std::optional<KeptGame> underWay = gameUnderWay();
+    if (!loader_.loadKept(kept.picturePath, kept.zipIndex, kept.builtIn, boardFit())) {
         QMessageBox::warning(this, ProductName,
                              tr("The picture of the unfinished puzzle can no longer be loaded:\n%1")
-                                 .arg(QDir::toNativeSeparators(kept->picturePath)));
+                                 .arg(QDir::toNativeSeparators(kept.picturePath)));
         return;
     }
-    // Out of the profile at once, so the game can never be finished twice.
-    forgetKeptGame(services_.profile);
-    services_.profile.sync();
-    flow_.resume(kept->game);
-    settings_.puzzleMode = kept->game.mode;
-    settings_.dimension = kept->game.dimension;
+    // Out of the profile at once, so the game can never be finished twice; the game left
+    // for it is kept as the newest.
+    keepGamesWith(underWay, kept);
+    flow_.resume(kept.game);
+    settings_.puzzleMode = kept.game.mode;
+    settings_.dimension = kept.game.dimension;
     layOutBoard();
     showBoard();
 }

@@ -33,6 +33,7 @@ struct UnfinishedGame {
     Board jumbled; // the arrangement a restart goes back to
     int moves = 0;
     std::int64_t elapsed = 0;
+    friend bool operator==(const UnfinishedGame&, const UnfinishedGame&) = default;
 };
 
 // The game under way: its board, the tile-swap selection and its counters.

@@ -6,6 +6,7 @@
 #include "testfiles.h"
 #include "testregistry.h"
 
+#include <QSettings>
 #include <QTest>
 
 namespace {
@@ -27,7 +28,8 @@ std::optional<KeptGame> readFrom(const QByteArray& record)
     const QString& path = profileFile.path;
     writeFile(path, record);
     const ProfileStore profile(path);
-    return readKeptGame(profile);
+    const std::vector<KeptGame> games = readKeptGames(profile);
+    return games.empty() ? std::nullopt : std::optional<KeptGame>(games.front());
 }
 
 // The sound record with one line replaced, or taken out when the replacement is empty.
@@ -56,12 +58,13 @@ private slots:
         const QString& path = profileFile.path;
         {
             ProfileStore profile(path);
-            keepGame(profile, {QStringLiteral("/pictures/a b, c.jpg"), 1, false, game});
+            keepGames(profile, {{QStringLiteral("/pictures/a b, c.jpg"), 1, false, game}});
             QVERIFY(profile.sync());
         }
         ProfileStore profile(path);
-        const std::optional<KeptGame> kept = readKeptGame(profile);
-        QVERIFY(kept);
+        const std::vector<KeptGame> games = readKeptGames(profile);
+        QCOMPARE(games.size(), std::size_t{1});
+        const KeptGame* kept = &games.front();
         QCOMPARE(kept->picturePath, QStringLiteral("/pictures/a b, c.jpg"));
         QCOMPARE(kept->game.mode, PuzzleMode::Slider);
         QCOMPARE(kept->game.dimension, 7);
@@ -70,8 +73,51 @@ private slots:
         QCOMPARE(kept->game.jumbled.tiles(7), game.jumbled.tiles(7));
         QCOMPARE(kept->game.moves, 31);
         QCOMPARE(kept->game.elapsed, 4000);
-        forgetKeptGame(profile);
-        QVERIFY(!readKeptGame(profile));
+        keepGames(profile, {});
+        QVERIFY(readKeptGames(profile).empty());
+    }
+
+    void fiveGamesAreKeptNewestFirst()
+    {
+        const TempProfile profileFile;
+        ProfileStore profile(profileFile.path);
+        const std::optional<KeptGame> sound = readFrom(SoundRecord);
+        QVERIFY(sound);
+        std::vector<KeptGame> games;
+        for (int i = 0; i < 7; ++i) {
+            KeptGame game = *sound;
+            game.game.moves = i + 1;
+            games.push_back(game);
+        }
+        keepGames(profile, games);
+        QVERIFY(profile.sync());
+        QStringList sections = QSettings(profileFile.path, QSettings::IniFormat).childGroups();
+        sections.sort();
+        QCOMPARE(sections, QStringList({"Resume", "Resume2", "Resume3", "Resume4", "Resume5"}));
+        std::vector<int> moves;
+        for (const KeptGame& game : readKeptGames(ProfileStore(profileFile.path)))
+            moves.push_back(game.game.moves);
+        QCOMPARE(moves, (std::vector<int>{1, 2, 3, 4, 5}));
+        // Fewer games later: the sections left over go.
+        keepGames(profile, {games[6]});
+        QVERIFY(profile.sync());
+        QCOMPARE(QSettings(profileFile.path, QSettings::IniFormat).childGroups(),
+                 QStringList{"Resume"});
+    }
+
+    void aDamagedRecordCostsItselfAlone()
+    {
+        QByteArray file = SoundRecord;
+        file +=
+            QByteArray(SoundRecord).replace("[Resume]", "[Resume2]").replace("Moves=2", "Moves=x");
+        file +=
+            QByteArray(SoundRecord).replace("[Resume]", "[Resume3]").replace("Moves=2", "Moves=9");
+        const TempProfile profileFile;
+        QVERIFY(writeFile(profileFile.path, file));
+        std::vector<int> moves;
+        for (const KeptGame& game : readKeptGames(ProfileStore(profileFile.path)))
+            moves.push_back(game.game.moves);
+        QCOMPARE(moves, (std::vector<int>{2, 9}));
     }
 
     void soundRecordIsTakenUp()

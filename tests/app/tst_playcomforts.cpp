@@ -254,6 +254,38 @@ private slots:
         QVERIFY(keptInProfile(runs.ini));
     }
 
+    void twoCopiesLeavingAtOnceKeepBothGames()
+    {
+        TwoRuns runs({"picture.jpg"});
+        runs.startSecond(); // both copies run at once
+        GameFixture& first = *runs.first;
+        GameFixture& second = *runs.second;
+        QVERIFY(first.show() && second.show());
+        clickCell(first, {0, 0});
+        clickCell(first, {1, 1});
+        const std::vector<int> firstBoard = tilesOf(first);
+        for (const Cell cell : {Cell{0, 0}, Cell{2, 2}, Cell{1, 0}, Cell{3, 3}})
+            clickCell(second, cell);
+        const std::vector<int> secondBoard = tilesOf(second);
+        QVERIFY(first.frame->close());
+        QVERIFY(second.frame->close());
+
+        // A third run takes up the newest, keeping the older; resumed while its own game
+        // is under way, that one is kept in turn.
+        GameFixture third({"picture.jpg"}, std::nullopt, runs.ini);
+        const MessageBoxAnswerer answerer; // "nothing to resume" would be a lost game
+        third.frame->execute(CommandId::ResumeLast);
+        QCOMPARE(tilesOf(third), secondBoard);
+        QCOMPARE(movesShown(third), QStringLiteral("Moves: 2"));
+        third.frame->execute(CommandId::ResumeLast);
+        QCOMPARE(tilesOf(third), firstBoard);
+        third.frame->execute(CommandId::ResumeLast);
+        QCOMPARE(tilesOf(third), secondBoard);
+        third.frame->execute(CommandId::ResumeLast);
+        QCOMPARE(tilesOf(third), firstBoard);
+        QCOMPARE(answerer.texts, QStringList());
+    }
+
     void onlyAGameUnderWayIsKept()
     {
         TwoRuns runs({"picture.jpg"});

@@ -35,4 +35,22 @@ close_game
 for name in First Second Again; do
     on_board Scores "$name" 4 || fail "the result of $name was lost by the other copy"
 done
+
+# Both copies left in the middle of a game: both games are kept.
+start_game "$GAME"
+FIRST_PID=$GAME_PID FIRST_WINDOW=$WINDOW
+start_game "$GAME"
+SECOND_PID=$GAME_PID SECOND_WINDOW=$WINDOW
+OTHER_PIDS="$FIRST_PID $SECOND_PID"
+for copy in FIRST SECOND; do
+    GAME_PID=${copy}_PID GAME_PID=${!GAME_PID} WINDOW=${copy}_WINDOW WINDOW=${!WINDOW}
+    xdotool windowactivate --sync "$WINDOW" # the copies' windows lie on each other
+    redrawn_after eval 'click_cell 4 100 0; click_cell 4 100 5'
+done
+GAME_PID=$FIRST_PID WINDOW=$FIRST_WINDOW
+close_game
+GAME_PID=$SECOND_PID WINDOW=$SECOND_WINDOW
+close_game
+grep -q '^\[Resume\]$' "$INI" && grep -q '^\[Resume2\]$' "$INI" ||
+    fail "of two copies left at once, only one game was kept"
 echo "two copies: passed"

@@ -72,8 +72,8 @@ struct GameFixture {
     bool resumeOn(const Board& board, PuzzleMode mode, int n, int moves = 0)
     {
         const PictureSource& source = frame->pictureSource();
-        keepGame(profile, {source.picturePath, source.zipIndex, source.defaultPictureShown,
-                           UnfinishedGame{mode, n, board, board, moves, 0}});
+        keepGames(profile, {{source.picturePath, source.zipIndex, source.defaultPictureShown,
+                             UnfinishedGame{mode, n, board, board, moves, 0}}});
         frame->execute(CommandId::ResumeLast);
         return round().board == board && round().moves == moves;
     }
