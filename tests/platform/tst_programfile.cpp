@@ -31,18 +31,21 @@ private slots:
 
     void dataBesideTheProgramOrInstalled()
     {
+        // The usual layout, whatever this build was configured with.
+        const QStringList usual{QStringLiteral("../share/tilewright")};
         QTemporaryDir prefix;
         const QDir root(prefix.path());
         QVERIFY(root.mkpath(QStringLiteral("bin")));
         QVERIFY(root.mkpath(QStringLiteral("share/tilewright/pictures")));
-        const ProgramFile bare = ProgramFile::at(root.filePath(QStringLiteral("bin/tilewright")));
+        const ProgramFile bare =
+            ProgramFile::at(root.filePath(QStringLiteral("bin/tilewright")), usual);
         QCOMPARE(bare.helpPage, root.filePath(QStringLiteral("bin/Tilewright.html")));
         QCOMPARE(bare.sampleFolder, bare.folder);
 
         QVERIFY(
             writeFile(root.filePath(QStringLiteral("share/tilewright/Tilewright.html")), "<p>"));
         const ProgramFile installed =
-            ProgramFile::at(root.filePath(QStringLiteral("bin/tilewright")));
+            ProgramFile::at(root.filePath(QStringLiteral("bin/tilewright")), usual);
         QCOMPARE(installed.helpPage,
                  root.filePath(QStringLiteral("share/tilewright/Tilewright.html")));
         QCOMPARE(installed.sampleFolder,
@@ -50,7 +53,8 @@ private slots:
 
         // A build keeps its page beside the program, which wins.
         QVERIFY(writeFile(root.filePath(QStringLiteral("bin/Tilewright.html")), "<p>"));
-        const ProgramFile build = ProgramFile::at(root.filePath(QStringLiteral("bin/tilewright")));
+        const ProgramFile build =
+            ProgramFile::at(root.filePath(QStringLiteral("bin/tilewright")), usual);
         QCOMPARE(build.helpPage, root.filePath(QStringLiteral("bin/Tilewright.html")));
         QCOMPARE(build.sampleFolder, build.folder);
     }
