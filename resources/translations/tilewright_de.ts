@@ -377,6 +377,18 @@ keine Anwendung zugeordnet.</translation>
         <translation>Das Bild des unvollendeten Puzzles kann nicht mehr geladen werden:
 %1</translation>
     </message>
+    <message>
+        <source>Your settings and the unfinished puzzle cannot be saved:
+%1</source>
+        <translation>Ihre Einstellungen und das unvollendete Puzzle können nicht gespeichert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved:
+%1</source>
+        <translation>Ihre Einstellungen können nicht gespeichert werden:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainToolBar</name>
@@ -480,6 +492,17 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>Supported files (%1)</source>
         <translation>Unterstützte Dateien (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileStore</name>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
     </message>
 </context>
 <context>

@@ -377,6 +377,18 @@ with the given filename extension.</source>
         <translation>L&apos;image du puzzle inachevé ne peut plus être chargée&#xa0;:
 %1</translation>
     </message>
+    <message>
+        <source>Your settings and the unfinished puzzle cannot be saved:
+%1</source>
+        <translation>Vos réglages et le puzzle inachevé ne peuvent pas être enregistrés&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved:
+%1</source>
+        <translation>Vos réglages ne peuvent pas être enregistrés&#xa0;:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainToolBar</name>
@@ -480,6 +492,17 @@ with the given filename extension.</source>
     <message>
         <source>Supported files (%1)</source>
         <translation>Fichiers pris en charge (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileStore</name>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>Impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire.</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QStyle>
@@ -274,10 +275,11 @@ std::optional<KeptGame> MainFrame::gameUnderWay() const
     return KeptGame{source.picturePath, source.zipIndex, source.defaultPictureShown, *game};
 }
 
-void MainFrame::keepGamesWith(const std::optional<KeptGame>& newest,
+bool MainFrame::keepGamesWith(const std::optional<KeptGame>& newest,
                               const std::optional<KeptGame>& taken)
 {
     ProfileStore& profile = services_.profile;
+    bool saved = false;
     // Under the lock and from the file as it is now: what another copy kept stays kept.
     profile.runLocked([&] {
         profile.sync();
@@ -287,13 +289,27 @@ void MainFrame::keepGamesWith(const std::optional<KeptGame>& newest,
         if (newest)
             games.insert(games.begin(), *newest);
         keepGames(profile, games);
-        saveSettings(settings_, profile);
+        saved = saveSettings(settings_, profile);
     });
+    return saved;
 }
 
 void MainFrame::saveOnLeaving()
 {
-    keepGamesWith(gameUnderWay(), std::nullopt);
+    const std::optional<KeptGame> underWay = gameUnderWay();
+    if (keepGamesWith(underWay, std::nullopt) || quiet_)
+        return;
+    const QString why = services_.profile.lastError();
+    QMessageBox::warning(
+        this, ProductName,
+        underWay ? tr("Your settings and the unfinished puzzle cannot be saved:\n%1").arg(why)
+                 : tr("Your settings cannot be saved:\n%1").arg(why));
+}
+
+void MainFrame::closeQuietly()
+{
+    quiet_ = true;
+    close();
 }
 
 void MainFrame::closeEvent(QCloseEvent* event)

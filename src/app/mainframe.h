@@ -48,6 +48,10 @@ public:
               const QString& startPicture = {}, QWidget* parent = nullptr);
     ~MainFrame() override;
 
+    // Closes the window with nobody there to answer: after an ending signal. What can be
+    // saved is saved, and no message asks for a reply.
+    void closeQuietly();
+
     // Runs a command as its menu item, shortcut or toolbar button would.
     void execute(CommandId id);
     // The action behind a command, for menus, toolbar and tests.
@@ -124,9 +128,10 @@ private:
     // The game under way, as it is kept; nothing before a move or after the end.
     std::optional<KeptGame> gameUnderWay() const;
     // The kept games as stored now, less the one taken up, with the newest first; the
-    // settings written with them.
-    void keepGamesWith(const std::optional<KeptGame>& newest, const std::optional<KeptGame>& taken);
-    // A game under way is kept in the profile beside those kept before, the settings written.
+    // settings written with them. False when the profile could not be written.
+    bool keepGamesWith(const std::optional<KeptGame>& newest, const std::optional<KeptGame>& taken);
+    // A game under way is kept in the profile beside those kept before, the settings
+    // written; when that fails, a message names the reason unless the window closes quietly.
     void saveOnLeaving();
     BoardRoom boardRoom() const;
     // Pixels enough for any board of the picture in this room, on this window's screen.
@@ -153,5 +158,6 @@ private:
     QPointer<QDialog> modeless_;
     QString programPath_;
     QString helpPage_;
+    bool quiet_ = false; // closing after a signal: nobody to tell
     std::map<CommandId, QAction*> actions_;
 };

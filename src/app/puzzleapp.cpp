@@ -55,8 +55,8 @@ void PuzzleApp::answerWithoutWindows(int argc, char** argv)
 PuzzleApp::PuzzleApp(int& argc, char** argv)
     : QApplication(argc, argv)
     , endingSignals_([this] {
-        frame_->close(); // saves the settings
-        quit();          // also ends a modal dialog's loop
+        frame_->closeQuietly(); // saves what can be saved
+        quit();                 // also ends a modal dialog's loop
     })
     , translations_(QLocale().uiLanguages())
     , startPicture_(startPicture(*this))

@@ -4,6 +4,9 @@
 #include "product.h"
 #include "regularfile.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
@@ -104,11 +107,35 @@ void ProfileStore::removeSection(const QString& section)
     removedSections_ << section;
 }
 
+bool ProfileStore::failed(const QString& why)
+{
+    lastError_ = why;
+    return false;
+}
+
+// QSettings tells that a write failed, not why: a file written beside it tells the reason.
+QString ProfileStore::writeFailure() const
+{
+    QDir().mkpath(QFileInfo(fileName_).absolutePath()); // as QSettings does
+    QFile probe(fileName_ + QStringLiteral(".write-test"));
+    QString why;
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        probe.write(QByteArray(64 * 1024, ' ')) != 64 * 1024)
+        why = probe.errorString();
+    probe.remove();
+    return !why.isEmpty() ? why
+                          : QCoreApplication::translate("ProfileStore", "%1 cannot be written.")
+                                .arg(QDir::toNativeSeparators(fileName_));
+}
+
 bool ProfileStore::sync()
 {
     // The file may have been replaced by a FIFO since; reading it would block for good.
     if (settings_.fileName().isEmpty() || !fileIsUsable())
-        return false;
+        return failed(QCoreApplication::translate("ProfileStore", "%1 is not a regular file.")
+                          .arg(QDir::toNativeSeparators(absentOrRegular(fileName_)
+                                                            ? fileName_ + QStringLiteral(".lock")
+                                                            : fileName_)));
     // Before the writes: a section removed and then written again keeps the new values.
     for (const QString& section : std::as_const(removedSections_))
         settings_.remove(section);
@@ -117,7 +144,10 @@ bool ProfileStore::sync()
         settings_.setValue(written.key(), written.value());
     unsynced_.clear();
     settings_.sync();
-    return settings_.status() == QSettings::NoError;
+    if (settings_.status() != QSettings::NoError)
+        return failed(writeFailure());
+    lastError_.clear();
+    return true;
 }
 
 bool ProfileStore::runLocked(const std::function<void()>& step)

@@ -35,8 +35,11 @@ public:
     void removeSection(const QString& section);
 
     // Flushes pending writes and takes in what others wrote to the file meanwhile; false
-    // when the file could not be read or written.
+    // when the file could not be read or written, and lastError() then says why.
     bool sync();
+    // Why the last sync failed, in the system's words ("No space left on device",
+    // "Permission denied"); empty after a sync that worked.
+    QString lastError() const { return lastError_; }
     QString fileName() const { return fileName_; }
 
     // Runs a read-change-write step while holding a lock file of the store's own beside the
@@ -50,6 +53,8 @@ private:
     static QString path(const QString& section, const QString& key);
     bool isRemoved(const QString& at) const;
     bool fileIsUsable() const;
+    bool failed(const QString& why);
+    QString writeFailure() const;
     QVariant value(const QString& section, const QString& key) const;
 
     QString fileName_;
@@ -58,4 +63,5 @@ private:
     // flush them when destroyed, and a FIFO put in the file's place would block it.
     QHash<QString, QString> unsynced_;
     QStringList removedSections_; // waiting for a sync in the same way
+    QString lastError_;
 };

@@ -29,6 +29,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 class TestMainFrame : public QObject {
@@ -589,6 +591,39 @@ private slots:
         ScoreTables tables;
         tables.load(game.profile);
         QCOMPARE(tables.table(0)[0], (ScoreEntry{"Zoe", 10, 1, 42}));
+    }
+
+    void leavingWhatCannotBeSavedSaysWhy()
+    {
+        QTemporaryDir dir;
+        const QString blocker = dir.filePath(QStringLiteral("not-a-folder"));
+        QVERIFY(writeFile(blocker, "x"));
+        const QString ini = blocker + QStringLiteral("/Tilewright/tilewright.ini");
+        const QString why = QString::fromLocal8Bit(std::strerror(ENOTDIR));
+        {
+            GameFixture game({"picture.jpg"}, std::nullopt, ini);
+            QVERIFY(game.resumeOn(game.round().board, PuzzleMode::TileSwap, 4, 3));
+            const MessageBoxAnswerer answerer;
+            QVERIFY(game.frame->close());
+            QCOMPARE(answerer.texts.size(), 1);
+            QVERIFY2(answerer.texts[0].startsWith(
+                         "Your settings and the unfinished puzzle cannot be saved:\n") &&
+                         answerer.texts[0].contains(why),
+                     qPrintable(answerer.texts[0]));
+        }
+        {
+            GameFixture game({"picture.jpg"}, std::nullopt, ini);
+            const MessageBoxAnswerer answerer;
+            game.frame->execute(CommandId::Exit);
+            QCOMPARE(answerer.texts, QStringList{"Your settings cannot be saved:\n" + why});
+        }
+        {
+            // After a signal there is nobody to tell.
+            GameFixture game({"picture.jpg"}, std::nullopt, ini);
+            const MessageBoxAnswerer answerer;
+            game.frame->closeQuietly();
+            QCOMPARE(answerer.texts, QStringList());
+        }
     }
 
     void settingsSavedOnCloseAndExit()

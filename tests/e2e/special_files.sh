@@ -11,11 +11,21 @@ PICTURE=$(realpath "$2")
 prepare_game "$PICTURE" Dimension=4
 start_window_manager
 
+# close_unsaved WHAT: closed by its close box, the game says that WHAT cannot be saved, and
+# ends once the message is answered.
+close_unsaved() {
+    xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
+    wait_until 10 "leaving $1 said nothing" message_shown
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its message was read"
+    xdotool key Return
+    game_ends "once its message was answered"
+}
+
 # A FIFO as the settings file: the game runs, and keeps nothing.
 rm "$INI"
 mkfifo "$INI"
 start_game "$GAME"
-close_game
+close_unsaved "with a FIFO as the settings file"
 [ -p "$INI" ] || fail "the settings FIFO was replaced"
 rm "$INI"
 printf '[Settings]\nDimension=4\nFolder=%s\n' "$WORK/pictures" >"$INI"
@@ -26,7 +36,7 @@ for first_run in yes no; do
     [ "$first_run" = yes ] && mv "$INI" "$INI.kept"
     mkfifo "$INI.lock"
     start_game "$GAME"
-    close_game
+    close_unsaved "with a FIFO as the lock"
     [ -p "$INI.lock" ] || fail "the lock FIFO was replaced"
     rm "$INI.lock"
     [ "$first_run" = yes ] && mv "$INI.kept" "$INI"
@@ -67,4 +77,11 @@ xdotool windowactivate --sync "$dialog" key Escape
 wait_until 5 "the gift dialog did not close" window_gone "Make Gift puzzle"
 close_game
 [ -z "$(ls -A "$WORK/gifts")" ] || fail "a failed gift left $(ls -A "$WORK/gifts")"
+
+# A settings folder that cannot be written: leaving by the close box says so first.
+export XDG_CONFIG_HOME=$WORK/unwritable
+mkdir "$XDG_CONFIG_HOME"
+echo "not a folder" >"$XDG_CONFIG_HOME/Tilewright"
+start_game "$GAME"
+close_unsaved "with a settings folder that cannot be made"
 echo "special files: passed"

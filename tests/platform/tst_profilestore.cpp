@@ -11,6 +11,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 const QString Section = QStringLiteral("Settings");
@@ -89,6 +91,22 @@ private slots:
         profile.writeInt(Section, QStringLiteral("Dimension"), 5);
         QVERIFY(!profile.sync());
         QVERIFY(QFile(blocker).size() == 12);
+        // The reason, in the system's words.
+        QVERIFY2(profile.lastError().contains(QString::fromLocal8Bit(std::strerror(ENOTDIR))),
+                 qPrintable(profile.lastError()));
+        QVERIFY(!QFileInfo::exists(blocker + QStringLiteral("/sub/game.ini.write-test")));
+    }
+
+    void syncThatWorksHasNoError()
+    {
+        const TempProfile profileFile;
+        ProfileStore profile(profileFile.path);
+        QVERIFY(makeFifo(profileFile.path + QStringLiteral(".lock")));
+        QVERIFY(!profile.sync());
+        QVERIFY(profile.lastError().contains(QStringLiteral(".lock")));
+        QVERIFY(QFile::remove(profileFile.path + QStringLiteral(".lock")));
+        QVERIFY(profile.sync());
+        QCOMPARE(profile.lastError(), QString());
     }
 
     void specialFileIsNeverOpened()

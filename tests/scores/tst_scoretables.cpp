@@ -192,7 +192,8 @@ private slots:
             QCOMPARE(first.exitCode(), 0);
             QCOMPARE(second.exitCode(), 0);
             QStringList names;
-            for (const ScoreEntry& row : store.loaded().table(0))
+            const ScoreTables tables = store.loaded();
+            for (const ScoreEntry& row : tables.table(0))
                 names << row.name;
             names.sort();
             QCOMPARE(names, QStringList({"First0", "First1", "First2", "First3", "First4",
