@@ -24,7 +24,8 @@ private slots:
         bool picture = false;
         for (const QLabel* label : about.findChildren<QLabel*>()) {
             texts << label->text();
-            picture = picture || label->pixmap().deviceIndependentSize().toSize() == QSize(197, 198);
+            picture =
+                picture || label->pixmap().deviceIndependentSize().toSize() == QSize(197, 198);
         }
         QVERIFY(texts.contains(QStringLiteral("Tilewright v" TW_VERSION)));
         QVERIFY(picture);
