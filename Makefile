@@ -106,10 +106,13 @@ fuzz: deps
 		-DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer"
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_picture fuzz_zip fuzz_gift fuzz_settings
 
-# fuzz_run TARGET SEEDS...: one fuzzer for FUZZ_SECONDS, its corpus kept in $(FUZZ_DIR).
+# fuzz_run TARGET SEEDS...: one fuzzer for FUZZ_SECONDS, its corpus kept in $(FUZZ_DIR). An
+# input of up to 1 MiB, and a run that needs more than 1 GiB or one allocation above it is a
+# finding: a small file must never cost the game that much.
 define fuzz_run
 	mkdir -p $(FUZZ_DIR)/findings $(FUZZ_DIR)/corpus-$(1)
-	$(FUZZ_DIR)/fuzz/fuzz_$(1) -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	$(FUZZ_DIR)/fuzz/fuzz_$(1) -max_total_time=$(FUZZ_SECONDS) -max_len=1048576 \
+		-rss_limit_mb=1024 -malloc_limit_mb=1024 \
 		-artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus-$(1) $(2)
 endef
 
@@ -117,12 +120,13 @@ endef
 fuzz-run: fuzz
 	mkdir -p $(FUZZ_DIR)/seeds-gift
 	{ cat /usr/bin/true; printf '\001'; cat tests/data/tiny.gif; } >$(FUZZ_DIR)/seeds-gift/gift
-	$(call fuzz_run,picture,tests/data pictures)
+	$(call fuzz_run,picture,tests/data pictures fuzz/seeds-pictures)
 	$(call fuzz_run,zip,tests/data)
 	$(call fuzz_run,gift,$(FUZZ_DIR)/seeds-gift)
 	$(call fuzz_run,settings,fuzz/seeds)
 
-# Paint the built-in and sample pictures, synthesise the sounds, rewrite the test corpus.
+# Paint the built-in and sample pictures, synthesise the sounds, rewrite the test corpus and
+# the picture fuzzer's seeds of every colour type and bit depth.
 pictures: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/resources/drawpictures resources pictures
 
@@ -130,7 +134,7 @@ sounds: build
 	$(BUILD_DIR)/resources/makesounds resources/sound
 
 corpus: build
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/makecorpus tests/data
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/makecorpus tests/data fuzz/seeds-pictures
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,6 +1,7 @@
 // makecorpus: writes the hostile and the well-formed files that the picture tests and the
 // fuzzers start from. Usage: makecorpus FOLDER
 #include "../../resources/art/gifwriter.h"
+#include "pngwriter.h"
 #include "testzip.h"
 
 #include <QDir>
@@ -55,13 +56,66 @@ QByteArray hugeBmp()
     qToLittleEndian<quint16>(24, header.data() + 28);
     return header + QByteArray(64, '\x55');
 }
+// Small pictures of every colour type and bit depth the formats allow, as seeds from which
+// the picture fuzzer reaches every decoder path.
+bool writeSeeds(const QDir& seeds)
+{
+    QImage quarters(16, 12, QImage::Format_RGB32);
+    quarters.fill(QColor(230, 60, 40));
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 16; ++x)
+            if ((x < 8) != (y < 6))
+                quarters.setPixelColor(x, y, y < 6 ? QColor(40, 200, 80) : QColor(40, 120, 200));
+    QImage twoColours = quarters.convertToFormat(QImage::Format_Mono);
+    twoColours.setColorTable({qRgb(0, 255, 255), qRgb(255, 0, 0)});
+    struct Seed {
+        const char* name;
+        QByteArray bytes;
+    };
+    using T = PngColourType;
+    const Seed all[] = {
+        {"grey1.png", encodePng(twoColours, T::Grey, 1)},
+        {"grey2.png", encodePng(quarters, T::Grey, 2)},
+        {"grey4.png", encodePng(quarters, T::Grey, 4)},
+        {"grey8.png", encodePng(quarters, T::Grey, 8)},
+        {"grey16.png", encodePng(quarters, T::Grey, 16)},
+        {"truecolour8.png", encodePng(quarters, T::Truecolour, 8)},
+        {"truecolour16.png", encodePng(quarters, T::Truecolour, 16)},
+        {"palette1.png", encodePng(twoColours, T::Palette, 1)},
+        {"palette2.png", encodePng(quarters, T::Palette, 2)},
+        {"palette4.png", encodePng(quarters, T::Palette, 4)},
+        {"palette8.png", encodePng(quarters, T::Palette, 8)},
+        {"greyalpha8.png", encodePng(quarters, T::GreyAlpha, 8)},
+        {"greyalpha16.png", encodePng(quarters, T::GreyAlpha, 16)},
+        {"rgba8.png", encodePng(quarters, T::Rgba, 8)},
+        {"rgba16.png", encodePng(quarters, T::Rgba, 16)},
+        {"palette1.bmp", encodePaletteBmp(twoColours, 1)},
+        {"palette4.bmp", encodePaletteBmp(quarters, 4)},
+        {"palette8.bmp", encodePaletteBmp(quarters, 8)},
+        {"truecolour.bmp", encoded(quarters, "BMP")},
+        {"mono.tif", encoded(twoColours, "TIFF")},
+        {"truecolour.tif", encoded(quarters, "TIFF")},
+        {"truecolour.webp", encoded(quarters, "WEBP")},
+        {"quarters.gif", encodeGif(quarters)},
+        {"quarters.jpg", encoded(quarters, "JPG")},
+    };
+    bool ok = true;
+    for (const Seed& seed : all) {
+        QFile file(seeds.filePath(QString::fromLatin1(seed.name)));
+        ok = file.open(QIODevice::WriteOnly) && file.write(seed.bytes) == seed.bytes.size() && ok;
+    }
+    return ok;
+}
 } // namespace
 
+// Usage: makecorpus CORPUS_FOLDER [SEEDS_FOLDER]
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2)
+    if (argc != 2 && argc != 3)
         return 2;
+    if (argc == 3 && !writeSeeds(QDir(QString::fromLocal8Bit(argv[2]))))
+        return 1;
     corpus = QDir(QString::fromLocal8Bit(argv[1]));
     const QByteArray jpeg = encodedPicture(48, 32, "JPG");
     const QByteArray bmp = encodedPicture(40, 30, "BMP");
