@@ -14,13 +14,13 @@ template <void (MainFrame::*Handler)()> void call(MainFrame& frame)
     (frame.*Handler)();
 }
 // A command that sets one setting to a value, and the tick that shows it is set.
-template <typename Value, void (MainFrame::*Set)(Value), Value V> void set(MainFrame& frame)
+template <auto Set, auto Value> void set(MainFrame& frame)
 {
-    (frame.*Set)(V);
+    (frame.*Set)(Value);
 }
-template <typename Value, Value PlayerSettings::*Setting, Value V> bool is(const MainFrame& frame)
+template <auto Setting, auto Value> bool is(const MainFrame& frame)
 {
-    return frame.settings().*Setting == V;
+    return frame.settings().*Setting == Value;
 }
 template <bool PlayerSettings::*Switch> bool isOn(const MainFrame& frame)
 {
@@ -52,17 +52,17 @@ const std::vector<Command>& commandTable()
         {Id::Grid, QT_TRANSLATE_NOOP("Command", "&Grid"), "Ctrl+G", call<&F::toggleGrid>,
          isOn<&S::grid>},
         {Id::GridBlack, QT_TRANSLATE_NOOP("Command", "Black"), nullptr,
-         set<G, &F::setGridColour, G::Black>, is<G, &S::gridColour, G::Black>},
+         set<&F::setGridColour, G::Black>, is<&S::gridColour, G::Black>},
         {Id::GridWhite, QT_TRANSLATE_NOOP("Command", "White"), nullptr,
-         set<G, &F::setGridColour, G::White>, is<G, &S::gridColour, G::White>},
-        {Id::GridRed, QT_TRANSLATE_NOOP("Command", "Red"), nullptr,
-         set<G, &F::setGridColour, G::Red>, is<G, &S::gridColour, G::Red>},
+         set<&F::setGridColour, G::White>, is<&S::gridColour, G::White>},
+        {Id::GridRed, QT_TRANSLATE_NOOP("Command", "Red"), nullptr, set<&F::setGridColour, G::Red>,
+         is<&S::gridColour, G::Red>},
         {Id::SelectionBlack, QT_TRANSLATE_NOOP("Command", "Black"), nullptr,
-         set<C, &F::setSelectionColour, C::Black>, is<C, &S::selColour, C::Black>},
+         set<&F::setSelectionColour, C::Black>, is<&S::selColour, C::Black>},
         {Id::SelectionYellow, QT_TRANSLATE_NOOP("Command", "Yellow"), nullptr,
-         set<C, &F::setSelectionColour, C::Yellow>, is<C, &S::selColour, C::Yellow>},
+         set<&F::setSelectionColour, C::Yellow>, is<&S::selColour, C::Yellow>},
         {Id::SelectionRed, QT_TRANSLATE_NOOP("Command", "Red"), nullptr,
-         set<C, &F::setSelectionColour, C::Red>, is<C, &S::selColour, C::Red>},
+         set<&F::setSelectionColour, C::Red>, is<&S::selColour, C::Red>},
         {Id::ShowSolution, QT_TRANSLATE_NOOP("Command", "&Show solution"), "Ctrl+S",
          call<&F::showSolution>, nullptr},
         {Id::SolveForMe, QT_TRANSLATE_NOOP("Command", "Sol&ve for me"), nullptr,
@@ -73,26 +73,26 @@ const std::vector<Command>& commandTable()
          [](const F& f) {
              return f.toolbarShown();
          }},
-        {Id::Size3, QT_TRANSLATE_NOOP("Command", "3 x 3"), nullptr, set<int, &F::setPuzzleSize, 3>,
-         is<int, &S::dimension, 3>},
-        {Id::Size4, QT_TRANSLATE_NOOP("Command", "4 x 4"), nullptr, set<int, &F::setPuzzleSize, 4>,
-         is<int, &S::dimension, 4>},
-        {Id::Size5, QT_TRANSLATE_NOOP("Command", "5 x 5"), nullptr, set<int, &F::setPuzzleSize, 5>,
-         is<int, &S::dimension, 5>},
-        {Id::Size6, QT_TRANSLATE_NOOP("Command", "6 x 6"), nullptr, set<int, &F::setPuzzleSize, 6>,
-         is<int, &S::dimension, 6>},
-        {Id::Size7, QT_TRANSLATE_NOOP("Command", "7 x 7"), nullptr, set<int, &F::setPuzzleSize, 7>,
-         is<int, &S::dimension, 7>},
-        {Id::Size8, QT_TRANSLATE_NOOP("Command", "8 x 8"), nullptr, set<int, &F::setPuzzleSize, 8>,
-         is<int, &S::dimension, 8>},
-        {Id::Size9, QT_TRANSLATE_NOOP("Command", "9 x 9"), nullptr, set<int, &F::setPuzzleSize, 9>,
-         is<int, &S::dimension, 9>},
-        {Id::Size10, QT_TRANSLATE_NOOP("Command", "10 x 10"), nullptr,
-         set<int, &F::setPuzzleSize, 10>, is<int, &S::dimension, 10>},
+        {Id::Size3, QT_TRANSLATE_NOOP("Command", "3 x 3"), nullptr, set<&F::setPuzzleSize, 3>,
+         is<&S::dimension, 3>},
+        {Id::Size4, QT_TRANSLATE_NOOP("Command", "4 x 4"), nullptr, set<&F::setPuzzleSize, 4>,
+         is<&S::dimension, 4>},
+        {Id::Size5, QT_TRANSLATE_NOOP("Command", "5 x 5"), nullptr, set<&F::setPuzzleSize, 5>,
+         is<&S::dimension, 5>},
+        {Id::Size6, QT_TRANSLATE_NOOP("Command", "6 x 6"), nullptr, set<&F::setPuzzleSize, 6>,
+         is<&S::dimension, 6>},
+        {Id::Size7, QT_TRANSLATE_NOOP("Command", "7 x 7"), nullptr, set<&F::setPuzzleSize, 7>,
+         is<&S::dimension, 7>},
+        {Id::Size8, QT_TRANSLATE_NOOP("Command", "8 x 8"), nullptr, set<&F::setPuzzleSize, 8>,
+         is<&S::dimension, 8>},
+        {Id::Size9, QT_TRANSLATE_NOOP("Command", "9 x 9"), nullptr, set<&F::setPuzzleSize, 9>,
+         is<&S::dimension, 9>},
+        {Id::Size10, QT_TRANSLATE_NOOP("Command", "10 x 10"), nullptr, set<&F::setPuzzleSize, 10>,
+         is<&S::dimension, 10>},
         {Id::TileSwap, QT_TRANSLATE_NOOP("Command", "Tile swap"), nullptr,
-         set<M, &F::setPuzzleMode, M::TileSwap>, is<M, &S::puzzleMode, M::TileSwap>},
+         set<&F::setPuzzleMode, M::TileSwap>, is<&S::puzzleMode, M::TileSwap>},
         {Id::Slider, QT_TRANSLATE_NOOP("Command", "Slider puzzle"), nullptr,
-         set<M, &F::setPuzzleMode, M::Slider>, is<M, &S::puzzleMode, M::Slider>},
+         set<&F::setPuzzleMode, M::Slider>, is<&S::puzzleMode, M::Slider>},
         {Id::Help, QT_TRANSLATE_NOOP("Command", "Help"), nullptr, call<&F::showHelp>, nullptr},
         {Id::About, QT_TRANSLATE_NOOP("Command", "&About"), nullptr, call<&F::showAbout>, nullptr},
         {Id::Sound, QT_TRANSLATE_NOOP("Command", "Sound"), nullptr, call<&F::toggleSound>,

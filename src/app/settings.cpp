@@ -37,8 +37,7 @@ template <bool PlayerSettings::*Switch> constexpr IntSetting switchSetting(const
 }
 
 // The enumerators' order is their stored numbering.
-template <typename Enum, Enum PlayerSettings::*Choice, Enum (*fromStored)(int)>
-constexpr IntSetting choiceSetting(const char* key)
+template <auto Choice, auto fromStored> constexpr IntSetting choiceSetting(const char* key)
 {
     return {key, [](PlayerSettings& s, int stored) { s.*Choice = fromStored(stored); },
             [](const PlayerSettings& s) {
@@ -48,15 +47,10 @@ constexpr IntSetting choiceSetting(const char* key)
 
 constexpr IntSetting IntSettings[] = {
     switchSetting<&PlayerSettings::grid>("Grid"),
-    choiceSetting<GridColour, &PlayerSettings::gridColour, gridColourFromStored>("GridColour"),
-    choiceSetting<SelectionColour, &PlayerSettings::selColour, selectionColourFromStored>(
-        "SelColour"),
+    choiceSetting<&PlayerSettings::gridColour, gridColourFromStored>("GridColour"),
+    choiceSetting<&PlayerSettings::selColour, selectionColourFromStored>("SelColour"),
     switchSetting<&PlayerSettings::sound>("Sound"),
-    {"PuzzleMode",
-     [](PlayerSettings& s, int stored) { s.puzzleMode = puzzleModeFromSetting(stored); },
-     [](const PlayerSettings& s) {
-         return storedPuzzleMode(s.puzzleMode);
-     }},
+    choiceSetting<&PlayerSettings::puzzleMode, puzzleModeFromSetting>("PuzzleMode"),
     switchSetting<&PlayerSettings::statusBar>("StatusBar"),
     switchSetting<&PlayerSettings::tileNumbers>("TileNumbers"),
 };

@@ -34,18 +34,6 @@ bool PuzzleLoader::load(PictureSource& source, Picture& picture, bool randomPick
     return zip_.goToPicture(source.zipIndex) && showCurrentEntry(zip_, picture, fit).isEmpty();
 }
 
-bool PuzzleLoader::loadChosen(bool randomPick, const QString& folder, const PictureFit& fit)
-{
-    if (!randomPick)
-        return load(source_, picture_, false, fit);
-    const std::optional<QString> pick =
-        pickRandomPicture(folderScanner_.scan(folder), source_.picturePath, random_);
-    if (!pick)
-        return false;
-    source_.picturePath = *pick;
-    return load(source_, picture_, true, fit);
-}
-
 void PuzzleLoader::showChosen(bool shown, const PictureFit& fit)
 {
     source_.defaultPictureShown = !shown;
@@ -55,12 +43,16 @@ void PuzzleLoader::showChosen(bool shown, const PictureFit& fit)
 
 void PuzzleLoader::loadRandom(const QString& folder, const PictureFit& fit)
 {
-    showChosen(loadChosen(true, folder, fit), fit);
+    const std::optional<QString> pick =
+        pickRandomPicture(folderScanner_.scan(folder), source_.picturePath, random_);
+    if (pick)
+        source_.picturePath = *pick;
+    showChosen(pick && load(source_, picture_, true, fit), fit);
 }
 
 void PuzzleLoader::loadCurrent(const PictureFit& fit)
 {
-    showChosen(loadChosen(false, QString(), fit), fit);
+    showChosen(load(source_, picture_, false, fit), fit);
 }
 
 void PuzzleLoader::open(const QString& path, int zipIndex, int zipCount, const PictureFit& fit)

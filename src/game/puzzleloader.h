@@ -56,7 +56,6 @@ public:
     void cover(const PictureFit& fit);
 
 private:
-    bool loadChosen(bool randomPick, const QString& folder, const PictureFit& fit);
     bool load(PictureSource& source, Picture& picture, bool randomPick, const PictureFit& fit);
     void showChosen(bool shown, const PictureFit& fit);
 

@@ -62,12 +62,11 @@ std::optional<int> storedNumber(const ProfileStore& profile, const QString& sect
 // A row as stored; nothing when its difficulty is missing or one of its numbers damaged.
 std::optional<ScoreEntry> storedRow(const ProfileStore& profile, const QString& section, int row)
 {
-    if (profile.readInt(section, key("Difficulty", row), NotStored) == NotStored)
-        return std::nullopt;
+    // Missing or stored as 999, a difficulty reads as NOT 999 alike.
     const std::optional<int> difficulty = storedNumber(profile, section, key("Difficulty", row));
     const std::optional<int> moves = storedNumber(profile, section, key("Moves", row));
     const std::optional<int> time = storedNumber(profile, section, key("Time", row));
-    if (!difficulty || !moves || !time)
+    if (!difficulty || *difficulty == ~NotStored || !moves || !time)
         return std::nullopt;
     return ScoreEntry{profile.readText(section, key("Name", row), QString()), *difficulty, *moves,
                       *time};
