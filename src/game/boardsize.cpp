@@ -52,13 +52,21 @@ QSize boardSizeFor(QSize picture, const BoardRoom& room, int n)
         // Landscape: the height loses the menu bar and toolbar after scaling, as it always has.
         boardWidth = maxWidth - ShrinkMargin;
         boardHeight =
-            std::min(truncated(boardWidth / width * height) - room.menuBarHeight - room.toolbarBand,
-                     maxHeight);
+            truncated(boardWidth / width * height) - room.menuBarHeight - room.toolbarBand;
+        if (boardHeight > maxHeight) {
+            // Cut to the room's height, the width follows, so the picture keeps its shape.
+            boardHeight = maxHeight;
+            boardWidth = std::max(truncated(maxHeight / height * width), NarrowestBoard);
+        }
     } else {
         boardHeight = maxHeight - ShrinkMargin - room.menuBarHeight - room.toolbarBand;
-        // Never narrower than 350, even where the room is narrower still.
-        boardWidth =
-            std::max(std::min(truncated(boardHeight / height * width), maxWidth), NarrowestBoard);
+        boardWidth = truncated(boardHeight / height * width);
+        if (boardWidth > maxWidth) {
+            // Never narrower than 350, even where the room is narrower still.
+            boardWidth = std::max(maxWidth, NarrowestBoard);
+            boardHeight = std::min(boardHeight, truncated(boardWidth / width * height));
+        }
+        boardWidth = std::max(boardWidth, NarrowestBoard);
     }
     const int smallest = n * MinTilePixels;
     boardWidth = std::max(boardWidth, smallest);

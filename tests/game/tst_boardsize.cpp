@@ -41,8 +41,40 @@ private slots:
     {
         // A work area under 400 pixels wide leaves less than 350 of room.
         const BoardRoom room{QSize(300, 800), 20, 50};
-        QCOMPARE(boardSizeFor(QSize(1000, 1000), room, 4), QSize(348, 628));
+        QCOMPARE(boardSizeFor(QSize(1000, 1000), room, 4), QSize(348, 348));
         QCOMPARE(boardSizeFor(QSize(1000, 2000), room, 4), QSize(348, 628));
+    }
+
+    void boardCutToTheRoomKeepsThePicturesShape_data()
+    {
+        QTest::addColumn<QSize>("work");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("board");
+        // Caption 30, menu bar 20, toolbar 40, status bar 22: the room is the work area less
+        // 50 x 162.
+        QTest::newRow("3:2 on 1920 x 1080")
+            << QSize(1920, 1080) << QSize(3000, 2000) << QSize(1376, 916);
+        QTest::newRow("3:2 on 2560 x 1440")
+            << QSize(2560, 1440) << QSize(3000, 2000) << QSize(1916, 1276);
+        QTest::newRow("4:3 on 1920 x 1080")
+            << QSize(1920, 1080) << QSize(4000, 3000) << QSize(1224, 916);
+        QTest::newRow("16:9 on 1920 x 1080")
+            << QSize(1920, 1080) << QSize(3840, 2160) << QSize(1632, 916);
+        QTest::newRow("2:1 not cut on 1920 x 1080")
+            << QSize(1920, 1080) << QSize(4000, 2000) << QSize(1768, 824);
+        QTest::newRow("portrait cut to a narrow room")
+            << QSize(600, 1440) << QSize(1000, 2000) << QSize(548, 1100);
+        QTest::newRow("portrait not cut on 2560 x 1440")
+            << QSize(2560, 1440) << QSize(2000, 3000) << QSize(744, 1116);
+    }
+
+    void boardCutToTheRoomKeepsThePicturesShape()
+    {
+        QFETCH(QSize, work);
+        QFETCH(QSize, picture);
+        QFETCH(QSize, board);
+        const BoardRoom room = boardRoomIn(QRect(QPoint(0, 0), work), {30, 20, 40, true}, 22);
+        QCOMPARE(boardSizeFor(picture, room, 4), board);
     }
 
     void roomLeavesTheWindowsBands()
