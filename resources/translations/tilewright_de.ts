@@ -155,8 +155,20 @@
         <translation>&amp;Kachelnummern</translation>
     </message>
     <message>
-        <source>&amp;Resume last puzzle</source>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>Peek</source>
+        <translation>Spicken</translation>
+    </message>
+    <message>
+        <source>Resume &amp;last puzzle</source>
         <translation>&amp;Letztes Puzzle fortsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Animate moves</source>
+        <translation>Züge &amp;animieren</translation>
     </message>
 </context>
 <context>
@@ -388,6 +400,13 @@ keine Anwendung zugeordnet.</translation>
 %1</source>
         <translation>Ihre Einstellungen können nicht gespeichert werden:
 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved with %n hint(s). Games with hints do not go on the scoreboard.</source>
+        <translation>
+            <numerusform>Mit %n Tipp gelöst. Spiele mit Tipps kommen nicht in die Bestenliste.</numerusform>
+            <numerusform>Mit %n Tipps gelöst. Spiele mit Tipps kommen nicht in die Bestenliste.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

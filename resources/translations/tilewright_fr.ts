@@ -155,8 +155,20 @@
         <translation>&amp;Numéros des pièces</translation>
     </message>
     <message>
-        <source>&amp;Resume last puzzle</source>
-        <translation>&amp;Reprendre le dernier puzzle</translation>
+        <source>&amp;Hint</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>Peek</source>
+        <translation>Coup d’œil</translation>
+    </message>
+    <message>
+        <source>Resume &amp;last puzzle</source>
+        <translation>Reprendre le &amp;dernier puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Animate moves</source>
+        <translation>&amp;Animer les coups</translation>
     </message>
 </context>
 <context>
@@ -388,6 +400,13 @@ with the given filename extension.</source>
 %1</source>
         <translation>Vos réglages ne peuvent pas être enregistrés&#xa0;:
 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved with %n hint(s). Games with hints do not go on the scoreboard.</source>
+        <translation>
+            <numerusform>Résolu avec %n indice. Les parties jouées avec des indices n’entrent pas au tableau des scores.</numerusform>
+            <numerusform>Résolu avec %n indices. Les parties jouées avec des indices n’entrent pas au tableau des scores.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -97,17 +97,34 @@ const std::vector<Command>& commandTable()
         {Id::About, QT_TRANSLATE_NOOP("Command", "&About"), nullptr, call<&F::showAbout>, nullptr},
         {Id::Sound, QT_TRANSLATE_NOOP("Command", "Sound"), nullptr, call<&F::toggleSound>,
          isOn<&S::sound>},
-        {Id::Undo, QT_TRANSLATE_NOOP("Command", "&Undo"), "Ctrl+Z", call<&F::undo>, nullptr},
+        {Id::Undo, QT_TRANSLATE_NOOP("Command", "&Undo"), "Ctrl+Z", call<&F::undo>, nullptr,
+         [](const F& f) {
+             return f.flow().canUndo();
+         }},
         {Id::Redo, QT_TRANSLATE_NOOP("Command", "&Redo"), "Ctrl+Shift+Z; Ctrl+Y", call<&F::redo>,
-         nullptr},
+         nullptr,
+         [](const F& f) {
+             return f.flow().canRedo();
+         }},
         {Id::Restart, QT_TRANSLATE_NOOP("Command", "Re&start"), nullptr, call<&F::restart>,
          nullptr},
         {Id::StatusBar, QT_TRANSLATE_NOOP("Command", "Status &bar"), nullptr,
          call<&F::toggleStatusBar>, isOn<&S::statusBar>},
         {Id::TileNumbers, QT_TRANSLATE_NOOP("Command", "Tile &numbers"), nullptr,
          call<&F::toggleTileNumbers>, isOn<&S::tileNumbers>},
-        {Id::ResumeLast, QT_TRANSLATE_NOOP("Command", "&Resume last puzzle"), nullptr,
-         call<&F::resumeLastPuzzle>, nullptr},
+        {Id::ResumeLast, QT_TRANSLATE_NOOP("Command", "Resume &last puzzle"), nullptr,
+         call<&F::resumeLastPuzzle>, nullptr,
+         [](const F& f) {
+             return f.hasKeptGame();
+         }},
+        {Id::Hint, QT_TRANSLATE_NOOP("Command", "&Hint"), "H", call<&F::hint>, nullptr,
+         [](const F& f) {
+             return !f.flow().round().puzzleOver;
+         }},
+        {Id::Peek, QT_TRANSLATE_NOOP("Command", "Peek"), "Space", call<&F::peek>, nullptr, nullptr,
+         KeyUse::Held},
+        {Id::Animations, QT_TRANSLATE_NOOP("Command", "&Animate moves"), nullptr,
+         call<&F::toggleAnimations>, isOn<&S::animations>},
     };
     return table;
 }
@@ -117,16 +134,17 @@ const std::vector<Menu>& menuBarLayout()
     static const std::vector<Menu> layout{
         // Additions follow what was always there, so no item moves within its menu.
         {QT_TRANSLATE_NOOP("Menu", "&File"),
-         {{Id::New},
-          {Id::Open},
+         {{Id::New}, {Id::Open}, {Id::Separator}, {Id::MakeGift}, {Id::Separator}, {Id::Exit}}},
+        {QT_TRANSLATE_NOOP("Menu", "&Game"),
+         {{Id::Undo},
+          {Id::Redo},
           {Id::Separator},
-          {Id::MakeGift},
+          {Id::Restart},
           {Id::Separator},
-          {Id::Exit},
+          {Id::Hint},
+          {Id::Peek},
           {Id::Separator},
           {Id::ResumeLast}}},
-        {QT_TRANSLATE_NOOP("Menu", "&Game"),
-         {{Id::Undo}, {Id::Redo}, {Id::Separator}, {Id::Restart}}},
         {QT_TRANSLATE_NOOP("Menu", "&View"),
          {{Id::Jumble},
           {Id::Separator},
@@ -145,7 +163,8 @@ const std::vector<Menu>& menuBarLayout()
           {Id::Toolbar},
           {Id::StatusBar},
           {Id::Separator},
-          {Id::TileNumbers}}},
+          {Id::TileNumbers},
+          {Id::Animations}}},
         {QT_TRANSLATE_NOOP("Menu", "&Options"),
          {{Id::Separator,
            QT_TRANSLATE_NOOP("Menu", "Puzzle size"),

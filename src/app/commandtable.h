@@ -44,9 +44,16 @@ enum class CommandId {
     StatusBar = 40044,
     TileNumbers = 40045,
     ResumeLast = 40046,
+    Hint = 40047,
+    Peek = 40048,
+    Animations = 40049,
     Open = 57601,
     Toolbar = 59392,
 };
+
+// How a command's key is used: pressed, as a shortcut of the window; or held down, handled by
+// the board itself, the menu only naming the key.
+enum class KeyUse { Pressed, Held };
 
 struct Command {
     CommandId id;
@@ -54,6 +61,8 @@ struct Command {
     const char* shortcut;                    // key sequences split by "; ", or nullptr
     void (*run)(MainFrame& frame);           // what the command does
     bool (*checked)(const MainFrame& frame); // when its menu item is ticked; nullptr: never
+    bool (*enabled)(const MainFrame& frame) = nullptr; // when it can be chosen; nullptr: always
+    KeyUse keyUse = KeyUse::Pressed;
 };
 
 // A menu: its items in order, a submenu being a title followed by its commands.

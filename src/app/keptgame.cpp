@@ -24,6 +24,8 @@ const QString BoardKey = QStringLiteral("Board");
 const QString JumbleKey = QStringLiteral("Jumble");
 const QString MovesKey = QStringLiteral("Moves");
 const QString ElapsedKey = QStringLiteral("Elapsed");
+const QString HintsKey = QStringLiteral("Hints");
+const QString HistoryKey = QStringLiteral("History");
 
 // Tiles in reading order, the hole as -1, separated by spaces.
 QString tilesText(const Board& board, int n)
@@ -32,6 +34,40 @@ QString tilesText(const Board& board, int n)
     for (const int tile : board.tiles(n))
         numbers << QString::number(tile);
     return numbers.join(QLatin1Char(' '));
+}
+
+// Each move as its two cells' places in reading order: "from-to", separated by spaces.
+QString historyText(const std::vector<Move>& moves, int n)
+{
+    QStringList texts;
+    for (const Move& move : moves)
+        texts << QStringLiteral("%1-%2")
+                     .arg(Board::homeNumber(move.from, n))
+                     .arg(Board::homeNumber(move.to, n));
+    return texts.join(QLatin1Char(' '));
+}
+
+// The moves of a history that Undo can follow from the board back towards the jumble, and
+// all the way to it when they are every move of the game; nothing for any other.
+std::vector<Move> historyFrom(const QString& text, const UnfinishedGame& game)
+{
+    const int n = game.dimension;
+    std::vector<Move> moves;
+    for (const QString& pair : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList cells = pair.split(QLatin1Char('-'));
+        bool fromOk = false;
+        bool toOk = false;
+        const int from = cells.size() == 2 ? cells[0].toInt(&fromOk) : 0;
+        const int to = cells.size() == 2 ? cells[1].toInt(&toOk) : 0;
+        if (!fromOk || !toOk || from < 0 || to < 0 || from >= n * n || to >= n * n ||
+            static_cast<int>(moves.size()) >= std::min(MaxKeptMoves, game.moves))
+            return {};
+        moves.push_back({game.mode, Board::homeCell(from, n), Board::homeCell(to, n)});
+    }
+    const std::optional<Board> start = takenBack(game.board, moves, n);
+    if (!start || (static_cast<int>(moves.size()) == game.moves && *start != game.jumbled))
+        return {};
+    return moves;
 }
 
 std::optional<Board> boardFrom(const QString& text, PuzzleMode mode, int n)
@@ -66,9 +102,14 @@ void writeKept(ProfileStore& profile, const QString& section, const KeptGame& ke
     profile.writeInt(section, MovesKey, game.moves);
     profile.writeInt(section, ElapsedKey,
                      static_cast<int>(std::clamp<std::int64_t>(game.elapsed, 0, MaxGameSeconds)));
+    profile.writeInt(section, HintsKey, game.hints);
+    profile.writeText(section, HistoryKey, historyText(game.history, game.dimension));
 }
 
-std::optional<KeptGame> readKept(const ProfileStore& profile, const QString& section)
+enum class History { Read, Passed };
+
+std::optional<KeptGame> readKept(const ProfileStore& profile, const QString& section,
+                                 History history)
 {
     constexpr int Most = std::numeric_limits<int>::max();
     const std::optional<int> mode = numberIn(profile, section, ModeKey, 0, 1);
@@ -78,9 +119,12 @@ std::optional<KeptGame> readKept(const ProfileStore& profile, const QString& sec
     const std::optional<int> elapsed =
         numberIn(profile, section, ElapsedKey, 0, static_cast<int>(MaxGameSeconds));
     const std::optional<int> builtIn = numberIn(profile, section, BuiltInKey, 0, 1);
+    // Kept before hints were counted: none.
+    const std::optional<int> hints =
+        profile.contains(section, HintsKey) ? numberIn(profile, section, HintsKey, 0, MaxMoves) : 0;
     const std::optional<int> zipIndex = numberIn(profile, section, ZipIndexKey, 0, Most);
     const QString picture = profile.readText(section, PictureKey, QString());
-    if (!mode || !n || !moves || !elapsed || !builtIn || !zipIndex ||
+    if (!mode || !n || !moves || !elapsed || !builtIn || !zipIndex || !hints ||
         (picture.isEmpty() && *builtIn == 0))
         return std::nullopt;
     const PuzzleMode puzzleMode = puzzleModeFromSetting(*mode);
@@ -90,8 +134,13 @@ std::optional<KeptGame> readKept(const ProfileStore& profile, const QString& sec
         boardFrom(profile.readText(section, JumbleKey, QString()), puzzleMode, *n);
     if (!board || !jumbled)
         return std::nullopt;
-    return KeptGame{picture, *zipIndex, *builtIn == 1,
-                    UnfinishedGame{puzzleMode, *n, *board, *jumbled, *moves, *elapsed}};
+    KeptGame kept{picture, *zipIndex, *builtIn == 1,
+                  UnfinishedGame{puzzleMode, *n, *board, *jumbled, *moves, *elapsed, *hints, {}}};
+    // A damaged history is dropped: the game goes on without moves to take back.
+    if (history == History::Read)
+        kept.game.history =
+            historyFrom(profile.readText(section, HistoryKey, QString()), kept.game);
+    return kept;
 }
 
 } // namespace
@@ -100,9 +149,17 @@ std::vector<KeptGame> readKeptGames(const ProfileStore& profile)
 {
     std::vector<KeptGame> games;
     for (int place = 0; place < MostKeptGames; ++place)
-        if (std::optional<KeptGame> kept = readKept(profile, sectionAt(place)))
+        if (std::optional<KeptGame> kept = readKept(profile, sectionAt(place), History::Read))
             games.push_back(std::move(*kept));
     return games;
+}
+
+bool anyKeptGame(const ProfileStore& profile)
+{
+    for (int place = 0; place < MostKeptGames; ++place)
+        if (readKept(profile, sectionAt(place), History::Passed))
+            return true;
+    return false;
 }
 
 void keepGames(ProfileStore& profile, const std::vector<KeptGame>& games)

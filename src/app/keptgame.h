@@ -24,8 +24,10 @@ constexpr int MostKeptGames = 5;
 // The kept games, newest first, each sound: a size of 3..10, a board and a jumble the mode
 // can reach (a slider position that slides can solve), counters not negative nor beyond
 // where a game's counters stop (MaxMoves, MaxGameSeconds), a picture named. A damaged
-// record is passed over.
+// record is passed over; a damaged history of moves is dropped, the game kept without it.
 std::vector<KeptGame> readKeptGames(const ProfileStore& profile);
+// Whether any sound record is kept, its moves to take back not looked at.
+bool anyKeptGame(const ProfileStore& profile);
 // Replaces whatever was kept with the games (the first MostKeptGames of them, every key
 // written); written at the next sync.
 void keepGames(ProfileStore& profile, const std::vector<KeptGame>& games);

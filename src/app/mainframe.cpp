@@ -2,6 +2,7 @@
 #include "mainframe.h"
 
 #include "game/boardview.h"
+#include "game/peekkey.h"
 #include "game/solutiondialog.h"
 #include "gamestatusbar.h"
 #include "gift/giftfile.h"
@@ -60,8 +61,12 @@ MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
         tr("The jumbled picture's tiles. Click two tiles to swap them, or a tile in the hole's "
            "row or column to slide it."));
     setCentralWidget(board_);
+    new PeekKey(*board_, this);
     board_->setCongratulate([this] { congratulate(); });
-    board_->setChanged([this] { status_->refresh(); });
+    board_->setChanged([this] {
+        status_->refresh();
+        refreshCommands();
+    });
     setStatusBar(status_);
     status_->setVisible(settings_.statusBar);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the window follows the board
@@ -96,10 +101,13 @@ void MainFrame::createActions()
         action->setCheckable(command.checked != nullptr);
         const CommandId id = command.id;
         connect(action, &QAction::triggered, this, [this, id] { execute(id); });
-        addAction(action); // shortcuts work whatever the menus and toolbar show
+        if (command.keyUse == KeyUse::Pressed)
+            addAction(action); // shortcuts work whatever the menus and toolbar show
+        else
+            action->setShortcutContext(Qt::WidgetShortcut); // the board's own key: shown only
         actions_.emplace(id, action);
     }
-    refreshChecks();
+    refreshCommands();
 }
 
 void MainFrame::createMenus()
@@ -108,7 +116,7 @@ void MainFrame::createMenus()
         QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Menu", layout.title));
         if (fileMenu_ == nullptr)
             fileMenu_ = menu;
-        connect(menu, &QMenu::aboutToShow, this, &MainFrame::refreshChecks);
+        connect(menu, &QMenu::aboutToShow, this, &MainFrame::refreshCommands);
         for (const MenuItem& item : layout.items) {
             if (item.submenu != nullptr) {
                 QMenu* submenu = menu->addMenu(QCoreApplication::translate("Menu", item.submenu));
@@ -164,19 +172,23 @@ QAction* MainFrame::action(CommandId id) const
 
 void MainFrame::execute(CommandId id)
 {
+    board_->settle(); // a move still under way ends before the command acts
     if (const Command* command = findCommand(id))
         command->run(*this);
-    refreshChecks();
+    refreshCommands();
     status_->refresh();
 }
 
-void MainFrame::refreshChecks()
+void MainFrame::refreshCommands()
 {
     if (toolbar_ != nullptr && !toolbar_->isVisible() && isVisible())
         bands_.toolbarShown = false; // a floating toolbar closed by its own close box
-    for (const Command& command : commandTable())
+    for (const Command& command : commandTable()) {
         if (command.checked != nullptr)
             action(command.id)->setChecked(command.checked(*this));
+        if (command.enabled != nullptr)
+            action(command.id)->setEnabled(command.enabled(*this));
+    }
 }
 
 void MainFrame::newPuzzle(bool randomPick)
@@ -314,6 +326,8 @@ void MainFrame::closeQuietly()
 
 void MainFrame::closeEvent(QCloseEvent* event)
 {
+    if (!quiet_)
+        board_->settle(); // a game its last move has just won ends as won
     saveOnLeaving();
     event->accept();
 }

@@ -76,6 +76,8 @@ public:
     // The solution window or the gift dialog while one is open: only one at a time.
     QDialog* modelessWindow() const { return modeless_; }
     SolutionDialog* solutionWindow() const;
+    // Whether the profile keeps an unfinished game to resume.
+    bool hasKeptGame() const;
 
     // No context menu of Qt's own over the toolbar and menu bar.
     QMenu* createPopupMenu() override;
@@ -112,6 +114,9 @@ private:
     void toggleStatusBar();
     void toggleTileNumbers();
     void resumeLastPuzzle();
+    void hint();
+    void peek();
+    void toggleAnimations();
     void showHelp();
     void showAbout();
     void exit();
@@ -119,7 +124,8 @@ private:
     void createActions();
     void createMenus();
     void createToolBar();
-    void refreshChecks();
+    // Ticks and greys every command as the game and settings now stand.
+    void refreshCommands();
     void setNewForm(bool dropDown);
     void trackToolbar();
     void startPuzzle();

@@ -104,6 +104,13 @@ void MainFrame::showScoreboard()
 void MainFrame::congratulate()
 {
     const Round& round = flow_.round();
+    if (round.hints > 0) {
+        QMessageBox::information(this, ProductName,
+                                 tr("Solved with %n hint(s). Games with hints do not go on the "
+                                    "scoreboard.",
+                                    nullptr, round.hints));
+        return;
+    }
     CongratulationsDialog dialog(services_.profile,
                                  {storedPuzzleMode(round.mode), round.dimension, round.moves,
                                   static_cast<int>(round.elapsed)},
@@ -138,14 +145,27 @@ void MainFrame::toggleSound()
 
 void MainFrame::undo()
 {
-    if (flow_.undo())
-        repaintBoard();
+    board_->play([this] { return flow_.undo(); });
 }
 
 void MainFrame::redo()
 {
-    if (flow_.redo())
-        board_->showMove();
+    board_->play([this] { return flow_.redo(); });
+}
+
+void MainFrame::hint()
+{
+    board_->play([this] { return flow_.hint(); });
+}
+
+void MainFrame::peek()
+{
+    board_->setPeek(true); // until the next click on the board or Space let go
+}
+
+void MainFrame::toggleAnimations()
+{
+    settings_.animations = !settings_.animations;
 }
 
 void MainFrame::restart()
@@ -175,6 +195,11 @@ void MainFrame::showAbout()
 {
     AboutDialog dialog(services_.shell, this);
     dialog.exec();
+}
+
+bool MainFrame::hasKeptGame() const
+{
+    return anyKeptGame(services_.profile);
 }
 
 void MainFrame::resumeLastPuzzle()

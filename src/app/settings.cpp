@@ -53,6 +53,7 @@ constexpr IntSetting IntSettings[] = {
     choiceSetting<&PlayerSettings::puzzleMode, puzzleModeFromSetting>("PuzzleMode"),
     switchSetting<&PlayerSettings::statusBar>("StatusBar"),
     switchSetting<&PlayerSettings::tileNumbers>("TileNumbers"),
+    switchSetting<&PlayerSettings::animations>("Animations"),
 };
 
 bool isBoardSize(int n)

@@ -6,6 +6,7 @@
 #include "playersettings.h"
 
 #include <QPainter>
+#include <array>
 #include <vector>
 
 namespace {
@@ -54,8 +55,19 @@ void drawGrid(QPainter& painter, const DeviceGrid& grid, const QColor& colour)
     painter.fillRect(0, grid.bottom() - grid.line, grid.right(), grid.line, colour);
 }
 
+// A frame of the given width just inside the rectangle's edges.
+void drawFrame(QPainter& painter, const QRect& outer, int width, const QColor& colour)
+{
+    painter.fillRect(outer.x(), outer.y(), outer.width(), width, colour);
+    painter.fillRect(outer.x(), outer.bottom() + 1 - width, outer.width(), width, colour);
+    painter.fillRect(outer.x(), outer.y(), width, outer.height(), colour);
+    painter.fillRect(outer.right() + 1 - width, outer.y(), width, outer.height(), colour);
+}
+
 // The outline covers the cell's own first column and row and the next cell's, where the
-// grid lines run; in the last column and row it keeps to the board.
+// grid lines run; in the last column and row it keeps to the board. Inside it runs a second
+// outline of the colour that stands out most against it, so that the selection shows on a
+// picture of the selection colour itself.
 void drawSelection(QPainter& painter, const DeviceGrid& grid, Cell at, const QColor& colour)
 {
     const int n = static_cast<int>(grid.x.size()) - 1;
@@ -63,12 +75,13 @@ void drawSelection(QPainter& painter, const DeviceGrid& grid, Cell at, const QCo
     const int top = grid.y[at.row];
     const int right = at.col == n - 1 ? grid.right() - grid.line : grid.x[at.col + 1];
     const int bottom = at.row == n - 1 ? grid.bottom() - grid.line : grid.y[at.row + 1];
-    const int width = right + grid.line - left;
-    const int height = bottom + grid.line - top;
-    painter.fillRect(left, top, width, grid.line, colour);
-    painter.fillRect(left, bottom, width, grid.line, colour);
-    painter.fillRect(left, top, grid.line, height, colour);
-    painter.fillRect(right, top, grid.line, height, colour);
+    const QRect outline(left, top, right + grid.line - left, bottom + grid.line - top);
+    drawFrame(painter, outline, grid.line, colour);
+    const QColor contrast = qGray(colour.rgb()) > 127 ? Qt::black : Qt::white;
+    const int inner = 2 * grid.line;
+    if (outline.width() > 2 * (grid.line + inner) && outline.height() > 2 * (grid.line + inner))
+        drawFrame(painter, outline.adjusted(grid.line, grid.line, -grid.line, -grid.line), inner,
+                  contrast);
 }
 } // namespace
 
@@ -89,28 +102,56 @@ void BoardPainter::paint(QPainter& painter, const BoardScene& scene, const Pictu
 {
     const Round& round = scene.round;
     const PlayerSettings& settings = scene.settings;
+    const BoardMotion& motion = scene.motion;
     const int n = round.dimension;
     if (scene.tile.isEmpty() || picture.isEmpty())
         return; // no puzzle laid out yet
     const qreal ratio = painter.device()->devicePixelRatio();
     tiles_.update(picture, n, scene.tile, ratio, settings.tileNumbers);
     const DeviceGrid grid(n, scene.tile.width(), scene.tile.height(), ratio);
+    const bool finished = scene.peek || round.finished();
+    // The numbers fade out with the finish; a peek shows the picture alone.
+    const double badges = scene.peek ? 0 : finished ? 1 - motion.finish : 1;
+    const auto drawTile = [&](int tile, QPoint at, QSize size, double opacity) {
+        painter.setOpacity(opacity);
+        painter.drawImage(at, tiles_[tile], QRect(QPoint(0, 0), size));
+        if (!tiles_.badge(tile).isNull() && badges > 0) {
+            painter.setOpacity(opacity * badges);
+            painter.drawImage(at, tiles_.badge(tile));
+        }
+        painter.setOpacity(1);
+    };
+    std::array<bool, Board::MaxDimension * Board::MaxDimension> arriving{};
+    for (const Glide& glide : motion.glides)
+        arriving[static_cast<size_t>(Board::homeNumber(glide.to, n))] = true;
     painter.save();
     painter.scale(1 / ratio, 1 / ratio); // from here on, device pixels
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int row = 0; row < n; ++row) {
         for (int col = 0; col < n; ++col) {
             const QRect cell = grid.cell(col, row);
-            const int tile = round.board.at({col, row});
-            if (tile == Board::Hole)
+            const int home = Board::homeNumber({col, row}, n);
+            const int tile = scene.peek ? home : round.board.at({col, row});
+            if (arriving[static_cast<size_t>(home)]) {
+                painter.fillRect(cell, hole.face); // uncovered as its tile glides in
+            } else if (tile == Board::Hole) {
                 drawHole(painter, cell, grid.line, hole);
-            else
-                painter.drawImage(cell.topLeft(), tiles_[tile], QRect(QPoint(0, 0), cell.size()));
+                if (finished)
+                    drawTile(home, cell.topLeft(), cell.size(), motion.finish);
+            } else {
+                drawTile(tile, cell.topLeft(), cell.size(), 1);
+            }
         }
     }
-    if (settings.grid && !round.board.isSolved(round.mode, n))
+    for (const Glide& glide : motion.glides) {
+        const QRect from = grid.cell(glide.from.col, glide.from.row);
+        const QRect to = grid.cell(glide.to.col, glide.to.row);
+        const QPointF at = from.topLeft() + (to.topLeft() - from.topLeft()) * motion.progress;
+        drawTile(glide.tile, at.toPoint(), to.size(), 1);
+    }
+    if (settings.grid && !scene.peek && !round.board.isSolved(round.mode, n))
         drawGrid(painter, grid, gridColour(settings.gridColour));
-    if (round.selected)
+    if (round.selected && !scene.peek)
         drawSelection(painter, grid, *round.selected, selectionColour(settings.selColour));
     painter.restore();
 }

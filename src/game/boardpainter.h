@@ -1,6 +1,7 @@
 // BoardPainter: draws the board, its hole, grid and selection, from the current picture.
 #pragma once
 
+#include "boardmotion.h"
 #include "tileimages.h"
 
 #include <QColor>
@@ -17,11 +18,15 @@ QColor gridColour(GridColour colour);
 QColor selectionColour(SelectionColour colour);
 
 // What one paint shows: the round's board and selection, as the settings draw it, in tiles of
-// the given logical size.
+// the given logical size, with the tiles of a move on their way; or, in a peek, the whole
+// finished picture alone. A finished game's board shows whole: the slider's missing tile in
+// the hole and no tile numbers, as far as the motion's finish has come.
 struct BoardScene {
     const Round& round;
     const PlayerSettings& settings;
     QSize tile;
+    BoardMotion motion = {};
+    bool peek = false;
 };
 
 // Draws the whole board with its top-left corner at the painter's origin, in the device

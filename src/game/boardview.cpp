@@ -1,7 +1,8 @@
-// BoardView: the board on the screen; turns left clicks into moves and repaints at once.
+// BoardView: the board on the screen; turns left clicks into moves and shows them.
 #include "boardview.h"
 
 #include "gameflow.h"
+#include "playersettings.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,6 +17,13 @@ BoardView::BoardView(const PlayerSettings& settings, GameFlow& flow, const Pictu
     , changed_([] {})
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    animation_.setStartValue(0.0);
+    animation_.setEndValue(1.0);
+    connect(&animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        (phase_ == Phase::Gliding ? motion_.progress : motion_.finish) = easedOut(value.toDouble());
+        update();
+    });
+    connect(&animation_, &QVariantAnimation::finished, this, &BoardView::phaseEnded);
 }
 
 void BoardView::setCongratulate(std::function<void()> congratulate)
@@ -34,10 +42,18 @@ void BoardView::fitBoard(QSize board, int n)
     setFixedSize(board);
 }
 
+void BoardView::setPeek(bool peek)
+{
+    if (peek == peek_)
+        return;
+    peek_ = peek;
+    repaint();
+}
+
 void BoardView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter_.paint(painter, {flow_.round(), settings_, tile_}, picture_,
+    painter_.paint(painter, {flow_.round(), settings_, tile_, motion_, peek_}, picture_,
                    {palette().color(QPalette::Button), palette().color(QPalette::Dark)});
 }
 
@@ -45,14 +61,71 @@ void BoardView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || tile_.isEmpty())
         return;
+    setPeek(false);
     const QPoint at = event->position().toPoint();
-    if (flow_.click({at.x() / tile_.width(), at.y() / tile_.height()}))
-        showMove();
+    play([&] { return flow_.click({at.x() / tile_.width(), at.y() / tile_.height()}); });
 }
 
-void BoardView::showMove()
+void BoardView::play(const std::function<bool()>& move)
 {
-    repaint(); // the player sees the finished picture before any dialog
+    settle(); // the move before ends first, so no click is lost to it
+    const Board before = flow_.round().board;
+    if (!move())
+        return;
+    motion_ = {};
+    if (settings_.animations)
+        motion_.glides = glidesBetween(before, flow_.round().board, flow_.round().dimension);
+    if (!motion_.glides.empty())
+        start(Phase::Gliding, GlideMilliseconds);
+    else if (settings_.animations && finishShows())
+        start(Phase::Finishing, FinishMilliseconds);
+    showChange();
+    if (!isMoving())
+        flow_.checkCompletion(congratulate_);
+}
+
+void BoardView::showChange()
+{
+    repaint(); // the player sees the move, or its start, before anything else happens
     changed_();
+}
+
+void BoardView::start(Phase phase, int milliseconds)
+{
+    phase_ = phase;
+    (phase == Phase::Gliding ? motion_.progress : motion_.finish) = 0;
+    animation_.setDuration(milliseconds);
+    animation_.start();
+}
+
+void BoardView::phaseEnded()
+{
+    motion_.glides.clear();
+    motion_.progress = 1;
+    if (phase_ == Phase::Gliding && finishShows()) {
+        start(Phase::Finishing, FinishMilliseconds);
+        return;
+    }
+    phase_ = Phase::Still;
+    motion_.finish = 1;
+    repaint();
+    if (isVisible()) // a window closed meanwhile has nobody to congratulate
+        flow_.checkCompletion(congratulate_);
+}
+
+bool BoardView::finishShows() const
+{
+    const Round& round = flow_.round();
+    return round.finished() && (round.board.hasHole() || settings_.tileNumbers);
+}
+
+void BoardView::settle()
+{
+    if (!isMoving())
+        return;
+    animation_.stop(); // stopping does not report the end: that is done here, once
+    phase_ = Phase::Still;
+    motion_ = {};
+    repaint();
     flow_.checkCompletion(congratulate_);
 }

@@ -1,8 +1,10 @@
-// BoardView: the board on the screen; turns left clicks into moves and repaints at once.
+// BoardView: the board on the screen; turns left clicks into moves and shows them.
 #pragma once
 
+#include "boardmotion.h"
 #include "boardpainter.h"
 
+#include <QVariantAnimation>
 #include <QWidget>
 #include <functional>
 
@@ -11,19 +13,30 @@ class GameFlow;
 class Picture;
 
 // Exactly as large as the board. The settings, flow and picture belong to the main window
-// and outlive the view.
+// and outlive the view. With animations on, a move's tiles glide to their new cells and a
+// finished picture fades in whole before the game's end is shown; the game itself has
+// changed at once, and whatever comes next (a click, a command) first settles the drawing.
 class BoardView : public QWidget {
 public:
+    static constexpr int GlideMilliseconds = 150;
+    static constexpr int FinishMilliseconds = 300;
+
     BoardView(const PlayerSettings& settings, GameFlow& flow, const Picture& picture,
               QWidget* parent);
 
     // Called when a move completes the puzzle, after the fanfare starts; may show a dialog.
     void setCongratulate(std::function<void()> congratulate);
-    // Called when a click has changed the board or the selection, once it is repainted.
+    // Called when a move has changed the board or the selection, once it is shown.
     void setChanged(std::function<void()> changed);
-    // After a move, from a click or a command: the repaint, the changed callback, and the
-    // end of the game when the move solved it.
-    void showMove();
+    // Runs a move of the flow (a click's, an undo's, a hint's); when it made one, shows it:
+    // the tiles' glide, the changed callback, and the end of the game when it solved it.
+    void play(const std::function<bool()>& move);
+    // Ends a glide or fade under way at once, and the game with it when the move solved it.
+    void settle();
+    bool isMoving() const { return phase_ != Phase::Still; }
+    // The whole finished picture over the board, or the board again.
+    void setPeek(bool peek);
+    bool isPeeking() const { return peek_; }
     // Takes the size of a board newly laid out, cut into n x n tiles.
     void fitBoard(QSize board, int n);
     // One tile's logical size; empty before the first board.
@@ -34,6 +47,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    enum class Phase { Still, Gliding, Finishing };
+
+    void start(Phase phase, int milliseconds);
+    void phaseEnded();
+    void showChange();
+    // Whether finishing changes the drawing: a missing tile to fill in or numbers to fade.
+    bool finishShows() const;
+
     const PlayerSettings& settings_;
     GameFlow& flow_;
     const Picture& picture_;
@@ -41,4 +62,8 @@ private:
     QSize tile_;
     std::function<void()> congratulate_;
     std::function<void()> changed_;
+    QVariantAnimation animation_;
+    Phase phase_ = Phase::Still;
+    BoardMotion motion_;
+    bool peek_ = false;
 };

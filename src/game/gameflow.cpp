@@ -22,6 +22,7 @@ void GameFlow::reset()
     // A solving move left over from a finished game must not end the next one.
     round_.solvedByMove = false;
     round_.moves = 0;
+    round_.hints = 0;
     round_.startTime = clock_.nowSeconds();
     history_.begin(round_.board);
     final_.reset();
@@ -134,6 +135,23 @@ bool GameFlow::redo()
     return true;
 }
 
+bool GameFlow::hint()
+{
+    if (round_.puzzleOver)
+        return false;
+    const std::optional<Move> move = hints_.next(round_.board, round_.mode, round_.dimension);
+    if (!move)
+        return false;
+    round_.selected.reset();
+    if (move->mode == PuzzleMode::Slider)
+        round_.board.slide(move->to);
+    else
+        round_.board.swap(move->from, move->to);
+    round_.hints = std::min(round_.hints + 1, MaxMoves);
+    made(*move);
+    return true;
+}
+
 void GameFlow::restart()
 {
     round_.board = history_.jumbled();
@@ -155,8 +173,13 @@ std::optional<UnfinishedGame> GameFlow::unfinished() const
 {
     if (round_.moves < 1 || round_.puzzleOver)
         return std::nullopt;
-    return UnfinishedGame{round_.mode,        round_.dimension, round_.board,
-                          history_.jumbled(), round_.moves,     figures().seconds};
+    const std::vector<Move>& done = history_.done();
+    const std::size_t kept = std::min(done.size(), std::size_t{MaxKeptMoves});
+    return UnfinishedGame{
+        round_.mode,  round_.dimension,
+        round_.board, history_.jumbled(),
+        round_.moves, figures().seconds,
+        round_.hints, {done.end() - static_cast<std::ptrdiff_t>(kept), done.end()}};
 }
 
 void GameFlow::resume(const UnfinishedGame& game)
@@ -165,7 +188,8 @@ void GameFlow::resume(const UnfinishedGame& game)
     round_.dimension = game.dimension;
     round_.board = game.board;
     reset();
-    history_.begin(game.jumbled); // a restart goes back to the game's own jumble
+    history_.begin(game.jumbled, game.history); // a restart goes back to the game's own jumble
     round_.moves = game.moves;
+    round_.hints = game.hints;
     round_.startTime = clock_.nowSeconds() - game.elapsed;
 }

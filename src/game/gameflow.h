@@ -2,6 +2,7 @@
 #pragma once
 
 #include "board.h"
+#include "hintplanner.h"
 #include "movehistory.h"
 
 #include <cstdint>
@@ -16,6 +17,8 @@ class SoundPlayer;
 // Where a game's counters stop: far beyond any game played by hand, well within the
 // stored numbers, so no counter can overflow and a kept game past them is a damaged one.
 constexpr int MaxMoves = 10'000'000;
+// The most moves a kept game keeps to take back: the latest ones.
+constexpr int MaxKeptMoves = 10'000;
 constexpr std::int64_t MaxGameSeconds = std::int64_t{100} * 24 * 3600; // 100 days
 
 // What a player sees of a game: its moves and the seconds it has taken.
@@ -33,6 +36,8 @@ struct UnfinishedGame {
     Board jumbled; // the arrangement a restart goes back to
     int moves = 0;
     std::int64_t elapsed = 0;
+    int hints = 0;
+    std::vector<Move> history = {}; // the latest moves to take back, oldest first
     friend bool operator==(const UnfinishedGame&, const UnfinishedGame&) = default;
 };
 
@@ -43,10 +48,17 @@ struct Round {
     Board board;
     std::optional<Cell> selected; // the tile-swap tile waiting for its partner
     int moves = 0;
+    int hints = 0;              // a game with any never goes on the scoreboard
     std::int64_t startTime = 0; // seconds of the monotonic clock
     std::int64_t elapsed = 0;   // seconds, fixed at completion
     bool solvedByMove = false;
     bool puzzleOver = false;
+
+    // Solved by a move, or left solved by the end of the game: the picture shows whole.
+    bool finished() const
+    {
+        return (solvedByMove || puzzleOver) && board.isSolved(mode, dimension);
+    }
 };
 
 // Turns clicks on cells into moves, counts them, plays their sounds and recognises the move
@@ -81,6 +93,12 @@ public:
     // checkCompletion() after the repaint, as after a click.
     bool undo();
     bool redo();
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    // Makes the next move of a solution, as a move of the player's own with its count,
+    // sound and undo, and counts the hint. False when the game is over or the board solved.
+    // Like a click, it may solve the board: run checkCompletion() after the repaint.
+    bool hint();
     // The game's own jumble again, as a new game.
     void restart();
 
@@ -89,8 +107,9 @@ public:
     GameFigures figures() const;
     // The game, when one is under way: a move made and not over.
     std::optional<UnfinishedGame> unfinished() const;
-    // Takes a kept game up again: its mode, size, board and moves, and the clock running on
-    // from the seconds it had taken. The caller sets the settings to its mode and size.
+    // Takes a kept game up again: its mode, size, board, moves to take back and hints, and
+    // the clock running on from the seconds it had taken. The caller sets the settings to its mode
+    // and size.
     void resume(const UnfinishedGame& game);
 
 private:
@@ -107,5 +126,6 @@ private:
     const Clock& clock_;
     Round round_;
     MoveHistory history_;
+    HintPlanner hints_;
     std::optional<GameFigures> final_;
 };

@@ -26,10 +26,32 @@ std::optional<Move> transfer(std::vector<Move>& from, std::vector<Move>& to, Boa
 }
 } // namespace
 
-void MoveHistory::begin(const Board& jumbled)
+std::optional<Board> takenBack(Board board, const std::vector<Move>& moves, int n)
+{
+    const auto inside = [n](Cell cell) {
+        return cell.col >= 0 && cell.row >= 0 && cell.col < n && cell.row < n;
+    };
+    for (auto move = moves.rbegin(); move != moves.rend(); ++move) {
+        if (!inside(move->from) || !inside(move->to) || move->from == move->to)
+            return std::nullopt;
+        if (move->mode == PuzzleMode::Slider) {
+            if (!board.hasHole() || Cell{board.holeCol(), board.holeRow()} != move->to ||
+                !board.slide(move->from))
+                return std::nullopt;
+        } else if (board.hasHole()) {
+            return std::nullopt;
+        } else {
+            board.swap(move->from, move->to);
+        }
+    }
+    return board;
+}
+
+void MoveHistory::begin(const Board& jumbled, std::vector<Move> done)
 {
     jumbled_ = jumbled;
     forget();
+    done_ = std::move(done);
 }
 
 void MoveHistory::forget()

@@ -13,12 +13,18 @@ struct Move {
     PuzzleMode mode = PuzzleMode::TileSwap;
     Cell from;
     Cell to;
+    friend bool operator==(const Move&, const Move&) = default;
 };
+
+// The N x N board once the moves are taken back, from the last to the first; nothing when
+// one of them is not a move the board can take back in turn. A slide needs the hole where it
+// went and a tile in line with it; a swap, two cells of a board without a hole.
+std::optional<Board> takenBack(Board board, const std::vector<Move>& moves, int n);
 
 class MoveHistory {
 public:
-    // A new game from this arrangement: no moves yet.
-    void begin(const Board& jumbled);
+    // A new game from this arrangement: no moves yet, or the moves made so far, oldest first.
+    void begin(const Board& jumbled, std::vector<Move> done = {});
     // No moves to take back or make again; the jumble stays for a restart.
     void forget();
     // A move just made; whatever was taken back can no longer be made again.
@@ -29,6 +35,10 @@ public:
     std::optional<Move> redo(Board& board);
 
     const Board& jumbled() const { return jumbled_; }
+    // The moves that Undo takes back, oldest first.
+    const std::vector<Move>& done() const { return done_; }
+    bool canUndo() const { return !done_.empty(); }
+    bool canRedo() const { return !undone_.empty(); }
 
 private:
     Board jumbled_;

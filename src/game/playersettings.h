@@ -18,6 +18,7 @@ struct PlayerSettings {
     PuzzleMode puzzleMode = PuzzleMode::TileSwap;
     bool statusBar = true;    // moves and time shown below the board
     bool tileNumbers = false; // each tile's home number drawn on it
+    bool animations = true;   // moves glide, the finished picture fades in
     QString folder;           // where New draws a random picture from
     friend bool operator==(const PlayerSettings&, const PlayerSettings&) = default;
 };

@@ -31,7 +31,8 @@ constexpr double MaxBadgeText = 28;
 constexpr double BadgeInset = 3; // clear of a grid line
 constexpr int BadgeAlpha = 150;
 
-void drawNumber(QImage& image, int number, QSize tile, qreal ratio)
+// The badge on a transparent image that lies over the tile's top-left corner.
+QImage numberBadge(int number, QSize tile, qreal ratio)
 {
     const double text =
         std::clamp(std::min(tile.width(), tile.height()) * BadgeShare, MinBadgeText, MaxBadgeText);
@@ -43,6 +44,9 @@ void drawNumber(QImage& image, int number, QSize tile, qreal ratio)
     const double pad = font.pixelSize() / 4.0;
     const QRectF badge(BadgeInset * ratio, BadgeInset * ratio,
                        metrics.horizontalAdvance(label) + 2 * pad, metrics.capHeight() + 2 * pad);
+    const QPoint corner = badge.bottomRight().toPoint();
+    QImage image(corner.x() + 2, corner.y() + 2, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -51,6 +55,8 @@ void drawNumber(QImage& image, int number, QSize tile, qreal ratio)
     painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(badge, Qt::AlignCenter, label);
+    painter.end();
+    return image;
 }
 } // namespace
 
@@ -67,6 +73,7 @@ void TileImages::update(const Picture& picture, int n, QSize tile, qreal deviceP
     tile_ = tile;
     ratio_ = devicePixelRatio;
     images_.assign(static_cast<size_t>(n * n), QImage());
+    badges_.assign(static_cast<size_t>(n * n), QImage());
     if (pixels.isNull() || n <= 0)
         return;
     // A picture narrower than the grid has no whole tiles; then all of it is cut.
@@ -92,7 +99,8 @@ void TileImages::update(const Picture& picture, int n, QSize tile, qreal deviceP
                         : source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                               .convertToFormat(QImage::Format_RGB32);
             if (numbered)
-                drawNumber(image, row * n + col + 1, tile, devicePixelRatio);
+                badges_[static_cast<size_t>(row * n + col)] =
+                    numberBadge(row * n + col + 1, tile, devicePixelRatio);
         }
     }
 }

@@ -26,7 +26,8 @@ QVariantList settingsOf(const PlayerSettings& s)
             storedPuzzleMode(s.puzzleMode),
             int(s.statusBar),
             int(s.tileNumbers),
-            s.folder};
+            s.folder,
+            int(s.animations)};
 }
 
 PlayerSettings loadedFrom(const QString& path)
@@ -47,15 +48,16 @@ private slots:
         const TempProfile profileFile;
         const QString& path = profileFile.path;
         const PlayerSettings state = loadedFrom(path);
-        const QVariantList defaults{4, 1, 0, 1, 1, 0, 1, 0, ProgramFolder};
+        const QVariantList defaults{4, 1, 0, 1, 1, 0, 1, 0, ProgramFolder, 1};
         QCOMPARE(settingsOf(state), defaults);
 
         QSettings written(path, QSettings::IniFormat);
         written.beginGroup(QStringLiteral("Settings"));
         QStringList keys = written.childKeys();
         keys.sort();
-        QCOMPARE(keys, QStringList({"Dimension", "Folder", "Grid", "GridColour", "PuzzleMode",
-                                    "SelColour", "Sound", "StatusBar", "TileNumbers"}));
+        QCOMPARE(keys,
+                 QStringList({"Animations", "Dimension", "Folder", "Grid", "GridColour",
+                              "PuzzleMode", "SelColour", "Sound", "StatusBar", "TileNumbers"}));
         QCOMPARE(written.value(QStringLiteral("Dimension")).toString(), QStringLiteral("4"));
         QCOMPARE(written.value(QStringLiteral("SelColour")).toString(), QStringLiteral("1"));
         QCOMPARE(written.value(QStringLiteral("Folder")).toString(), ProgramFolder);
@@ -74,6 +76,7 @@ private slots:
         played.puzzleMode = PuzzleMode::Slider;
         played.statusBar = false;
         played.tileNumbers = true;
+        played.animations = false;
         played.folder = QStringLiteral("/home/ann/Pictures, 2026");
         {
             ProfileStore profile(path);
@@ -91,7 +94,7 @@ private slots:
         // Unknown numbers play as they always have, here a black grid and the slider; a
         // missing folder is empty rather than the program's. A profile from before the
         // status bar and tile numbers shows the one and not the other.
-        const QVariantList expected{5, 1, 0, 1, 0, 1, 1, 0, QString()};
+        const QVariantList expected{5, 1, 0, 1, 0, 1, 1, 0, QString(), 1};
         QCOMPARE(settingsOf(loadedFrom(path)), expected);
         QVERIFY(!QSettings(path, QSettings::IniFormat).contains(QStringLiteral("Settings/Folder")));
     }
@@ -165,7 +168,7 @@ private slots:
         QVERIFY(writeFile(blocker, "x"));
         const QString path = blocker + QStringLiteral("/tilewright.ini");
         PlayerSettings state = loadedFrom(path);
-        QCOMPARE(settingsOf(state), QVariantList({4, 1, 0, 1, 1, 0, 1, 0, ProgramFolder}));
+        QCOMPARE(settingsOf(state), QVariantList({4, 1, 0, 1, 1, 0, 1, 0, ProgramFolder, 1}));
         ProfileStore profile(path);
         QVERIFY(!saveSettings(state, profile));
     }

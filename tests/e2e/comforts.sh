@@ -74,7 +74,7 @@ choose f x
 game_ends "after File > Exit"
 grep -q '^\[Resume\]' "$INI" || fail "Exit did not keep the game under way"
 start_game "$GAME"
-choose f r
+choose g l
 wait_until 5 "Resume last puzzle did not show the board left" board_is "$left" 4 120
 moves_shown "$WORK/resumed.png"
 same_picture "$WORK/left.png" "$WORK/resumed.png" || fail "Resume did not bring the moves back"
@@ -91,7 +91,7 @@ grep -q '^\[Resume\]' "$INI" || fail "a game ended by SIGTERM was not kept"
 sed -i '/^\[Resume\]/,/^\[/s/^Moves=.*/Moves=2147483647/' "$INI"
 start_game "$GAME"
 before=$(read_board 4 120)
-choose f r
+choose g l
 wait_until 5 "a kept game of 2147483647 moves was taken up" message_shown
 xdotool key Return
 wait_until 5 "the message did not close" not message_shown

@@ -179,7 +179,8 @@ private slots:
         state.settings.selColour = SelectionColour::Red;
         const QImage first = painted(state, picture_);
         QCOMPARE(first.pixelColor(100, 50), QColor(Qt::red));
-        QCOMPARE(first.pixelColor(99, 50), Quarters::TopLeft);
+        QCOMPARE(first.pixelColor(99, 50), QColor(Qt::white)); // the contrasting outline
+        QCOMPARE(first.pixelColor(97, 50), Quarters::TopLeft);
     }
 
     void colours()

@@ -26,6 +26,7 @@ struct Table {
     {
         Quarters::load(picture);
         settings.puzzleMode = mode;
+        settings.animations = false; // each move shown at once, as it always was
         Board solved;
         solved.setSolved(mode, 4);
         flow.resume({mode, 4, solved, solved, 0, 0});

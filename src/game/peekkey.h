@@ -1,0 +1,20 @@
+// Peek key: holding Space shows the whole finished picture over the board.
+#pragma once
+
+#include <QObject>
+
+class BoardView;
+
+// Watches the keys the window gets: pressing Space starts a peek, letting go ends it, and so
+// does the window losing focus. The key's repeats while held are passed over. The board
+// view must outlive it.
+class PeekKey : public QObject {
+public:
+    PeekKey(BoardView& board, QObject* window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    BoardView& board_;
+};
