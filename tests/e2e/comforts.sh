@@ -86,15 +86,17 @@ kill -TERM "$GAME_PID"
 game_ends "on SIGTERM"
 grep -q '^\[Resume\]' "$INI" || fail "a game ended by SIGTERM was not kept"
 
-# A kept game whose move counter stands at its limit is a damaged one: refused with a word,
-# never taken up to overflow at the next move.
+# A kept game whose move counter stands at its limit is a damaged one: nothing to resume, so
+# the item is greyed and the game is never taken up to overflow at the next move.
 sed -i '/^\[Resume\]/,/^\[/s/^Moves=.*/Moves=2147483647/' "$INI"
 start_game "$GAME"
 before=$(read_board 4 120)
-choose g l
-wait_until 5 "a kept game of 2147483647 moves was taken up" message_shown
-xdotool key Return
-wait_until 5 "the message did not close" not message_shown
+xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+g
+wait_until 5 "the Game menu did not open" menu_shown
+xdotool key l
+holds_for 1 "Resume last puzzle was not greyed for a damaged kept game" menu_shown
+xdotool key Escape
+wait_until 5 "the Game menu did not close" not menu_shown
 board_is "$before" 4 120 || fail "the refused game changed the board"
 close_game
 echo "comforts: passed"

@@ -16,6 +16,17 @@ wait_until() {
 }
 not() { ! "$@"; } # for wait_until: not COMMAND...
 
+# holds_for SECONDS FAILURE COMMAND...: the command keeps succeeding, checked every tenth of a
+# second for that long; for what must not happen in answer to a key or click.
+holds_for() {
+    local seconds=$1 failure=$2
+    shift 2
+    for _ in $(seq $((seconds * 10))); do
+        "$@" || fail "$failure"
+        sleep 0.1
+    done
+}
+
 # Every folder a script makes lies in SCRATCH, which goes on every exit, passed or failed;
 # the window manager and any game still running (GAME_PID, OTHER_PIDS) end with the script.
 SCRATCH=$(mktemp -d)

@@ -1,0 +1,301 @@
+// Tests of the hints: the slider solver, the tile-swap planner, and hints as moves of a game.
+#include "fakes.h"
+#include "game/gameflow.h"
+#include "game/hintplanner.h"
+#include "game/playersettings.h"
+#include "game/slidersolver.h"
+#include "platform/randomengine.h"
+#include "testfiles.h"
+#include "testregistry.h"
+
+#include <QFile>
+#include <QTest>
+#include <deque>
+#include <unordered_map>
+
+namespace {
+// The board after the hint's move.
+void play(Board& board, const Move& move)
+{
+    if (move.mode == PuzzleMode::Slider)
+        QVERIFY(board.slide(move.to));
+    else
+        board.swap(move.from, move.to);
+}
+
+// Hints one after another until the board is solved; the hints it took, or -1 when they
+// stopped or ran past the limit first.
+int hintsToSolve(Board board, PuzzleMode mode, int n, int limit)
+{
+    HintPlanner planner;
+    for (int hints = 0; hints <= limit; ++hints) {
+        const std::optional<Move> move = planner.next(board, mode, n);
+        if (!move)
+            return board.isSolved(mode, n) ? hints : -1;
+        play(board, *move);
+    }
+    return -1;
+}
+
+// The fewest swaps that bring a tile-swap board home: N x N less the cycles of its tiles.
+int swapsLeft(const Board& board, int n)
+{
+    std::vector<bool> seen(static_cast<size_t>(n * n), false);
+    int cycles = 0;
+    for (int start = 0; start < n * n; ++start) {
+        if (seen[static_cast<size_t>(start)])
+            continue;
+        ++cycles;
+        for (int at = start; !seen[static_cast<size_t>(at)]; at = board.at(Board::homeCell(at, n)))
+            seen[static_cast<size_t>(at)] = true;
+    }
+    return n * n - cycles;
+}
+
+// The shortest number of single-tile slides from every 3 x 3 position to the solved one,
+// found breadth first from the solved board.
+const std::unordered_map<std::uint64_t, int>& threeByThreeDistances()
+{
+    static const std::unordered_map<std::uint64_t, int> distances = [] {
+        const auto key = [](const Board& board) {
+            std::uint64_t packed = 0;
+            for (const int tile : board.tiles(3))
+                packed = packed * 16 + static_cast<std::uint64_t>(tile + 1);
+            return packed;
+        };
+        std::unordered_map<std::uint64_t, int> found;
+        Board solved;
+        solved.setSolved(PuzzleMode::Slider, 3);
+        std::deque<Board> queue{solved};
+        found[key(solved)] = 0;
+        while (!queue.empty()) {
+            const Board board = queue.front();
+            queue.pop_front();
+            const int distance = found[key(board)];
+            const Cell hole{board.holeCol(), board.holeRow()};
+            for (const Cell next : {Cell{hole.col - 1, hole.row}, Cell{hole.col + 1, hole.row},
+                                    Cell{hole.col, hole.row - 1}, Cell{hole.col, hole.row + 1}}) {
+                if (next.col < 0 || next.row < 0 || next.col > 2 || next.row > 2)
+                    continue;
+                Board after = board;
+                after.slide(next);
+                if (found.emplace(key(after), distance + 1).second)
+                    queue.push_back(after);
+            }
+        }
+        return found;
+    }();
+    return distances;
+}
+
+int distanceOf(const Board& board)
+{
+    std::uint64_t packed = 0;
+    for (const int tile : board.tiles(3))
+        packed = packed * 16 + static_cast<std::uint64_t>(tile + 1);
+    return threeByThreeDistances().at(packed);
+}
+
+struct Game {
+    PlayerSettings settings;
+    RandomEngine random{17};
+    RecordingSoundPlayer sounds;
+    FixedClock clock;
+    GameFlow flow{settings, random, sounds, clock};
+
+    Game(PuzzleMode mode, int n)
+    {
+        settings.puzzleMode = mode;
+        settings.dimension = n;
+        flow.jumble();
+    }
+};
+} // namespace
+
+class TestHints : public QObject {
+    Q_OBJECT
+
+private slots:
+    void slideHintsSolveRandomJumbles_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("jumbles");
+        // A thousand 3 x 3 boards; of the larger ones, whose solutions take milliseconds each
+        // (4 x 4 a tenth of a second), as many as a test run can afford.
+        for (int n = Board::MinDimension; n <= Board::MaxDimension; ++n)
+            QTest::addRow("%dx%d", n, n) << n << (n == 3 ? 1000 : n == 4 ? 20 : 200);
+    }
+
+    void slideHintsSolveRandomJumbles()
+    {
+        QFETCH(int, n);
+        QFETCH(int, jumbles);
+        RandomEngine random(300 + n);
+        for (int i = 0; i < jumbles; ++i) {
+            Board board;
+            board.jumble(PuzzleMode::Slider, n, random);
+            const int hints = hintsToSolve(board, PuzzleMode::Slider, n, 4000);
+            QVERIFY2(hints >= 0, qPrintable(QStringLiteral("jumble %1 was not solved").arg(i)));
+        }
+    }
+
+    void everyThreeByThreeHintIsOneSlideCloser()
+    {
+        RandomEngine random(33);
+        for (int i = 0; i < 200; ++i) {
+            Board board;
+            board.jumble(PuzzleMode::Slider, 3, random);
+            HintPlanner planner;
+            int distance = distanceOf(board);
+            QVERIFY(distance <= 31);
+            while (const std::optional<Move> move = planner.next(board, PuzzleMode::Slider, 3)) {
+                play(board, *move);
+                QCOMPARE(distanceOf(board), distance - 1);
+                --distance;
+            }
+            QCOMPARE(distance, 0);
+        }
+    }
+
+    void fourByFourWithinAThirdOfTheShortest()
+    {
+        // Each line: the tiles in reading order (-1 the hole), then the fewest slides that
+        // solve them, found once by an unbounded search with an estimate that never
+        // overshoots.
+        QFile file(testData(QStringLiteral("fourbyfour-shortest.txt")));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        int boards = 0;
+        while (!file.atEnd()) {
+            const QStringList numbers = QString::fromLatin1(file.readLine()).simplified().split(' ');
+            if (numbers.size() != 17)
+                continue;
+            std::vector<int> tiles;
+            for (int i = 0; i < 16; ++i)
+                tiles.push_back(numbers[i].toInt());
+            const std::optional<Board> board = Board::fromTiles(PuzzleMode::Slider, 4, tiles);
+            QVERIFY(board);
+            const int shortest = numbers[16].toInt();
+            const int hints = hintsToSolve(*board, PuzzleMode::Slider, 4, 200);
+            QVERIFY(hints >= shortest);
+            QVERIFY2(hints <= shortest * 13 / 10,
+                     qPrintable(QStringLiteral("%1 hints for a board of %2").arg(hints).arg(shortest)));
+            ++boards;
+        }
+        QCOMPARE(boards, 16);
+    }
+
+    void everySwapHintPutsATileHome_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n = Board::MinDimension; n <= Board::MaxDimension; ++n)
+            QTest::addRow("%dx%d", n, n) << n;
+    }
+
+    void everySwapHintPutsATileHome()
+    {
+        QFETCH(int, n);
+        RandomEngine random(500 + n);
+        for (int i = 0; i < 1000; ++i) {
+            Board board;
+            board.jumble(PuzzleMode::TileSwap, n, random);
+            HintPlanner planner;
+            int left = swapsLeft(board, n);
+            while (const std::optional<Move> move = planner.next(board, PuzzleMode::TileSwap, n)) {
+                const int home = board.at(move->to);
+                board.swap(move->from, move->to);
+                QCOMPARE(board.at(move->from), home); // the tile taken there is home
+                QCOMPARE(Board::homeNumber(move->from, n), home);
+                QCOMPARE(swapsLeft(board, n), --left);
+            }
+            QCOMPARE(left, 0);
+            QVERIFY(board.isSolved(PuzzleMode::TileSwap, n));
+        }
+    }
+
+    void aMoveOfThePlayersOwnIsPlannedAfresh()
+    {
+        RandomEngine random(9);
+        Board board;
+        board.jumble(PuzzleMode::Slider, 6, random);
+        HintPlanner planner;
+        for (int i = 0; i < 5; ++i)
+            play(board, *planner.next(board, PuzzleMode::Slider, 6));
+        // The player slides another tile: the plan no longer fits, a new one does.
+        const Cell hole{board.holeCol(), board.holeRow()};
+        QVERIFY(board.slide({hole.col == 0 ? 1 : hole.col - 1, hole.row}));
+        int hints = 0;
+        while (const std::optional<Move> move = planner.next(board, PuzzleMode::Slider, 6)) {
+            play(board, *move);
+            QVERIFY(++hints < 4000);
+        }
+        QVERIFY(board.isSolved(PuzzleMode::Slider, 6));
+        QCOMPARE((Cell{board.holeCol(), board.holeRow()}), (Cell{5, 5}));
+    }
+
+    void aSolvedOrHolelessBoardNeedsNoSolution()
+    {
+        Board solved;
+        solved.setSolved(PuzzleMode::Slider, 5);
+        QVERIFY(solveSlider(solved, 5).empty());
+        Board filled;
+        filled.fillSolved(5);
+        QVERIFY(solveSlider(filled, 5).empty());
+        HintPlanner planner;
+        QVERIFY(!planner.next(solved, PuzzleMode::Slider, 5));
+    }
+
+    void aHintIsAMoveOfTheGame()
+    {
+        Game game(PuzzleMode::Slider, 3);
+        const Board jumbled = game.flow.round().board;
+        QVERIFY(game.flow.hint());
+        QCOMPARE(game.flow.round().moves, 1);
+        QCOMPARE(game.flow.round().hints, 1);
+        QCOMPARE(game.sounds.played, QStringList{Sound::Slider});
+        QVERIFY(game.flow.canUndo());
+        QVERIFY(game.flow.undo());
+        QVERIFY(game.flow.round().board == jumbled);
+        QCOMPARE(game.flow.round().hints, 1); // taken back, still used
+        int hints = 0;
+        while (game.flow.hint())
+            QVERIFY(++hints <= 31);
+        bool congratulated = false;
+        QVERIFY(game.flow.checkCompletion([&] { congratulated = true; }));
+        QVERIFY(congratulated); // the window says why no score is entered
+        QVERIFY(!game.flow.hint()); // over
+        game.flow.restart();
+        QCOMPARE(game.flow.round().hints, 0);
+    }
+
+    void aSwapHintClearsTheSelection()
+    {
+        Game game(PuzzleMode::TileSwap, 4);
+        QVERIFY(game.flow.click({0, 0}));
+        QVERIFY(game.flow.round().selected);
+        QVERIFY(game.flow.hint());
+        QVERIFY(!game.flow.round().selected);
+        QCOMPARE(game.sounds.played, QStringList{Sound::Shuffle});
+    }
+
+    void theHistoryAndHintsOfAKeptGameComeBack()
+    {
+        Game game(PuzzleMode::Slider, 4);
+        const Board jumbled = game.flow.round().board;
+        QVERIFY(game.flow.hint());
+        QVERIFY(game.flow.hint());
+        const std::optional<UnfinishedGame> kept = game.flow.unfinished();
+        QVERIFY(kept);
+        QCOMPARE(kept->history.size(), size_t{2});
+        QCOMPARE(kept->hints, 2);
+        Game later(PuzzleMode::TileSwap, 3);
+        later.flow.resume(*kept);
+        QCOMPARE(later.flow.round().hints, 2);
+        QVERIFY(later.flow.undo());
+        QVERIFY(later.flow.undo());
+        QVERIFY(later.flow.round().board == jumbled);
+        QVERIFY(!later.flow.canUndo());
+    }
+};
+
+TW_REGISTER_TEST(TestHints)
+#include "tst_hints.moc"
