@@ -79,9 +79,15 @@ void drawSelection(QPainter& painter, const DeviceGrid& grid, Cell at, const QCo
     drawFrame(painter, outline, grid.line, colour);
     const QColor contrast = qGray(colour.rgb()) > 127 ? Qt::black : Qt::white;
     const int inner = 2 * grid.line;
-    if (outline.width() > 2 * (grid.line + inner) && outline.height() > 2 * (grid.line + inner))
-        drawFrame(painter, outline.adjusted(grid.line, grid.line, -grid.line, -grid.line), inner,
-                  contrast);
+    const int shade = 3 * grid.line; // a soft band within, as if the tile were lifted
+    if (outline.width() <= 2 * (grid.line + inner + shade) ||
+        outline.height() <= 2 * (grid.line + inner + shade))
+        return; // tiles too small for more than the outline
+    const QRect within = outline.adjusted(grid.line, grid.line, -grid.line, -grid.line);
+    drawFrame(painter, within, inner, contrast);
+    QColor shadow = contrast;
+    shadow.setAlpha(90);
+    drawFrame(painter, within.adjusted(inner, inner, -inner, -inner), shade, shadow);
 }
 } // namespace
 

@@ -77,6 +77,54 @@ private slots:
         QVERIFY(readKeptGames(profile).empty());
     }
 
+    void theMovesToTakeBackAreKept()
+    {
+        const std::optional<KeptGame> plain = readFrom(SoundRecord);
+        QVERIFY(plain);
+        QVERIFY(plain->game.history.empty()); // kept before histories were
+        QCOMPARE(plain->game.hints, 0);
+        // The last of the two moves: the hole from the bottom-right corner to the left.
+        const std::optional<KeptGame> kept = readFrom(SoundRecord + "History=8-6\nHints=1\n");
+        QVERIFY(kept);
+        QCOMPARE(kept->game.hints, 1);
+        QCOMPARE(kept->game.history.size(), std::size_t{1});
+        QCOMPARE(kept->game.history.front(), (Move{PuzzleMode::Slider, {2, 2}, {0, 2}}));
+        // Every move of the game, one tile at a time, back to the jumble.
+        QCOMPARE(readFrom(SoundRecord + "History=8-7 7-6\n")->game.history.size(), std::size_t{2});
+
+        const TempProfile profileFile;
+        ProfileStore profile(profileFile.path);
+        keepGames(profile, {*kept});
+        QVERIFY(profile.sync());
+        QCOMPARE(readKeptGames(ProfileStore(profileFile.path)), std::vector<KeptGame>{*kept});
+    }
+
+    void aDamagedHistoryIsDropped_data()
+    {
+        QTest::addColumn<QByteArray>("history");
+        QTest::newRow("not numbers") << QByteArray("8-x");
+        QTest::newRow("off the board") << QByteArray("9-6");
+        QTest::newRow("the hole not where it went") << QByteArray("8-7");
+        QTest::newRow("more moves than made") << QByteArray("8-7 8-6 7-8");
+        QTest::newRow("every move, not from the jumble") << QByteArray("4-7 7-6");
+        QTest::newRow("three numbers") << QByteArray("8-6-3");
+    }
+
+    void aDamagedHistoryIsDropped()
+    {
+        QFETCH(QByteArray, history);
+        const std::optional<KeptGame> kept = readFrom(SoundRecord + "History=" + history + "\n");
+        QVERIFY(kept); // the game goes on, without moves to take back
+        QVERIFY(kept->game.history.empty());
+        QCOMPARE(kept->game.moves, 2);
+    }
+
+    void aDamagedHintCountRefusesTheRecord()
+    {
+        QVERIFY(!readFrom(SoundRecord + "Hints=-1\n"));
+        QVERIFY(!readFrom(SoundRecord + "Hints=many\n"));
+    }
+
     void fiveGamesAreKeptNewestFirst()
     {
         const TempProfile profileFile;

@@ -166,7 +166,8 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         int boards = 0;
         while (!file.atEnd()) {
-            const QStringList numbers = QString::fromLatin1(file.readLine()).simplified().split(' ');
+            const QStringList numbers =
+                QString::fromLatin1(file.readLine()).simplified().split(' ');
             if (numbers.size() != 17)
                 continue;
             std::vector<int> tiles;
@@ -177,8 +178,9 @@ private slots:
             const int shortest = numbers[16].toInt();
             const int hints = hintsToSolve(*board, PuzzleMode::Slider, 4, 200);
             QVERIFY(hints >= shortest);
-            QVERIFY2(hints <= shortest * 13 / 10,
-                     qPrintable(QStringLiteral("%1 hints for a board of %2").arg(hints).arg(shortest)));
+            QVERIFY2(
+                hints <= shortest * 13 / 10,
+                qPrintable(QStringLiteral("%1 hints for a board of %2").arg(hints).arg(shortest)));
             ++boards;
         }
         QCOMPARE(boards, 16);
@@ -261,7 +263,7 @@ private slots:
             QVERIFY(++hints <= 31);
         bool congratulated = false;
         QVERIFY(game.flow.checkCompletion([&] { congratulated = true; }));
-        QVERIFY(congratulated); // the window says why no score is entered
+        QVERIFY(congratulated);     // the window says why no score is entered
         QVERIFY(!game.flow.hint()); // over
         game.flow.restart();
         QCOMPARE(game.flow.round().hints, 0);
@@ -294,6 +296,20 @@ private slots:
         QVERIFY(later.flow.undo());
         QVERIFY(later.flow.round().board == jumbled);
         QVERIFY(!later.flow.canUndo());
+    }
+
+    void aKeptGameKeepsItsLatestMoves()
+    {
+        Game game(PuzzleMode::TileSwap, 3);
+        for (int i = 0; i < MaxKeptMoves + 5; ++i) {
+            game.flow.click({i % 2, 0});
+            game.flow.click({2, 2});
+        }
+        const std::optional<UnfinishedGame> kept = game.flow.unfinished();
+        QVERIFY(kept);
+        QCOMPARE(kept->history.size(), std::size_t{MaxKeptMoves});
+        QCOMPARE(kept->history.back(), (Move{PuzzleMode::TileSwap, {0, 0}, {2, 2}}));
+        QVERIFY(takenBack(kept->board, kept->history, 3));
     }
 };
 

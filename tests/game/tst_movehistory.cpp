@@ -91,6 +91,25 @@ private slots:
         QVERIFY(!history.undo(board));
     }
 
+    void onlyMovesTheBoardCanTakeBackAreFollowed()
+    {
+        Board board;
+        board.setSolved(PuzzleMode::Slider, 4);
+        QVERIFY(board.slide({0, 3})); // the hole from the corner to the left edge
+        const Move slide{PuzzleMode::Slider, {3, 3}, {0, 3}};
+        Board before;
+        before.setSolved(PuzzleMode::Slider, 4);
+        QCOMPARE(takenBack(board, {slide}, 4), std::optional<Board>(before));
+        QVERIFY(!takenBack(board, {slide, slide}, 4)); // the hole has gone back already
+        QVERIFY(!takenBack(board, {{PuzzleMode::Slider, {3, 3}, {1, 2}}}, 4));   // not in line
+        QVERIFY(!takenBack(board, {{PuzzleMode::TileSwap, {0, 0}, {1, 1}}}, 4)); // a hole
+        Board swapped;
+        swapped.fillSolved(4);
+        QVERIFY(!takenBack(swapped, {{PuzzleMode::TileSwap, {0, 0}, {4, 0}}}, 4)); // off it
+        QVERIFY(!takenBack(swapped, {{PuzzleMode::TileSwap, {1, 1}, {1, 1}}}, 4));
+        QVERIFY(takenBack(swapped, {{PuzzleMode::TileSwap, {0, 0}, {3, 3}}}, 4));
+    }
+
     void forgetKeepsTheJumble()
     {
         Played played(PuzzleMode::Slider, 4);

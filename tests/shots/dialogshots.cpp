@@ -6,6 +6,7 @@
 #include "app/translations.h"
 #include "fakes.h"
 #include "filedialogs.h"
+#include "game/boardview.h"
 #include "game/solutiondialog.h"
 #include "platform/profilestore.h"
 #include "platform/programfile.h"
@@ -52,10 +53,11 @@ QPalette darkPalette()
     return dark;
 }
 
-// The screen's pixels under the widget's window, frame included.
-void shoot(const QString& name, QWidget* widget)
+// The screen's pixels under the widget's window, frame included, once it has had the time
+// to be mapped, framed by the window manager and painted.
+void shoot(const QString& name, QWidget* widget, int settle = 600)
 {
-    QTest::qWait(600); // mapped, framed by the window manager and painted
+    QTest::qWait(settle);
     QWidget* window = widget->window();
     QScreen* screen = window->screen();
     const qreal ratio = screen->devicePixelRatio();
@@ -200,5 +202,41 @@ int main(int argc, char** argv)
         qobject_cast<QDialog*>(dialog)->reject();
     });
     frame.execute(CommandId::ResumeLast);
+
+    // Play: a 3 x 3 slider solved by hints ends with its message and the finished picture.
+    frame.execute(CommandId::Slider);
+    frame.execute(CommandId::Size3);
+    whenModal([](QWidget* dialog) {
+        shoot(QStringLiteral("13-hint-message"), dialog);
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    for (int hints = 0; !frame.flow().round().puzzleOver && hints < 40; ++hints) {
+        frame.execute(CommandId::Hint);
+        QTest::qWait(200);
+    }
+    shoot(QStringLiteral("14-finished-slider"), &frame);
+
+    // A slide of nine tiles on a 10 x 10 board, caught on its way.
+    frame.execute(CommandId::Size10);
+    BoardView* board = frame.boardView();
+    const Round& round = frame.flow().round();
+    const int far = round.board.holeCol() < 5 ? 9 : 0;
+    QTest::mouseClick(board, Qt::LeftButton, {},
+                      QPoint(far * board->tileSize().width() + board->tileSize().width() / 2,
+                             round.board.holeRow() * board->tileSize().height() + 5));
+    shoot(QStringLiteral("15-mid-slide"), &frame, 50);
+
+    // The selection on a picture of the selection colour itself.
+    QImage yellow(900, 600, QImage::Format_RGB32);
+    yellow.fill(Qt::yellow);
+    const QString yellowPath = QDir(folder.path()).filePath(QStringLiteral("yellow.png"));
+    yellow.save(yellowPath);
+    frame.execute(CommandId::TileSwap);
+    frame.execute(CommandId::Size4);
+    frame.openPath(yellowPath);
+    QTest::mouseClick(
+        board, Qt::LeftButton, {},
+        QPoint(board->tileSize().width() * 3 / 2, board->tileSize().height() * 3 / 2));
+    shoot(QStringLiteral("16-selection-on-its-colour"), &frame);
     return 0;
 }
