@@ -2,11 +2,13 @@
 #include "fakes.h"
 #include "game/boardview.h"
 #include "game/gameflow.h"
+#include "game/peekkey.h"
 #include "game/playersettings.h"
 #include "platform/randomengine.h"
 #include "quarters.h"
 #include "testregistry.h"
 
+#include <QKeyEvent>
 #include <QTest>
 #include <QtMath>
 
@@ -22,11 +24,11 @@ struct Table {
     BoardView view{settings, flow, picture, nullptr};
     int congratulated = 0;
 
-    explicit Table(PuzzleMode mode)
+    explicit Table(PuzzleMode mode, bool animations = false)
     {
         Quarters::load(picture);
         settings.puzzleMode = mode;
-        settings.animations = false; // each move shown at once, as it always was
+        settings.animations = animations; // off: each move shown at once, as it always was
         Board solved;
         solved.setSolved(mode, 4);
         flow.resume({mode, 4, solved, solved, 0, 0});
@@ -107,6 +109,96 @@ private slots:
         table.click(3, 0);
         QCOMPARE(table.congratulated, 1);
         QCOMPARE(table.at(50, 25), Quarters::TopLeft); // solved: no grid
+    }
+
+    void aMoveGlidesWhileTheGameHasMovedAlready()
+    {
+        Table table(PuzzleMode::Slider, true);
+        table.click(0, 3); // three tiles slide right
+        QVERIFY(table.view.isMoving());
+        QCOMPARE(table.flow.round().moves, 1); // counted, and its sound, at once
+        QCOMPARE(table.sounds.played, QStringList{Sound::Slider});
+        QCOMPARE(table.flow.round().board.holeCol(), 0);
+        QTRY_VERIFY(!table.view.isMoving());
+        QCOMPARE(table.at(175, 175), Quarters::BottomRight); // the tile from (2, 3) arrived
+        QCOMPARE(table.at(25, 175), table.view.palette().color(QPalette::Button)); // the hole
+    }
+
+    void aClickDuringAGlideEndsItAndCounts()
+    {
+        Table table(PuzzleMode::Slider, true);
+        table.click(0, 3);
+        QVERIFY(table.view.isMoving());
+        table.click(0, 0); // at once: the first slide ends, this one is made
+        QCOMPARE(table.flow.round().moves, 2);
+        QCOMPARE(table.flow.round().board.holeRow(), 0);
+        table.view.settle();
+        QVERIFY(!table.view.isMoving());
+        // Every tile of column 0 moved down; the one from the top left shows in row 1.
+        QCOMPARE(table.at(25, 75), Quarters::TopLeft);
+    }
+
+    void theGameEndsOnceTheFinishedPictureShows()
+    {
+        Table table(PuzzleMode::Slider, true);
+        table.settings.grid = false;
+        table.click(3, 2); // away from solved
+        table.view.settle();
+        table.click(3, 3); // and back: solved
+        QCOMPARE(table.congratulated, 0); // first the glide and the finish
+        QVERIFY(table.view.isMoving());
+        QTRY_COMPARE(table.congratulated, 1);
+        QVERIFY(!table.view.isMoving());
+        QCOMPARE(table.at(175, 175), Quarters::BottomRight); // the missing tile in the hole
+        QCOMPARE(table.sounds.played.last(), Sound::Complete);
+
+        // A click meanwhile ends it at once: the game is won before the click acts.
+        Table quick(PuzzleMode::Slider, true);
+        quick.click(3, 2);
+        quick.view.settle();
+        quick.click(3, 3); // the winning slide, still on its way
+        quick.click(3, 2);
+        QCOMPARE(quick.congratulated, 1);
+        QVERIFY(quick.flow.round().puzzleOver);
+        QCOMPARE(quick.flow.round().moves, 3);
+    }
+
+    void animationsOffShowTheFinishAtOnce()
+    {
+        Table table(PuzzleMode::Slider);
+        table.click(3, 2);
+        QVERIFY(!table.view.isMoving());
+        table.click(3, 3);
+        QCOMPARE(table.congratulated, 1);
+        QCOMPARE(table.at(175, 175), Quarters::BottomRight);
+    }
+
+    void holdingSpacePeeks()
+    {
+        Table table(PuzzleMode::Slider);
+        QWidget& window = table.view; // a window of its own here
+        new PeekKey(table.view, &window);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        table.click(0, 3);
+        const QColor hole = table.at(25, 175);
+        QTest::keyPress(&window, Qt::Key_Space);
+        QVERIFY(table.view.isPeeking());
+        QCOMPARE(table.at(25, 175), Quarters::BottomLeft); // the finished picture
+        // Held down, the key repeats: still a peek; only letting go ends it.
+        QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QString(), true);
+        QKeyEvent repeatDown(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(&window, &repeatUp);
+        QApplication::sendEvent(&window, &repeatDown);
+        QVERIFY(table.view.isPeeking());
+        QTest::keyRelease(&window, Qt::Key_Space);
+        QVERIFY(!table.view.isPeeking());
+        QCOMPARE(table.at(25, 175), hole);
+        // Losing the focus ends a peek as well; nothing is counted.
+        QTest::keyPress(&window, Qt::Key_Space);
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(&window, &deactivate);
+        QVERIFY(!table.view.isPeeking());
+        QCOMPARE(table.flow.round().moves, 1);
     }
 
     void silentWithSoundOff()
