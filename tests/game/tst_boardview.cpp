@@ -43,12 +43,18 @@ struct Table {
     }
 
     // The colour the screen shows at a logical point: the pixel of the grab, in device
-    // pixels, where that point falls.
+    // pixels, where that point's edge falls, rounded as the board rounds its cell edges.
     QColor at(int x, int y)
     {
         const QImage grab = view.grab().toImage();
         const qreal ratio = grab.devicePixelRatio();
-        return grab.pixelColor(qFloor(x * ratio), qFloor(y * ratio));
+        return grab.pixelColor(qRound(x * ratio), qRound(y * ratio));
+    }
+    // The colour of the board's last device pixel column at a logical height.
+    QColor atRightEdge(int y)
+    {
+        const QImage grab = view.grab().toImage();
+        return grab.pixelColor(grab.width() - 1, qFloor(y * grab.devicePixelRatio()));
     }
 };
 } // namespace
@@ -95,10 +101,10 @@ private slots:
         table.settings.selColour = SelectionColour::Red;
         table.click(3, 0);
         QCOMPARE(table.flow.round().selected, (Cell{3, 0}));
-        QCOMPARE(table.at(199, 25), QColor(Qt::red)); // the last column's outline fits
+        QCOMPARE(table.atRightEdge(25), QColor(Qt::red)); // the last column's outline fits
         table.click(3, 0);
         QVERIFY(!table.flow.round().selected);
-        QCOMPARE(table.at(199, 25), Quarters::TopRight);
+        QCOMPARE(table.atRightEdge(25), Quarters::TopRight);
         table.click(3, 0);
         table.click(0, 3);
         QCOMPARE(table.flow.round().moves, 1);
