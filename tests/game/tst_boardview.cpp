@@ -150,7 +150,7 @@ private slots:
         table.settings.grid = false;
         table.click(3, 2); // away from solved
         table.view.settle();
-        table.click(3, 3); // and back: solved
+        table.click(3, 3);                // and back: solved
         QCOMPARE(table.congratulated, 0); // first the glide and the finish
         QVERIFY(table.view.isMoving());
         QTRY_COMPARE(table.congratulated, 1);
