@@ -315,6 +315,34 @@ void BM_Repaint10x10(benchmark::State& run)
     }
 }
 
+// One frame of a slide of nine tiles along the bottom row, half way there: the board drawn
+// with the gliding tiles where the motion has them, within the area they pass over, as the
+// view asks for it. range(0) is the device pixel ratio.
+void BM_AnimationFrame10x10(benchmark::State& run)
+{
+    const qreal ratio = static_cast<qreal>(run.range(0));
+    Picture picture;
+    picture.loadFromMemory(photo24().bytes, boardFit(ratio));
+    Scene state;
+    layOut(state, picture.size(), Grid);
+    state.round.mode = PuzzleMode::Slider;
+    state.round.board.setSolved(PuzzleMode::Slider, Grid);
+    const Board before = state.round.board;
+    state.round.board.slide({0, Grid - 1});
+    BoardMotion motion;
+    motion.glides = glidesBetween(before, state.round.board, Grid);
+    motion.progress = 0.5;
+    QImage screen = screenFor(state, ratio);
+    BoardPainter painter;
+    const QRect area = glidesArea(motion.glides, state.tile);
+    for (auto _ : run) {
+        QPainter on(&screen);
+        on.setClipRect(area);
+        painter.paint(on, {state.round, state.settings, state.tile, motion}, picture, Hole);
+    }
+    run.counters["glides"] = static_cast<double>(motion.glides.size());
+}
+
 // The honest baseline: each tile stretched bilinearly from the decoded pixels at every paint.
 void BM_BaselineBilinearRepaint10x10(benchmark::State& run)
 {
@@ -357,6 +385,7 @@ BENCHMARK(BM_Repaint10x10)
     ->Args({2, 1, 0})
     ->Args({2, 0, 0})
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AnimationFrame10x10)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BaselineBilinearRepaint10x10)
     ->Args({1, 0, 0})
     ->Args({2, 1, 0})

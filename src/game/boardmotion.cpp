@@ -23,6 +23,16 @@ std::vector<Glide> glidesBetween(const Board& before, const Board& after, int n)
     return glides;
 }
 
+QRect glidesArea(const std::vector<Glide>& glides, QSize tile)
+{
+    QRect area;
+    for (const Glide& glide : glides)
+        for (const Cell cell : {glide.from, glide.to})
+            area |= QRect(QPoint(cell.col * tile.width(), cell.row * tile.height()), tile);
+    // A device pixel more each way: cell edges are rounded to whole device pixels.
+    return area.isEmpty() ? area : area.adjusted(-1, -1, 1, 1);
+}
+
 double easedOut(double t)
 {
     const double left = 1 - std::clamp(t, 0.0, 1.0);

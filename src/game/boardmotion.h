@@ -3,6 +3,8 @@
 
 #include "board.h"
 
+#include <QRect>
+#include <QSize>
 #include <vector>
 
 // A tile on its way from one cell to another.
@@ -25,6 +27,10 @@ struct BoardMotion {
 // The tiles that changed cells from one board to the next of the same N x N game: each
 // from the cell it held to the one it holds now. The hole does not glide.
 std::vector<Glide> glidesBetween(const Board& before, const Board& after, int n);
+
+// The part of the board, in logical pixels for tiles of the given size, that the glides pass
+// over: all a frame of theirs has to draw again.
+QRect glidesArea(const std::vector<Glide>& glides, QSize tile);
 
 // Quick at first, gently to rest: the eased share of a motion `t` of the way through.
 double easedOut(double t);

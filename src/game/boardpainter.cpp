@@ -118,14 +118,18 @@ void BoardPainter::paint(QPainter& painter, const BoardScene& scene, const Pictu
     const bool finished = scene.peek || round.finished();
     // The numbers fade out with the finish; a peek shows the picture alone.
     const double badges = scene.peek ? 0 : finished ? 1 - motion.finish : 1;
+    // Opacity is set only where it is not whole: a plain copy is far quicker than a blend.
     const auto drawTile = [&](int tile, QPoint at, QSize size, double opacity) {
-        painter.setOpacity(opacity);
+        if (opacity < 1)
+            painter.setOpacity(opacity);
         painter.drawImage(at, tiles_[tile], QRect(QPoint(0, 0), size));
         if (!tiles_.badge(tile).isNull() && badges > 0) {
-            painter.setOpacity(opacity * badges);
+            if (opacity * badges < 1)
+                painter.setOpacity(opacity * badges);
             painter.drawImage(at, tiles_.badge(tile));
         }
-        painter.setOpacity(1);
+        if (painter.opacity() < 1)
+            painter.setOpacity(1);
     };
     std::array<bool, Board::MaxDimension * Board::MaxDimension> arriving{};
     for (const Glide& glide : motion.glides)

@@ -20,8 +20,13 @@ BoardView::BoardView(const PlayerSettings& settings, GameFlow& flow, const Pictu
     animation_.setStartValue(0.0);
     animation_.setEndValue(1.0);
     connect(&animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
-        (phase_ == Phase::Gliding ? motion_.progress : motion_.finish) = easedOut(value.toDouble());
-        update();
+        const bool gliding = phase_ == Phase::Gliding;
+        (gliding ? motion_.progress : motion_.finish) = easedOut(value.toDouble());
+        // A glide draws only the cells it passes over; the finish fades every number.
+        if (gliding)
+            update(glidesArea(motion_.glides, tile_));
+        else
+            update();
     });
     connect(&animation_, &QVariantAnimation::finished, this, &BoardView::phaseEnded);
 }

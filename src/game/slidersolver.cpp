@@ -396,9 +396,14 @@ std::vector<Cell> solveFourByFour(const Board& board)
         if (tiles[static_cast<size_t>(cell)] == Board::Hole)
             small.hole = cell;
     }
-    std::optional<std::vector<int>> path = Search(small, FourByFourNodeBudget).run();
-    if (!path)
-        path = Search(small, Unlimited, FourByFourWeight).run();
+    // Shortest if it comes soon; else ever more weight on the estimate, each try as quick.
+    std::optional<std::vector<int>> path;
+    for (const int weight : FourByFourWeights)
+        if (!path)
+            path =
+                Search(small, weight == FourByFourWeights.back() ? Unlimited : FourByFourNodeBudget,
+                       weight)
+                    .run();
     std::vector<Cell> clicks;
     for (const int cell : *path)
         clicks.push_back({cell % 4, cell / 4});

@@ -213,23 +213,30 @@ board_top() {
     echo $(($(client_height "$WINDOW") - $1 * $2 - ${BOARD_GAP:-0}))
 }
 
-# read_board N TILE: the tile number at each cell in reading order, -1 for the hole.
+# read_board N TILE: the tile number at each cell in reading order, -1 for the hole, read
+# from one capture at each cell's centre.
 read_board() {
-    local n=$1 tile=$2 top r g b
+    local n=$1 tile=$2 top
     top=$(board_top "$n" "$tile")
-    import -window "$WINDOW" "$WORK/board.png"
-    for row in $(seq 0 $((n - 1))); do
-        for col in $(seq 0 $((n - 1))); do
-            IFS=, read -r r g b < <(convert "$WORK/board.png" \
-                -crop "1x1+$((col * tile + tile / 2))+$((top + row * tile + tile / 2))" \
-                -depth 8 txt:- | tail -n 1 | sed -n 's/^[^(]*(\([0-9]*,[0-9]*,[0-9]*\).*/\1/p')
-            if [ "$b" -lt 190 ] || [ "$b" -gt 210 ]; then
-                echo -1 # the hole
-            else
-                echo $((((g - 10) / 60) * n + (r - 10) / 60))
-            fi
-        done
-    done
+    import -window "$WINDOW" -depth 8 ppm:- | python3 -c '
+import sys
+n, tile, top = (int(a) for a in sys.argv[1:4])
+data = sys.stdin.buffer.read()
+fields, at = [], 0
+while len(fields) < 4:  # "P6", width, height, maximum, separated by white space
+    while data[at:at + 1].isspace():
+        at += 1
+    start = at
+    while not data[at:at + 1].isspace():
+        at += 1
+    fields.append(data[start:at])
+width, pixels = int(fields[1]), data[at + 1:]
+for row in range(n):
+    for col in range(n):
+        x, y = col * tile + tile // 2, top + row * tile + tile // 2
+        r, g, b = pixels[(y * width + x) * 3:(y * width + x) * 3 + 3]
+        print(-1 if b < 190 or b > 210 else ((g - 10) // 60) * n + (r - 10) // 60)
+' "$n" "$tile" "$top"
 }
 
 # board_is BOARD N TILE: the board read off the screen is that one.

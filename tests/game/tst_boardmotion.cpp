@@ -31,6 +31,13 @@ private slots:
         QCOMPARE(glidesBetween(before, after, 3), expected);
     }
 
+    void aFrameDrawsOnlyWhereTheGlidesPass()
+    {
+        const std::vector<Glide> row{{12, {0, 3}, {1, 3}}, {13, {1, 3}, {2, 3}}};
+        QCOMPARE(glidesArea(row, {50, 40}), QRect(-1, 119, 152, 42));
+        QVERIFY(glidesArea({}, {50, 40}).isEmpty());
+    }
+
     void easedOutStartsQuickAndComesToRest()
     {
         QCOMPARE(easedOut(0), 0.0);
