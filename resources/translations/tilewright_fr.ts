@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Peek</source>
-        <translation>Coup d’œil</translation>
+        <translation>Coup d&apos;œil</translation>
     </message>
     <message>
         <source>Resume &amp;last puzzle</source>
@@ -404,8 +404,8 @@ with the given filename extension.</source>
     <message numerus="yes">
         <source>Solved with %n hint(s). Games with hints do not go on the scoreboard.</source>
         <translation>
-            <numerusform>Résolu avec %n indice. Les parties jouées avec des indices n’entrent pas au tableau des scores.</numerusform>
-            <numerusform>Résolu avec %n indices. Les parties jouées avec des indices n’entrent pas au tableau des scores.</numerusform>
+            <numerusform>Résolu avec %n indice. Les parties jouées avec des indices n&apos;entrent pas au tableau des scores.</numerusform>
+            <numerusform>Résolu avec %n indices. Les parties jouées avec des indices n&apos;entrent pas au tableau des scores.</numerusform>
         </translation>
     </message>
 </context>

@@ -3,6 +3,7 @@
 #include "keptgame.h"
 
 #include "platform/profilestore.h"
+#include "settings.h"
 #include "platform/sections.h"
 
 #include <QStringList>
@@ -169,4 +170,21 @@ void keepGames(ProfileStore& profile, const std::vector<KeptGame>& games)
         if (place < static_cast<int>(games.size()))
             writeKept(profile, sectionAt(place), games[static_cast<std::size_t>(place)]);
     }
+}
+
+bool keepGamesWith(ProfileStore& profile, const PlayerSettings& settings,
+                   const std::optional<KeptGame>& newest, const std::optional<KeptGame>& taken)
+{
+    bool saved = false;
+    profile.runLocked([&] {
+        profile.sync();
+        std::vector<KeptGame> games = readKeptGames(profile);
+        if (taken)
+            std::erase(games, *taken);
+        if (newest)
+            games.insert(games.begin(), *newest);
+        keepGames(profile, games);
+        saved = saveSettings(settings, profile);
+    });
+    return saved;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 class ProfileStore;
+struct PlayerSettings;
 
 struct KeptGame {
     QString picturePath; // the picture file or the archive, as the game had it
@@ -31,3 +32,9 @@ bool anyKeptGame(const ProfileStore& profile);
 // Replaces whatever was kept with the games (the first MostKeptGames of them, every key
 // written); written at the next sync.
 void keepGames(ProfileStore& profile, const std::vector<KeptGame>& games);
+
+// The kept games as stored now, less the one taken up, with the newest first, and the
+// settings, written in one step under the profile's lock, so that what another copy kept
+// stays kept. False when the profile could not be written.
+bool keepGamesWith(ProfileStore& profile, const PlayerSettings& settings,
+                   const std::optional<KeptGame>& newest, const std::optional<KeptGame>& taken);

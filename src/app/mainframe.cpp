@@ -287,29 +287,10 @@ std::optional<KeptGame> MainFrame::gameUnderWay() const
     return KeptGame{source.picturePath, source.zipIndex, source.defaultPictureShown, *game};
 }
 
-bool MainFrame::keepGamesWith(const std::optional<KeptGame>& newest,
-                              const std::optional<KeptGame>& taken)
-{
-    ProfileStore& profile = services_.profile;
-    bool saved = false;
-    // Under the lock and from the file as it is now: what another copy kept stays kept.
-    profile.runLocked([&] {
-        profile.sync();
-        std::vector<KeptGame> games = readKeptGames(profile);
-        if (taken)
-            std::erase(games, *taken);
-        if (newest)
-            games.insert(games.begin(), *newest);
-        keepGames(profile, games);
-        saved = saveSettings(settings_, profile);
-    });
-    return saved;
-}
-
 void MainFrame::saveOnLeaving()
 {
     const std::optional<KeptGame> underWay = gameUnderWay();
-    if (keepGamesWith(underWay, std::nullopt) || quiet_)
+    if (keepGamesWith(services_.profile, settings_, underWay, std::nullopt) || quiet_)
         return;
     const QString why = services_.profile.lastError();
     QMessageBox::warning(

@@ -133,9 +133,6 @@ private:
     void showBoard();
     // The game under way, as it is kept; nothing before a move or after the end.
     std::optional<KeptGame> gameUnderWay() const;
-    // The kept games as stored now, less the one taken up, with the newest first; the
-    // settings written with them. False when the profile could not be written.
-    bool keepGamesWith(const std::optional<KeptGame>& newest, const std::optional<KeptGame>& taken);
     // A game under way is kept in the profile beside those kept before, the settings
     // written; when that fails, a message names the reason unless the window closes quietly.
     void saveOnLeaving();

@@ -221,7 +221,7 @@ void MainFrame::resumeLastPuzzle()
     }
     // Out of the profile at once, so the game can never be finished twice; the game left
     // for it is kept as the newest.
-    keepGamesWith(underWay, kept);
+    keepGamesWith(profile, settings_, underWay, kept);
     flow_.resume(kept.game);
     settings_.puzzleMode = kept.game.mode;
     settings_.dimension = kept.game.dimension;
