@@ -3,8 +3,8 @@
 #include "keptgame.h"
 
 #include "platform/profilestore.h"
-#include "settings.h"
 #include "platform/sections.h"
+#include "settings.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -74,8 +74,8 @@ public:
             if (board.tiles[cell] != board.holeValue())
                 distance_ += distance(board.tiles[cell], cell);
         for (int line = 0; line < k_; ++line) {
-            rows_[line] = rowConflicts(board, line);
-            cols_[line] = colConflicts(board, line);
+            rows_[line] = conflicts<false>(board, line);
+            cols_[line] = conflicts<true>(board, line);
             conflicts_ += rows_[line] + cols_[line];
         }
     }
@@ -88,11 +88,11 @@ public:
         const int tile = board.tiles[to];
         distance_ += distance(tile, to) - distance(tile, from);
         if (from / k_ == to / k_) {
-            recount(cols_[from % k_], colConflicts(board, from % k_));
-            recount(cols_[to % k_], colConflicts(board, to % k_));
+            recount(cols_[from % k_], conflicts<true>(board, from % k_));
+            recount(cols_[to % k_], conflicts<true>(board, to % k_));
         } else {
-            recount(rows_[from / k_], rowConflicts(board, from / k_));
-            recount(rows_[to / k_], rowConflicts(board, to / k_));
+            recount(rows_[from / k_], conflicts<false>(board, from / k_));
+            recount(rows_[to / k_], conflicts<false>(board, to / k_));
         }
     }
 
@@ -106,25 +106,15 @@ private:
     {
         return std::abs(tile / k_ - cell / k_) + std::abs(tile % k_ - cell % k_);
     }
-    int rowConflicts(const SmallBoard& board, int row) const
+    // The conflicts of one row, or of one column.
+    template <bool column> int conflicts(const SmallBoard& board, int line) const
     {
         std::array<int, 4> homes{};
         int count = 0;
-        for (int col = 0; col < k_; ++col) {
-            const int tile = board.tiles[row * k_ + col];
-            if (tile != board.holeValue() && tile / k_ == row)
-                homes[count++] = tile % k_;
-        }
-        return lineConflicts(homes.data(), count);
-    }
-    int colConflicts(const SmallBoard& board, int col) const
-    {
-        std::array<int, 4> homes{};
-        int count = 0;
-        for (int row = 0; row < k_; ++row) {
-            const int tile = board.tiles[row * k_ + col];
-            if (tile != board.holeValue() && tile % k_ == col)
-                homes[count++] = tile / k_;
+        for (int i = 0; i < k_; ++i) {
+            const int tile = board.tiles[column ? i * k_ + line : line * k_ + i];
+            if (tile != board.holeValue() && (column ? tile % k_ : tile / k_) == line)
+                homes[count++] = column ? tile / k_ : tile % k_;
         }
         return lineConflicts(homes.data(), count);
     }

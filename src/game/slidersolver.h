@@ -16,5 +16,5 @@
 // is then solved shortest, so every size finishes in a few milliseconds.
 std::vector<Cell> solveSlider(const Board& board, int n);
 
-constexpr long FourByFourNodeBudget = 400'000;
-constexpr std::array<int, 3> FourByFourWeights{4, 6, 8};
+constexpr long FourByFourNodeBudget = 350'000;
+constexpr std::array<int, 2> FourByFourWeights{4, 6};

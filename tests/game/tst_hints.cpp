@@ -52,17 +52,20 @@ int swapsLeft(const Board& board, int n)
     return n * n - cycles;
 }
 
+// A 3 x 3 position as one number: its tiles in reading order, four bits each.
+std::uint64_t key(const Board& board)
+{
+    std::uint64_t packed = 0;
+    for (const int tile : board.tiles(3))
+        packed = packed * 16 + static_cast<std::uint64_t>(tile + 1);
+    return packed;
+}
+
 // The shortest number of single-tile slides from every 3 x 3 position to the solved one,
 // found breadth first from the solved board.
 const std::unordered_map<std::uint64_t, int>& threeByThreeDistances()
 {
     static const std::unordered_map<std::uint64_t, int> distances = [] {
-        const auto key = [](const Board& board) {
-            std::uint64_t packed = 0;
-            for (const int tile : board.tiles(3))
-                packed = packed * 16 + static_cast<std::uint64_t>(tile + 1);
-            return packed;
-        };
         std::unordered_map<std::uint64_t, int> found;
         Board solved;
         solved.setSolved(PuzzleMode::Slider, 3);
@@ -90,10 +93,7 @@ const std::unordered_map<std::uint64_t, int>& threeByThreeDistances()
 
 int distanceOf(const Board& board)
 {
-    std::uint64_t packed = 0;
-    for (const int tile : board.tiles(3))
-        packed = packed * 16 + static_cast<std::uint64_t>(tile + 1);
-    return threeByThreeDistances().at(packed);
+    return threeByThreeDistances().at(key(board));
 }
 
 struct Game {
