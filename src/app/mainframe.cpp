@@ -116,7 +116,10 @@ void MainFrame::createMenus()
         QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Menu", layout.title));
         if (fileMenu_ == nullptr)
             fileMenu_ = menu;
-        connect(menu, &QMenu::aboutToShow, this, &MainFrame::refreshCommands);
+        connect(menu, &QMenu::aboutToShow, this, [this] {
+            services_.profile.sync(); // a game another copy has kept meanwhile can be resumed
+            refreshCommands();
+        });
         for (const MenuItem& item : layout.items) {
             if (item.submenu != nullptr) {
                 QMenu* submenu = menu->addMenu(QCoreApplication::translate("Menu", item.submenu));

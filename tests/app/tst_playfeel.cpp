@@ -106,6 +106,19 @@ private slots:
         QVERIFY(enabled(game, CommandId::Hint));
     }
 
+    void aGameAnotherCopyKeepsCanBeResumed()
+    {
+        TempProfile profileFile;
+        GameFixture first({"picture.jpg"}, std::nullopt, profileFile.path);
+        GameFixture second({"picture.bmp"}, std::nullopt, profileFile.path);
+        lookThroughTheMenus(second);
+        QVERIFY(!enabled(second, CommandId::ResumeLast));
+        first.frame->execute(CommandId::Hint);
+        first.frame->close(); // keeps its game
+        lookThroughTheMenus(second);
+        QVERIFY(enabled(second, CommandId::ResumeLast));
+    }
+
     void theHintKeyMakesAMove()
     {
         GameFixture game({"picture.jpg"});
