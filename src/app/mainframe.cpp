@@ -2,7 +2,6 @@
 #include "mainframe.h"
 
 #include "game/boardview.h"
-#include "game/peekkey.h"
 #include "game/solutiondialog.h"
 #include "gamestatusbar.h"
 #include "gift/giftfile.h"
@@ -61,7 +60,7 @@ MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
         tr("The jumbled picture's tiles. Click two tiles to swap them, or a tile in the hole's "
            "row or column to slide it."));
     setCentralWidget(board_);
-    new PeekKey(*board_, this);
+    board_->peekWithSpaceIn(this);
     board_->setCongratulate([this] { congratulate(); });
     board_->setChanged([this] {
         status_->refresh();

@@ -2,6 +2,7 @@
 #include "boardview.h"
 
 #include "gameflow.h"
+#include "peekkey.h"
 #include "playersettings.h"
 
 #include <QMouseEvent>
@@ -29,6 +30,13 @@ BoardView::BoardView(const PlayerSettings& settings, GameFlow& flow, const Pictu
             update();
     });
     connect(&animation_, &QVariantAnimation::finished, this, &BoardView::phaseEnded);
+}
+
+BoardView::~BoardView() = default;
+
+void BoardView::peekWithSpaceIn(QWidget* window)
+{
+    peekKey_ = std::make_unique<PeekKey>(*this, window);
 }
 
 void BoardView::setCongratulate(std::function<void()> congratulate)

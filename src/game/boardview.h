@@ -7,9 +7,11 @@
 #include <QVariantAnimation>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 struct PlayerSettings;
 class GameFlow;
+class PeekKey;
 class Picture;
 
 // Exactly as large as the board. The settings, flow and picture belong to the main window
@@ -23,6 +25,7 @@ public:
 
     BoardView(const PlayerSettings& settings, GameFlow& flow, const Picture& picture,
               QWidget* parent);
+    ~BoardView() override;
 
     // Called when a move completes the puzzle, after the fanfare starts; may show a dialog.
     void setCongratulate(std::function<void()> congratulate);
@@ -37,6 +40,8 @@ public:
     // The whole finished picture over the board, or the board again.
     void setPeek(bool peek);
     bool isPeeking() const { return peek_; }
+    // Peeks while Space is held down in the window (this view's own, or one it lies in).
+    void peekWithSpaceIn(QWidget* window);
     // Takes the size of a board newly laid out, cut into n x n tiles.
     void fitBoard(QSize board, int n);
     // One tile's logical size; empty before the first board.
@@ -66,4 +71,5 @@ private:
     Phase phase_ = Phase::Still;
     BoardMotion motion_;
     bool peek_ = false;
+    std::unique_ptr<PeekKey> peekKey_;
 };

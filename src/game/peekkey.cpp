@@ -6,8 +6,7 @@
 #include <QKeyEvent>
 
 PeekKey::PeekKey(BoardView& board, QObject* window)
-    : QObject(window)
-    , board_(board)
+    : board_(board)
 {
     window->installEventFilter(this);
 }

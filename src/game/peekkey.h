@@ -6,8 +6,8 @@
 class BoardView;
 
 // Watches the keys the window gets: pressing Space starts a peek, letting go ends it, and so
-// does the window losing focus. The key's repeats while held are passed over. The board
-// view must outlive it.
+// does the window losing focus. The key's repeats while held are passed over. Owned by the
+// board view, so it stops watching before the view is gone, even while the window closes.
 class PeekKey : public QObject {
 public:
     PeekKey(BoardView& board, QObject* window);

@@ -2,7 +2,6 @@
 #include "fakes.h"
 #include "game/boardview.h"
 #include "game/gameflow.h"
-#include "game/peekkey.h"
 #include "game/playersettings.h"
 #include "platform/randomengine.h"
 #include "quarters.h"
@@ -183,7 +182,7 @@ private slots:
     {
         Table table(PuzzleMode::Slider);
         QWidget& window = table.view; // a window of its own here
-        new PeekKey(table.view, &window);
+        table.view.peekWithSpaceIn(&window);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         table.click(0, 3);
         const QColor hole = table.at(25, 175);
