@@ -26,6 +26,11 @@ template <bool PlayerSettings::*Switch> bool isOn(const MainFrame& frame)
 {
     return frame.settings().*Switch;
 }
+// A command that can be chosen while the game says so.
+template <bool (GameFlow::*Can)() const> bool flowCan(const MainFrame& frame)
+{
+    return (frame.flow().*Can)();
+}
 
 using Id = CommandId;
 } // namespace
@@ -98,14 +103,9 @@ const std::vector<Command>& commandTable()
         {Id::Sound, QT_TRANSLATE_NOOP("Command", "Sound"), nullptr, call<&F::toggleSound>,
          isOn<&S::sound>},
         {Id::Undo, QT_TRANSLATE_NOOP("Command", "&Undo"), "Ctrl+Z", call<&F::undo>, nullptr,
-         [](const F& f) {
-             return f.flow().canUndo();
-         }},
+         flowCan<&GameFlow::canUndo>},
         {Id::Redo, QT_TRANSLATE_NOOP("Command", "&Redo"), "Ctrl+Shift+Z; Ctrl+Y", call<&F::redo>,
-         nullptr,
-         [](const F& f) {
-             return f.flow().canRedo();
-         }},
+         nullptr, flowCan<&GameFlow::canRedo>},
         {Id::Restart, QT_TRANSLATE_NOOP("Command", "Re&start"), nullptr, call<&F::restart>,
          nullptr},
         {Id::StatusBar, QT_TRANSLATE_NOOP("Command", "Status &bar"), nullptr,
@@ -118,9 +118,7 @@ const std::vector<Command>& commandTable()
              return f.hasKeptGame();
          }},
         {Id::Hint, QT_TRANSLATE_NOOP("Command", "&Hint"), "H", call<&F::hint>, nullptr,
-         [](const F& f) {
-             return !f.flow().round().puzzleOver;
-         }},
+         flowCan<&GameFlow::canHint>},
         {Id::Peek, QT_TRANSLATE_NOOP("Command", "Peek"), "Space", call<&F::peek>, nullptr, nullptr,
          KeyUse::Held},
         {Id::Animations, QT_TRANSLATE_NOOP("Command", "&Animate moves"), nullptr,

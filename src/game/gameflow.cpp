@@ -137,16 +137,13 @@ bool GameFlow::redo()
 
 bool GameFlow::hint()
 {
-    if (round_.puzzleOver)
+    if (!canHint())
         return false;
     const std::optional<Move> move = hints_.next(round_.board, round_.mode, round_.dimension);
     if (!move)
         return false;
     round_.selected.reset();
-    if (move->mode == PuzzleMode::Slider)
-        round_.board.slide(move->to);
-    else
-        round_.board.swap(move->from, move->to);
+    playMove(round_.board, *move, Way::Forward);
     round_.hints = std::min(round_.hints + 1, MaxMoves);
     made(*move);
     return true;

@@ -95,6 +95,7 @@ public:
     bool redo();
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
+    bool canHint() const { return !round_.puzzleOver; }
     // Makes the next move of a solution, as a move of the player's own with its count,
     // sound and undo, and counts the hint. False when the game is over or the board solved.
     // Like a click, it may solve the board: run checkCompletion() after the repaint.

@@ -30,6 +30,6 @@ std::optional<Move> HintPlanner::nextSlide(const Board& board, int n)
         return std::nullopt;
     const Move move{PuzzleMode::Slider, {board.holeCol(), board.holeRow()}, plan_[step_++]};
     expected_ = board;
-    expected_->slide(move.to);
+    playMove(*expected_, move, Way::Forward);
     return move;
 }

@@ -2,25 +2,23 @@
 // from.
 #include "movehistory.h"
 
-namespace {
-// Moves the tiles so that the board shows the move made (towards true) or taken back.
-void play(Board& board, const Move& move, bool forward)
+bool playMove(Board& board, const Move& move, Way way)
 {
     if (move.mode == PuzzleMode::Slider)
-        board.slide(forward ? move.to : move.from);
-    else
-        board.swap(move.from, move.to);
+        return board.slide(way == Way::Forward ? move.to : move.from);
+    board.swap(move.from, move.to);
+    return true;
 }
 
+namespace {
 // Plays the last move of one list and hands it to the other.
-std::optional<Move> transfer(std::vector<Move>& from, std::vector<Move>& to, Board& board,
-                             bool forward)
+std::optional<Move> transfer(std::vector<Move>& from, std::vector<Move>& to, Board& board, Way way)
 {
     if (from.empty())
         return std::nullopt;
     const Move move = from.back();
     from.pop_back();
-    play(board, move, forward);
+    playMove(board, move, way);
     to.push_back(move);
     return move;
 }
@@ -34,15 +32,11 @@ std::optional<Board> takenBack(Board board, const std::vector<Move>& moves, int 
     for (auto move = moves.rbegin(); move != moves.rend(); ++move) {
         if (!inside(move->from) || !inside(move->to) || move->from == move->to)
             return std::nullopt;
-        if (move->mode == PuzzleMode::Slider) {
-            if (!board.hasHole() || Cell{board.holeCol(), board.holeRow()} != move->to ||
-                !board.slide(move->from))
-                return std::nullopt;
-        } else if (board.hasHole()) {
+        const bool slider = move->mode == PuzzleMode::Slider;
+        if (board.hasHole() != slider ||
+            (slider && Cell{board.holeCol(), board.holeRow()} != move->to) ||
+            !playMove(board, *move, Way::Back))
             return std::nullopt;
-        } else {
-            board.swap(move->from, move->to);
-        }
     }
     return board;
 }
@@ -68,10 +62,10 @@ void MoveHistory::record(const Move& move)
 
 std::optional<Move> MoveHistory::undo(Board& board)
 {
-    return transfer(done_, undone_, board, false);
+    return transfer(done_, undone_, board, Way::Back);
 }
 
 std::optional<Move> MoveHistory::redo(Board& board)
 {
-    return transfer(undone_, done_, board, true);
+    return transfer(undone_, done_, board, Way::Forward);
 }

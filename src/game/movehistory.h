@@ -16,6 +16,11 @@ struct Move {
     friend bool operator==(const Move&, const Move&) = default;
 };
 
+enum class Way { Forward, Back };
+// Makes the move on the board, or takes it back; false when a slide finds no tile in line
+// with the hole.
+bool playMove(Board& board, const Move& move, Way way);
+
 // The N x N board once the moves are taken back, from the last to the first; nothing when
 // one of them is not a move the board can take back in turn. A slide needs the hole where it
 // went and a tile in line with it; a swap, two cells of a board without a hole.

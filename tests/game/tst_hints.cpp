@@ -17,10 +17,7 @@ namespace {
 // The board after the hint's move.
 void play(Board& board, const Move& move)
 {
-    if (move.mode == PuzzleMode::Slider)
-        QVERIFY(board.slide(move.to));
-    else
-        board.swap(move.from, move.to);
+    QVERIFY(playMove(board, move, Way::Forward));
 }
 
 // Hints one after another until the board is solved; the hints it took, or -1 when they
@@ -204,7 +201,7 @@ private slots:
             int left = swapsLeft(board, n);
             while (const std::optional<Move> move = planner.next(board, PuzzleMode::TileSwap, n)) {
                 const int home = board.at(move->to);
-                board.swap(move->from, move->to);
+                play(board, *move);
                 QCOMPARE(board.at(move->from), home); // the tile taken there is home
                 QCOMPARE(Board::homeNumber(move->from, n), home);
                 QCOMPARE(swapsLeft(board, n), --left);

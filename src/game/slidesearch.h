@@ -1,0 +1,38 @@
+// Slide search: shortest (or nearly shortest) slides for the last small square of a board.
+#pragma once
+
+#include "board.h"
+
+#include <optional>
+#include <vector>
+
+// The cells next to a cell of a k x k board.
+template <typename Visit> void forNeighbours(int cell, int k, Visit visit)
+{
+    const int row = cell / k;
+    const int col = cell % k;
+    if (row > 0)
+        visit(cell - k);
+    if (row < k - 1)
+        visit(cell + k);
+    if (col > 0)
+        visit(cell - 1);
+    if (col < k - 1)
+        visit(cell + 1);
+}
+
+// One try of the search: the weight of its estimate in quarters (4 gives a shortest
+// solution, more a longer one found in far fewer positions, at most that many quarters of the
+// shortest) and the most positions it may visit.
+struct SearchTry {
+    int weight;
+    long budget;
+};
+constexpr long UnlimitedPositions = 1L << 40;
+
+// The slides, one tile each, that bring home the k x k square (k = 3 or 4) in the
+// bottom-right corner of an N x N board whose other tiles are all home: tiles in reading
+// order, Board::Hole the hole. The tries are made in turn until one finds a solution; nothing
+// when none does.
+std::optional<std::vector<Cell>> solveCorner(const std::vector<int>& tiles, int n, int k,
+                                             const std::vector<SearchTry>& tries);
