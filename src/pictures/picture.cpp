@@ -1,6 +1,7 @@
 // Picture: a picture's encoded bytes, its size, and its pixels decoded at the size shown.
 #include "picture.h"
 
+#include "downscale.h"
 #include "pictureformats.h"
 #include "platform/regularfile.h"
 
@@ -11,46 +12,64 @@
 #include <cmath>
 
 namespace {
-// Room for the largest picture at 64 bits a pixel, the widest a decoder hands over; the
-// header check keeps anything larger out before a byte is allocated.
-constexpr int ReaderAllocationMiB = static_cast<int>(MaxPicturePixels * 8 / (1024 * 1024));
+// Decoding one picture may hold this much memory beside what the game holds: the decoder's
+// pixels, an animation's canvas beside its frame, and the result.
+constexpr qint64 MaxDecodeBytes = qint64{512} * 1024 * 1024;
+// A decoder that reads every pixel may hand over this many bytes of them: about a second's
+// work, with the averaging down, on a desktop of today, so no picture freezes the window long.
+constexpr qint64 MaxReadBytes = qint64{96} * 1024 * 1024;
+
+qint64 pixelsOf(QSize size)
+{
+    return qint64{size.width()} * size.height();
+}
 
 QSize fitted(const PictureFit& fit, QSize natural)
 {
     return (fit ? fit(natural) : natural).boundedTo(natural).expandedTo({1, 1});
 }
 
-// The board and previews draw opaque pixels; what a picture leaves transparent shows white.
-QImage opaque(QImage image)
+// Whether the format's decoder is asked for the wanted size itself, skipping detail.
+bool reducesTo(const PictureFormat& format, QSize natural, QSize wanted)
 {
-    if (!image.hasAlphaChannel())
-        return image.convertToFormat(QImage::Format_RGB32);
-    QImage flat(image.size(), QImage::Format_RGB32);
-    flat.fill(Qt::white);
-    QPainter painter(&flat);
-    painter.drawImage(0, 0, image);
-    return flat;
+    return format.decodesReduced && wanted != natural;
 }
 
-// A 1-bit picture scaled by the reader comes back in black and white, whatever its two
-// colours: so it is read whole (still 1 bit a pixel), brought near the size by whole pixels,
-// and only then, as truecolour, scaled smoothly.
-QImage scaledOneBit(const QImage& image, QSize wanted)
+// The size a reducing decoder holds: the smallest of a half, a quarter or an eighth of the
+// natural size that still covers wanted (each way), or the natural size.
+QSize reducedSize(QSize natural, QSize wanted)
 {
-    const QSize near = (wanted * 2).boundedTo(image.size());
-    return image.scaled(near, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-        .convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32)
-        .scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    int denominator = 8;
+    while (denominator > 1 && (natural.width() / denominator < wanted.width() ||
+                               natural.height() / denominator < wanted.height()))
+        denominator /= 2;
+    return {(natural.width() + denominator - 1) / denominator,
+            (natural.height() + denominator - 1) / denominator};
 }
 
-bool isOneBit(QImage::Format format)
+// Whether the wanted size can be decoded within the limits, judged from the header alone: the
+// pixels the decoder holds in its own format (two pictures for an animation, whose canvas a
+// frame is drawn on, and for a reduced decode, which Qt's reader then scales to the size
+// asked), what averaging them down holds, and the result.
+bool withinLimits(const QImageReader& reader, const PictureFormat& format, QSize natural,
+                  QSize wanted)
 {
-    return format == QImage::Format_Mono || format == QImage::Format_MonoLSB;
+    const QImage::Format output = reader.imageFormat();
+    const qint64 bits = output == QImage::Format_Invalid
+                            ? format.widestPixelBits
+                            : QImage::toPixelFormat(output).bitsPerPixel();
+    const bool reduced = reducesTo(format, natural, wanted);
+    const QSize held = reduced ? reducedSize(natural, wanted) : natural;
+    const int pictures = reduced || reader.supportsAnimation() ? 2 : 1;
+    const QSize handedOver = reduced ? wanted : natural;
+    const qint64 heldBytes = pixelsOf(held) * bits / 8 * pictures +
+                             (qint64{wanted.width()} * handedOver.height() + pixelsOf(wanted)) * 4;
+    const qint64 readBytes = reduced ? 0 : pixelsOf(natural) * bits / 8;
+    return heldBytes <= MaxDecodeBytes && readBytes <= MaxReadBytes;
 }
 
-// Decodes the whole picture at the wanted size, or reads its natural size alone when
-// wanted is empty. JPEG decodes at 1/2, 1/4 or 1/8 scale where that still covers wanted;
-// other formats decode whole and are scaled once, smoothly.
+// Decodes the whole picture at the wanted size. A reducing decoder (JPEG) is asked for the
+// wanted size itself; every other decodes whole, and the result is averaged down from that.
 QImage decode(const QByteArray& bytes, QSize* natural, const PictureFit& fit)
 {
     QBuffer buffer;
@@ -58,22 +77,22 @@ QImage decode(const QByteArray& bytes, QSize* natural, const PictureFit& fit)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
-    reader.setAllocationLimit(ReaderAllocationMiB);
-    if (!isPictureFormat(reader.format()))
+    reader.setAllocationLimit(static_cast<int>(MaxDecodeBytes / (1024 * 1024)));
+    const PictureFormat* format = pictureFormatNamed(reader.format());
+    if (format == nullptr)
         return {};
     const QSize stored = reader.size();
-    if (stored.isEmpty() || qint64{stored.width()} * stored.height() > MaxPicturePixels)
+    if (stored.isEmpty() || pixelsOf(stored) > MaxPicturePixels)
         return {};
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
     *natural = turned ? stored.transposed() : stored;
     const QSize wanted = fitted(fit, *natural);
-    const bool oneBit = isOneBit(reader.imageFormat());
-    if (wanted != *natural && !oneBit)
+    if (!withinLimits(reader, *format, *natural, wanted))
+        return {};
+    if (reducesTo(*format, *natural, wanted))
         reader.setScaledSize(turned ? wanted.transposed() : wanted);
-    QImage image = reader.read();
-    if (oneBit && !image.isNull() && image.size() != wanted)
-        image = scaledOneBit(image, wanted);
-    return image.isNull() ? QImage() : opaque(image);
+    const QImage image = reader.read();
+    return image.size().boundedTo(wanted) == wanted ? downscaledOpaque(image, wanted) : QImage();
 }
 } // namespace
 

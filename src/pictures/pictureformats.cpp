@@ -43,22 +43,22 @@ QStringList patternsOf(const QStringList& extensions)
 const std::vector<PictureFormat>& pictureFormats()
 {
     static const std::vector<PictureFormat> formats{
-        {"bmp", "image/bmp", {".bmp"}, {".bmp"}, true, nullptr},
-        {"gif", "image/gif", {".gif"}, {".gif"}, true, nullptr},
-        {"jpeg", "image/jpeg", {".jpg", ".jpeg"}, {".jpg"}, true, nullptr},
-        {"png", "image/png", {".png"}, {".png"}, false, pngSigned},
-        {"webp", "image/webp", {".webp"}, {".webp"}, false, webpSigned},
-        {"tiff", "image/tiff", {".tif", ".tiff"}, {".tif", ".tiff"}, false, tiffSigned},
+        {"bmp", "image/bmp", {".bmp"}, {".bmp"}, true, nullptr, 32, false},
+        {"gif", "image/gif", {".gif"}, {".gif"}, true, nullptr, 32, false},
+        {"jpeg", "image/jpeg", {".jpg", ".jpeg"}, {".jpg"}, true, nullptr, 32, true},
+        {"png", "image/png", {".png"}, {".png"}, false, pngSigned, 64, false},
+        {"webp", "image/webp", {".webp"}, {".webp"}, false, webpSigned, 32, false},
+        {"tiff", "image/tiff", {".tif", ".tiff"}, {".tif", ".tiff"}, false, tiffSigned, 128, false},
     };
     return formats;
 }
 
-bool isPictureFormat(const QByteArray& readerName)
+const PictureFormat* pictureFormatNamed(const QByteArray& readerName)
 {
     for (const PictureFormat& format : pictureFormats())
         if (format.readerName == readerName)
-            return true;
-    return false;
+            return &format;
+    return nullptr;
 }
 
 bool hasPictureExtension(const QString& path)

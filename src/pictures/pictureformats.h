@@ -15,13 +15,18 @@ struct PictureFormat {
     bool sinceFirstRelease;   // BMP, GIF and JPEG; the later ones are listed after archives
     // Later formats: whether an archive entry's first bytes carry this format's signature.
     bool (*hasSignature)(QByteArrayView head);
+    // The widest pixels its decoder hands over, for a reader that cannot tell beforehand.
+    int widestPixelBits;
+    // Whether its decoder skips detail to decode at a half, a quarter or an eighth of the size.
+    bool decodesReduced;
 };
+
+// The entry of the format Qt's reader names so; nullptr for a format the game does not show.
+const PictureFormat* pictureFormatNamed(const QByteArray& readerName);
 
 // BMP, GIF, JPEG, then PNG, WebP and TIFF.
 const std::vector<PictureFormat>& pictureFormats();
 
-// A format Qt's reader found in the bytes is one the game shows.
-bool isPictureFormat(const QByteArray& readerName);
 // Whether a path ends in a picture file's extension (any case); archives are not pictures.
 bool hasPictureExtension(const QString& path);
 

@@ -34,8 +34,8 @@ private slots:
         QVERIFY(hasPictureExtension(QStringLiteral("scan.Tiff")));
         QVERIFY(!hasPictureExtension(QStringLiteral("album.zip")));
         QVERIFY(!hasPictureExtension(QStringLiteral("notes.png.txt")));
-        QVERIFY(isPictureFormat("webp"));
-        QVERIFY(!isPictureFormat("svg"));
+        QCOMPARE(pictureFormatNamed("webp")->mimeType, "image/webp");
+        QCOMPARE(pictureFormatNamed("svg"), nullptr);
     }
 
     void desktopEntryOpensEveryFormat()
