@@ -94,6 +94,8 @@ bench: build
 	for b in $(BUILD_DIR)/bench/bench_*; do \
 		if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
 	done
+	xvfb-run -a -s "-screen 0 1920x1080x24" bench/hostile_pictures.sh $(BUILD_DIR)/tilewright \
+		$(BUILD_DIR)/tests/makehostile $(BUILD_DIR)/tests/makephoto
 
 # Fuzzers need clang's libFuzzer: `make fuzz-run FUZZ_SECONDS=600` runs each for that long
 # from the committed corpus; findings land in build-fuzz/findings/.

@@ -21,7 +21,7 @@ QByteArray deflatedRows(int rowBytes, int rows, int prefix)
     if (prefix >= 0)
         row.prepend(static_cast<char>(prefix));
     z_stream stream{};
-    deflateInit(&stream, Z_BEST_COMPRESSION);
+    deflateInit(&stream, Z_BEST_SPEED);
     QByteArray packed;
     QByteArray chunk(1 << 16, '\0');
     for (int y = 0; y < rows; ++y) {

@@ -1,0 +1,150 @@
+// Tests of the decoding limits: a small file whose header promises more pixels than may be held
+// or read is refused before a pixel is decoded; the largest within them show true colours; and
+// the averaging down sees every pixel, in every pixel format, on white.
+#include "hostilepictures.h"
+#include "pictures/downscale.h"
+#include "pictures/picture.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+namespace {
+const PictureFit Board = [](QSize) {
+    return QSize(700, 700);
+};
+
+bool near(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) <= 3 && std::abs(qGreen(a) - qGreen(b)) <= 3 &&
+           std::abs(qBlue(a) - qBlue(b)) <= 3;
+}
+
+// Half-value samples laid on white at half opacity.
+const QRgb HalfOnWhite = qRgb(191, 191, 191);
+const QRgb Half = qRgb(128, 128, 128);
+} // namespace
+
+class TestDecodeLimits : public QObject {
+    Q_OBJECT
+
+private slots:
+    void hugePromisesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        using T = PngColourType;
+        QTest::newRow("16-bit RGBA PNG, 3600 x 3600") << flatPng({3600, 3600}, T::Rgba, 16);
+        QTest::newRow("16-bit grey PNG, 7200 x 7200") << flatPng({7200, 7200}, T::Grey, 16);
+        QTest::newRow("8-bit RGB PNG, 5100 x 5100") << flatPng({5100, 5100}, T::Truecolour, 8);
+        QTest::newRow("16-bit RGBA TIFF, 3600 x 3600") << flatTiff({3600, 3600}, 4);
+        QTest::newRow("16-bit grey TIFF, 7200 x 7200") << flatTiff({7200, 7200}, 1);
+        QTest::newRow("animated WebP, 5100 x 5000 canvas") << animatedWebp({5100, 5000});
+        QTest::newRow("24-byte GIF of 1025 x 65280")
+            << QByteArray::fromBase64("R0lGODlhABAAAAAAACwBBAD/AAAAAADz");
+    }
+    void hugePromisesAreRefused()
+    {
+        QFETCH(QByteArray, file);
+        Picture picture;
+        QVERIFY(!picture.loadFromMemory(file, Board));
+        QVERIFY(picture.isEmpty());
+    }
+
+    void theLargestWithinTheLimitsShowTheirColours_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QSize>("natural");
+        QTest::addColumn<QRgb>("colour");
+        using T = PngColourType;
+        QTest::newRow("16-bit RGBA PNG")
+            << flatPng({3500, 3500}, T::Rgba, 16) << QSize(3500, 3500) << HalfOnWhite;
+        QTest::newRow("16-bit grey PNG")
+            << flatPng({7000, 7000}, T::Grey, 16) << QSize(7000, 7000) << Half;
+        QTest::newRow("8-bit RGB PNG")
+            << flatPng({5000, 5000}, T::Truecolour, 8) << QSize(5000, 5000) << Half;
+        // One bit a pixel: the most pixels any picture may have, in 16 MiB.
+        QTest::newRow("1-bit palette PNG")
+            << flatPng({11585, 11585}, T::Palette, 1) << QSize(11585, 11585) << qRgb(64, 64, 64);
+        QTest::newRow("16-bit RGBA TIFF")
+            << flatTiff({3500, 3500}, 4) << QSize(3500, 3500) << HalfOnWhite;
+        QTest::newRow("16-bit grey TIFF") << flatTiff({7000, 7000}, 1) << QSize(7000, 7000) << Half;
+        // Two small frames in the corner of a canvas left transparent.
+        QTest::newRow("animated WebP")
+            << animatedWebp({4000, 4000}) << QSize(4000, 4000) << qRgb(255, 255, 255);
+    }
+    void theLargestWithinTheLimitsShowTheirColours()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QSize, natural);
+        QFETCH(QRgb, colour);
+        Picture picture;
+        QVERIFY(picture.loadFromMemory(file, Board));
+        QCOMPARE(picture.size(), natural);
+        QCOMPARE(picture.pixels().size(), QSize(700, 700));
+        for (const QPoint at : {QPoint(350, 350), QPoint(699, 699), QPoint(0, 699)})
+            QVERIFY2(near(picture.pixels().pixel(at), colour),
+                     qPrintable(QColor(picture.pixels().pixel(at)).name()));
+    }
+
+    // Stripes one pixel wide average to their mean, whatever the pixel format: no pixel is
+    // skipped, and a palette's colours are its own, not black and white.
+    void averagesEveryPixel_data()
+    {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<QRgb>("mean");
+        QTest::newRow("truecolour") << QImage::Format_RGB32 << qRgb(128, 128, 128);
+        QTest::newRow("1 bit, red and blue") << QImage::Format_Mono << qRgb(128, 0, 128);
+        QTest::newRow("8-bit palette") << QImage::Format_Indexed8 << qRgb(128, 0, 128);
+        QTest::newRow("16-bit grey") << QImage::Format_Grayscale16 << qRgb(128, 128, 128);
+        QTest::newRow("16-bit RGBA") << QImage::Format_RGBA64 << qRgb(128, 128, 128);
+    }
+    void averagesEveryPixel()
+    {
+        QFETCH(QImage::Format, format);
+        QFETCH(QRgb, mean);
+        QImage stripes(1000, 90, format);
+        const bool palette = format == QImage::Format_Mono || format == QImage::Format_Indexed8;
+        if (palette)
+            stripes.setColorTable({qRgb(255, 0, 0), qRgb(0, 0, 255)});
+        for (int y = 0; y < stripes.height(); ++y)
+            for (int x = 0; x < stripes.width(); ++x)
+                if (palette)
+                    stripes.setPixel(x, y, uint(x % 2));
+                else
+                    stripes.setPixelColor(x, y, x % 2 == 0 ? Qt::black : Qt::white);
+        const QImage shown = downscaledOpaque(stripes, {100, 31});
+        QCOMPARE(shown.size(), QSize(100, 31));
+        QCOMPARE(shown.format(), QImage::Format_RGB32);
+        for (const QPoint at : {QPoint(0, 0), QPoint(46, 15), QPoint(99, 30)})
+            QVERIFY2(near(shown.pixel(at), mean), qPrintable(QColor(shown.pixel(at)).name()));
+    }
+
+    void laysTransparencyOnWhite_data()
+    {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::newRow("8 bits") << QImage::Format_ARGB32;
+        QTest::newRow("16 bits") << QImage::Format_RGBA64;
+    }
+    void laysTransparencyOnWhite()
+    {
+        QFETCH(QImage::Format, format);
+        QImage half(64, 64, format);
+        half.fill(QColor(255, 0, 0, 128));
+        for (const QSize wanted : {QSize(64, 64), QSize(20, 10)}) {
+            const QImage shown = downscaledOpaque(half, wanted);
+            QCOMPARE(shown.size(), wanted);
+            QVERIFY2(near(shown.pixel(5, 5), qRgb(255, 127, 127)),
+                     qPrintable(QColor(shown.pixel(5, 5)).name()));
+        }
+    }
+
+    void refusesToEnlarge()
+    {
+        QImage small(10, 10, QImage::Format_RGB32);
+        small.fill(Qt::red);
+        QVERIFY(downscaledOpaque(small, {11, 5}).isNull());
+        QVERIFY(downscaledOpaque(QImage(), {1, 1}).isNull());
+    }
+};
+
+TW_REGISTER_TEST(TestDecodeLimits)
+#include "tst_decodelimits.moc"
