@@ -20,9 +20,9 @@ FILES=$(mktemp -d -p "$SCRATCH")
 echo 'R0lGODlhABAAAAAAACwBBAD/AAAAAADz' | base64 -d >"$FILES/tiny.gif"
 "$MAKEPHOTO" 12000 8000 "$FILES/photo96.jpg"
 # The largest of their kinds that are still shown.
-"$MAKEPHOTO" 5600 4200 "$FILES/photo24.png"
-"$MAKEHOSTILE" png-rgba16 3400 3400 "$FILES/rgba16-12mp.png"
-"$MAKEHOSTILE" tiff-grey16 6900 6900 "$FILES/grey16-48mp.tif"
+"$MAKEPHOTO" 8000 6000 "$FILES/photo48.png"
+"$MAKEHOSTILE" png-rgba16 4900 4900 "$FILES/rgba16-24mp.png"
+"$MAKEHOSTILE" tiff-grey16 9800 9800 "$FILES/grey16-96mp.tif"
 start_window_manager
 
 # The peak resident memory of the game started on the picture, in MiB, and the seconds until
@@ -51,7 +51,7 @@ measure() {
 read -r _ own _ < <(measure "$FILES/small.png")
 printf '%-16s %10s %10s %8s\n' picture "peak MiB" "above own" seconds
 for file in ${PICTURES:-rgba16.png rgba16.tif grey16.png grey16.tif animated.webp tiny.gif rgb8.png photo96.jpg
-    photo24.png rgba16-12mp.png grey16-48mp.tif}; do
+    photo48.png rgba16-24mp.png grey16-96mp.tif}; do
     read -r name peak shown < <(measure "$FILES/$file")
     printf '%-16s %10d %10d %8.2f\n' "$name" "$peak" $((peak - own)) "$shown"
 done

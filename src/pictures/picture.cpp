@@ -17,7 +17,7 @@ namespace {
 constexpr qint64 MaxDecodeBytes = qint64{512} * 1024 * 1024;
 // A decoder that reads every pixel may hand over this many bytes of them: about a second's
 // work, with the averaging down, on a desktop of today, so no picture freezes the window long.
-constexpr qint64 MaxReadBytes = qint64{96} * 1024 * 1024;
+constexpr qint64 MaxReadBytes = qint64{192} * 1024 * 1024;
 
 qint64 pixelsOf(QSize size)
 {

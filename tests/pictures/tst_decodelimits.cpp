@@ -32,12 +32,12 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         using T = PngColourType;
-        QTest::newRow("16-bit RGBA PNG, 3600 x 3600") << flatPng({3600, 3600}, T::Rgba, 16);
-        QTest::newRow("16-bit grey PNG, 7200 x 7200") << flatPng({7200, 7200}, T::Grey, 16);
-        QTest::newRow("8-bit RGB PNG, 5100 x 5100") << flatPng({5100, 5100}, T::Truecolour, 8);
-        QTest::newRow("16-bit RGBA TIFF, 3600 x 3600") << flatTiff({3600, 3600}, 4);
-        QTest::newRow("16-bit grey TIFF, 7200 x 7200") << flatTiff({7200, 7200}, 1);
-        QTest::newRow("animated WebP, 5100 x 5000 canvas") << animatedWebp({5100, 5000});
+        QTest::newRow("16-bit RGBA PNG, 5100 x 5100") << flatPng({5100, 5100}, T::Rgba, 16);
+        QTest::newRow("16-bit grey PNG, 10100 x 10100") << flatPng({10100, 10100}, T::Grey, 16);
+        QTest::newRow("8-bit RGB PNG, 7200 x 7200") << flatPng({7200, 7200}, T::Truecolour, 8);
+        QTest::newRow("16-bit RGBA TIFF, 5100 x 5100") << flatTiff({5100, 5100}, 4);
+        QTest::newRow("16-bit grey TIFF, 10100 x 10100") << flatTiff({10100, 10100}, 1);
+        QTest::newRow("animated WebP, 7200 x 7200 canvas") << animatedWebp({7200, 7200});
         QTest::newRow("24-byte GIF of 1025 x 65280")
             << QByteArray::fromBase64("R0lGODlhABAAAAAAACwBBAD/AAAAAADz");
     }
@@ -56,17 +56,18 @@ private slots:
         QTest::addColumn<QRgb>("colour");
         using T = PngColourType;
         QTest::newRow("16-bit RGBA PNG")
-            << flatPng({3500, 3500}, T::Rgba, 16) << QSize(3500, 3500) << HalfOnWhite;
+            << flatPng({5000, 5000}, T::Rgba, 16) << QSize(5000, 5000) << HalfOnWhite;
         QTest::newRow("16-bit grey PNG")
-            << flatPng({7000, 7000}, T::Grey, 16) << QSize(7000, 7000) << Half;
+            << flatPng({10000, 10000}, T::Grey, 16) << QSize(10000, 10000) << Half;
         QTest::newRow("8-bit RGB PNG")
-            << flatPng({5000, 5000}, T::Truecolour, 8) << QSize(5000, 5000) << Half;
+            << flatPng({7000, 7000}, T::Truecolour, 8) << QSize(7000, 7000) << Half;
         // One bit a pixel: the most pixels any picture may have, in 16 MiB.
         QTest::newRow("1-bit palette PNG")
             << flatPng({11585, 11585}, T::Palette, 1) << QSize(11585, 11585) << qRgb(64, 64, 64);
         QTest::newRow("16-bit RGBA TIFF")
-            << flatTiff({3500, 3500}, 4) << QSize(3500, 3500) << HalfOnWhite;
-        QTest::newRow("16-bit grey TIFF") << flatTiff({7000, 7000}, 1) << QSize(7000, 7000) << Half;
+            << flatTiff({5000, 5000}, 4) << QSize(5000, 5000) << HalfOnWhite;
+        QTest::newRow("16-bit grey TIFF")
+            << flatTiff({10000, 10000}, 1) << QSize(10000, 10000) << Half;
         // Two small frames in the corner of a canvas left transparent.
         QTest::newRow("animated WebP")
             << animatedWebp({4000, 4000}) << QSize(4000, 4000) << qRgb(255, 255, 255);
