@@ -408,6 +408,16 @@ keine Anwendung zugeordnet.</translation>
             <numerusform>Mit %n Tipps gelöst. Spiele mit Tipps kommen nicht in die Bestenliste.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The help page cannot be opened:
+%1
+
+%2</source>
+        <translation>Die Hilfeseite kann nicht geöffnet werden:
+%1
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>MainToolBar</name>
@@ -540,7 +550,7 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>[picture]</source>
-        <translation>[bild]</translation>
+        <translation>[Bild]</translation>
     </message>
 </context>
 <context>

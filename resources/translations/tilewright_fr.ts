@@ -408,6 +408,16 @@ with the given filename extension.</source>
             <numerusform>Résolu avec %n indices. Les parties jouées avec des indices n&apos;entrent pas au tableau des scores.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The help page cannot be opened:
+%1
+
+%2</source>
+        <translation>La page d&apos;aide ne peut pas être ouverte&#xa0;:
+%1
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>MainToolBar</name>

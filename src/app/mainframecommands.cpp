@@ -1,5 +1,6 @@
 // MainFrame's commands: what each menu item, shortcut and toolbar button does.
 #include "about/aboutdialog.h"
+#include "controls/hyperlinklabel.h"
 #include "game/boardview.h"
 #include "game/solutiondialog.h"
 #include "gamestatusbar.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QPointer>
 
 void MainFrame::newFromFolder()
 {
@@ -188,7 +190,17 @@ void MainFrame::toggleTileNumbers()
 
 void MainFrame::showHelp()
 {
-    services_.shell.open(helpPage_); // a missing page changes nothing
+    const QPointer<MainFrame> frame(this);
+    const QString page = helpPage_;
+    const auto failed = [frame, page](int code) {
+        if (frame)
+            QMessageBox::warning(
+                frame, ProductName,
+                tr("The help page cannot be opened:\n%1\n\n%2")
+                    .arg(QDir::toNativeSeparators(page), HyperlinkLabel::openFailureText(code)));
+    };
+    if (const int code = services_.shell.open(page, failed); code <= 32)
+        failed(code);
 }
 
 void MainFrame::showAbout()

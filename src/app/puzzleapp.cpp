@@ -5,8 +5,11 @@
 #include "platform/product.h"
 
 #include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
+#include <vector>
 
 namespace {
 void describeCommandLine(QCommandLineParser& parser)
@@ -40,7 +43,15 @@ void PuzzleApp::answerWithoutWindows(int argc, char** argv)
     // A console without a display has no window system to start: the answers that need none
     // come first, from a core application. Qt's own options are not known here; the
     // application object takes them, and the game then refuses what is left unknown.
-    QCoreApplication core(argc, argv);
+    // The usage line names the program by its file name, not the path it was started by.
+    std::vector<char*> named(argv, argv + argc);
+    QByteArray name;
+    if (argc > 0 && argv[0] != nullptr) {
+        name = QFile::encodeName(QFileInfo(QFile::decodeName(argv[0])).fileName());
+        named[0] = name.data();
+    }
+    int count = argc;
+    QCoreApplication core(count, named.data());
     core.setApplicationVersion(ProductVersion); // what --version prints after the name
     const Translations translations(QLocale().uiLanguages());
     QCommandLineParser parser;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <algorithm>
@@ -224,14 +225,24 @@ void HyperlinkLabel::open()
 {
     hovering_ = false;
     hoverTimer_.stop();
-    const int code = shell_.open(target_);
+    const QPointer<HyperlinkLabel> label(this);
+    const int code = shell_.open(target_, [label](int late) {
+        if (label)
+            label->reportFailure(late);
+    });
     wasVisited_ = code > 32;
     restyle();
-    if (!wasVisited_) {
-        QApplication::beep();
-        QMessageBox::warning(this, ProductName,
-                             tr("Unable to open hyperlink:\n\n") + openFailureText(code));
-    }
+    if (!wasVisited_)
+        reportFailure(code);
+}
+
+void HyperlinkLabel::reportFailure(int code)
+{
+    wasVisited_ = false;
+    restyle();
+    QApplication::beep();
+    QMessageBox::warning(this, ProductName,
+                         tr("Unable to open hyperlink:\n\n") + openFailureText(code));
 }
 
 QString HyperlinkLabel::openFailureText(int code)

@@ -57,6 +57,8 @@ private:
     // The colour the text is drawn in now.
     QColor shownColor() const;
     void open();
+    // The shell could not open the target, at once or later.
+    void reportFailure(int code);
     void fit();
     void endHover();
     void restyle();

@@ -112,5 +112,5 @@ QStringList pictureMimeTypes()
     QStringList types;
     for (const PictureFormat& format : pictureFormats())
         types << format.mimeType;
-    return types << QStringLiteral("application/zip");
+    return types;
 }

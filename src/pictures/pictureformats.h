@@ -35,5 +35,6 @@ QStringList picturePatterns();
 // The open dialog's filter: its label, and the patterns behind it.
 QString openFilterLabel();
 QString openFilterPatterns();
-// Every picture format's MIME type, then the archives'.
+// Every picture format's MIME type, for the desktop entry: archives are left out, so the game
+// is never offered for every ZIP archive on the system (Open still takes them).
 QStringList pictureMimeTypes();

@@ -544,15 +544,30 @@ private slots:
         QVERIFY(!(game.frame->modelessWindow() != nullptr));
     }
 
+    // F1 opens the page beside the program; when the desktop cannot, at once or later, a
+    // message names the page and the reason, and the game is left as it was.
     void helpOpensThePageBesideTheProgram()
     {
         GameFixture game({"picture.jpg"});
-        game.frame->execute(CommandId::Help);
-        QCOMPARE(game.shell.opened,
-                 QStringList{QDir(game.folder.path()).filePath(QStringLiteral("Tilewright.html"))});
-        game.shell.answer = Shell::FileNotFound; // a missing page changes nothing
+        QVERIFY(game.show());
+        const QString page = QDir(game.folder.path()).filePath(QStringLiteral("Tilewright.html"));
+        QTest::keyClick(game.frame.get(), Qt::Key_F1);
+        QCOMPARE(game.shell.opened, QStringList{page});
         const Board board = game.frame->flow().round().board;
-        game.frame->execute(CommandId::Help);
+        const QString missing = QStringLiteral("The help page cannot be opened:\n%1\n\n%2")
+                                    .arg(QDir::toNativeSeparators(page),
+                                         QStringLiteral("The specified file was not found."));
+        {
+            const MessageBoxAnswerer answerer;
+            game.shell.lateFailure(Shell::FileNotFound); // the opener ended in an error
+            QCOMPARE(answerer.texts, QStringList{missing});
+            game.shell.answer = Shell::NoAssociation;
+            game.frame->execute(CommandId::Help);
+            QCOMPARE(answerer.texts.size(), 2);
+            QVERIFY(answerer.texts[1].endsWith(
+                QStringLiteral("There is no application associated\nwith the given filename "
+                               "extension.")));
+        }
         QVERIFY(game.frame->flow().round().board == board);
         QString title;
         const ModalGuard<AboutDialog> modal([&](AboutDialog& about) {
@@ -640,6 +655,11 @@ private slots:
         game.frame->execute(CommandId::Exit);
         QCOMPARE(QSettings(ini, QSettings::IniFormat).value("Settings/Dimension").toString(),
                  QStringLiteral("9"));
+        QVERIFY(game.show());
+        game.frame->execute(CommandId::Size4);
+        QTest::keyClick(game.frame.get(), Qt::Key_Q, Qt::ControlModifier); // Exit too
+        QCOMPARE(QSettings(ini, QSettings::IniFormat).value("Settings/Dimension").toString(),
+                 QStringLiteral("4"));
     }
 };
 

@@ -95,6 +95,15 @@ private slots:
                  QStringList{"Unable to open hyperlink:\n\nA sharing violation occurred. "});
         QVERIFY(!page.link->wasVisited());
         QCOMPARE(page.colour(), QColor(0, 0, 238));
+
+        // Opened, then the desktop's opener ends in an error: said, and not visited after all.
+        page.shell.answer = Shell::Opened;
+        QTest::mouseClick(page.link, Qt::LeftButton);
+        QVERIFY(page.link->wasVisited());
+        page.shell.lateFailure(Shell::NoAssociation);
+        QCOMPARE(answerer.texts.size(), 2);
+        QVERIFY(answerer.texts[1].startsWith(QStringLiteral("Unable to open hyperlink:")));
+        QVERIFY(!page.link->wasVisited());
     }
 
     void everyColourReadsOnLightAndDarkWindows_data()

@@ -21,6 +21,8 @@ client_width() { xwininfo -id "$1" | awk '/Width:/ {print $2}'; }
 # without a display, in the player's language.
 console() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
 console "$GAME" --help | grep -q 'A picture file or a ZIP archive' || fail "--help does not name the picture"
+usage=$(console "$GAME" --help | head -n 1)
+[ "$usage" = "Usage: $(basename "$GAME") [options] [picture]" ] || fail "--help begins \"$usage\""
 console env LANGUAGE=de "$GAME" --help | grep -q 'Eine Bilddatei oder ein ZIP-Archiv' ||
     fail "--help is not in German"
 [ "$(console "$GAME" --version)" = "$(basename "$GAME") $VERSION" ] || fail "--version does not print the version"

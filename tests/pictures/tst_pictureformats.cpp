@@ -48,6 +48,56 @@ private slots:
         QVERIFY(lines.contains(QStringLiteral("Exec=tilewright %f")));
         QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^MimeType="))),
                  QStringList(QStringLiteral("MimeType=") + pictureMimeTypes().join(';') + ';'));
+        // Not offered for every archive on the system, and not called what it is not.
+        QVERIFY(!pictureMimeTypes().contains(QStringLiteral("application/zip")));
+        QCOMPARE(lines.filter(QStringLiteral("jigsaw"), Qt::CaseInsensitive), QStringList());
+    }
+
+    // The store's description and the help pages in every language name each format read.
+    void everyFormatIsNamedWherePlayersRead_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char* file : {"desktop/org.example.tilewright.metainfo.xml", "Tilewright.html",
+                                 "Tilewright.de.html", "Tilewright.fr.html"})
+            QTest::newRow(file) << QString::fromLatin1(file);
+    }
+    void everyFormatIsNamedWherePlayersRead()
+    {
+        QFETCH(QString, file);
+        const QString text =
+            QString::fromUtf8(readFile(QStringLiteral(TW_TEST_DATA "/../../resources/") + file));
+        QVERIFY(!text.isEmpty());
+        for (const PictureFormat& format : pictureFormats()) {
+            const QString name = QString::fromLatin1(format.readerName)
+                                     .toUpper()
+                                     .replace(QStringLiteral("WEBP"), QStringLiteral("WebP"));
+            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(name))),
+                     qPrintable(name));
+        }
+    }
+
+    // The manual does not claim the toolbar's state is kept; the package runs without Wayland.
+    void manualAndPackageTellTheTruth()
+    {
+        const QString manual = QString::fromUtf8(
+            readFile(QStringLiteral(TW_TEST_DATA "/../../resources/desktop/tilewright.6.in")));
+        const qsizetype settings = manual.indexOf(QStringLiteral("[Settings]"));
+        const qsizetype held = manual.indexOf(QStringLiteral("section holds"), settings);
+        QVERIFY(settings >= 0 && held > settings);
+        const QString list = manual.mid(held, manual.indexOf(QLatin1Char(';'), held) - held);
+        QVERIFY2(!list.section(QLatin1Char('('), 0, 0).contains(QStringLiteral("toolbar")),
+                 qPrintable(list));
+        const QString control =
+            QString::fromUtf8(readFile(QStringLiteral(TW_TEST_DATA "/../../debian/control")));
+        const QRegularExpression field(QStringLiteral("^(\\w+):((?:[^\\n]|\\n )*)"),
+                                       QRegularExpression::MultilineOption);
+        QMap<QString, QString> fields;
+        for (auto match = field.globalMatch(control); match.hasNext();) {
+            const QRegularExpressionMatch one = match.next();
+            fields[one.captured(1)] += one.captured(2);
+        }
+        QVERIFY(!fields.value(QStringLiteral("Depends")).contains(QStringLiteral("qt6-wayland")));
+        QVERIFY(fields.value(QStringLiteral("Recommends")).contains(QStringLiteral("qt6-wayland")));
     }
 };
 

@@ -20,13 +20,18 @@ public:
     std::int64_t now = 1'000'000;
 };
 
+// Answers every open with `answer`; a late failure can be reported afterwards, as a desktop
+// whose opener ends in an error does.
 class RecordingShell : public Shell {
 public:
-    int open(const QString& target) override
+    using Shell::open;
+    int open(const QString& target, const LateFailure& failedLater) override
     {
         opened << target;
+        lateFailure = failedLater;
         return answer;
     }
     QStringList opened;
     int answer = Shell::Opened;
+    LateFailure lateFailure;
 };
