@@ -110,9 +110,11 @@ fuzz: deps
 
 # fuzz_run TARGET SEEDS...: one fuzzer for FUZZ_SECONDS, its corpus kept in $(FUZZ_DIR). An
 # input of up to 1 MiB, and a run that needs more than 1 GiB or one allocation above it is a
-# finding: a small file must never cost the game that much.
+# finding: a small file must never cost the game that much. The sanitizer's quarantine of
+# freed memory is kept small, so what is resident is what the game would hold.
 define fuzz_run
 	mkdir -p $(FUZZ_DIR)/findings $(FUZZ_DIR)/corpus-$(1)
+	ASAN_OPTIONS=quarantine_size_mb=32 \
 	$(FUZZ_DIR)/fuzz/fuzz_$(1) -max_total_time=$(FUZZ_SECONDS) -max_len=1048576 \
 		-rss_limit_mb=1024 -malloc_limit_mb=1024 \
 		-artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus-$(1) $(2)

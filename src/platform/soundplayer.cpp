@@ -2,9 +2,14 @@
 #include "soundplayer.h"
 
 #include <QAudioDevice>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
+#include <algorithm>
+#if defined(Q_OS_LINUX)
+#include <unistd.h>
+#endif
 
 namespace {
 class QtSoundEffect : public SoundEffect {
@@ -16,29 +21,54 @@ public:
 private:
     QSoundEffect effect_;
 };
+
+// Qt's audio on Linux goes through a PulseAudio server (PipeWire's included). Without one
+// there is nothing to play on, and asking Qt would only print a complaint.
+bool soundServerListens()
+{
+#if defined(Q_OS_LINUX)
+    if (qEnvironmentVariableIsSet("PULSE_SERVER"))
+        return true;
+    // Where a server's socket lies: the folders named by the environment, then the usual ones.
+    QStringList sockets;
+    for (const auto& [variable, socket] : {std::pair{"PULSE_RUNTIME_PATH", "/native"},
+                                           std::pair{"XDG_RUNTIME_DIR", "/pulse/native"}})
+        if (const QString folder = qEnvironmentVariable(variable); !folder.isEmpty())
+            sockets << folder + QLatin1String(socket);
+    sockets << QStringLiteral("/run/user/%1/pulse/native").arg(getuid())
+            << QStringLiteral("/run/pulse/native") << QStringLiteral("/var/run/pulse/native");
+    return std::any_of(sockets.begin(), sockets.end(),
+                       [](const QString& socket) { return QFileInfo::exists(socket); });
+#else
+    return true;
+#endif
+}
 } // namespace
 
 SoundEffectMaker defaultOutputEffects()
 {
     return [](const QString& resource) -> std::unique_ptr<SoundEffect> {
         // Without an output there is nothing to play on; stay silent rather than complain.
-        if (QMediaDevices::defaultAudioOutput().isNull())
+        if (!soundServerListens() || QMediaDevices::defaultAudioOutput().isNull())
             return nullptr;
         return std::make_unique<QtSoundEffect>(resource);
     };
 }
 
-EffectSoundPlayer::EffectSoundPlayer(const SoundEffectMaker& make)
-{
-    for (const QString& name : {Sound::Slider, Sound::Shuffle, Sound::Complete})
-        if (std::unique_ptr<SoundEffect> effect = make(QStringLiteral("qrc:/WAVE/") + name))
-            effects_.emplace(name, std::move(effect));
-}
+EffectSoundPlayer::EffectSoundPlayer(SoundEffectMaker make)
+    : make_(std::move(make))
+{}
 
 EffectSoundPlayer::~EffectSoundPlayer() = default;
 
 void EffectSoundPlayer::play(const QString& name)
 {
+    if (make_) {
+        for (const QString& sound : {Sound::Slider, Sound::Shuffle, Sound::Complete})
+            if (std::unique_ptr<SoundEffect> effect = make_(QStringLiteral("qrc:/WAVE/") + sound))
+                effects_.emplace(sound, std::move(effect));
+        make_ = nullptr;
+    }
     const auto found = effects_.find(name);
     if (found == effects_.end())
         return;

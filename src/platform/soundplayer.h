@@ -33,14 +33,17 @@ using SoundEffectMaker = std::function<std::unique_ptr<SoundEffect>(const QStrin
 SoundEffectMaker defaultOutputEffects();
 
 // Plays the WAV resources ":/WAVE/<name>" on the output the maker stands for. Without an
-// audio device it stays silent: playing never fails, waits or reports.
+// audio device it stays silent: playing never fails, waits or reports. The sounds are loaded
+// when the first is played, so a game that starts, or plays without sound, never starts the
+// audio system.
 class EffectSoundPlayer : public SoundPlayer {
 public:
-    explicit EffectSoundPlayer(const SoundEffectMaker& make = defaultOutputEffects());
+    explicit EffectSoundPlayer(SoundEffectMaker make = defaultOutputEffects());
     ~EffectSoundPlayer() override;
     void play(const QString& name) override;
 
 private:
+    SoundEffectMaker make_; // empty once the sounds are loaded
     std::map<QString, std::unique_ptr<SoundEffect>> effects_;
     SoundEffect* playing_ = nullptr;
 };

@@ -10,10 +10,16 @@ export XDG_CONFIG_HOME=$WORK/config
 INI=$XDG_CONFIG_HOME/Tilewright/$(basename "$GAME").ini
 start_window_manager
 
+# A desktop session's runtime folder, with no sound server in it.
+export XDG_RUNTIME_DIR=$WORK/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 start_game "$GAME"
 width=$(xwininfo -id "$WINDOW" | awk '/Width:/ {print $2}')
 [ "$width" -ge 350 ] || fail "the window is narrower than the narrowest board ($width)"
+# A jumble's sound, with sound on: still silent, and still nothing printed.
+redrawn_after xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+j
 close_game
+[ ! -s "$WORK/game.log" ] || fail "the game printed at start: $(cat "$WORK/game.log")"
 [ -f "$INI" ] || fail "no settings file at $INI"
 for key in Dimension Grid GridColour SelColour Sound PuzzleMode Folder; do
     grep -q "^$key=" "$INI" || fail "first run did not write $key"

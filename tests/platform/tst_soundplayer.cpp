@@ -52,6 +52,23 @@ private slots:
         QVERIFY(seconds > 0.05 && seconds < longest);
     }
 
+    // Nothing of the audio system is asked for until a sound is played.
+    void soundsAreLoadedWhenTheFirstIsPlayed()
+    {
+        QStringList loaded;
+        QStringList heard;
+        EffectSoundPlayer player([&](const QString& resource) {
+            loaded << resource;
+            return std::make_unique<LoggedEffect>(resource, heard);
+        });
+        QVERIFY(loaded.isEmpty());
+        player.play(Sound::Shuffle);
+        player.play(Sound::Slider);
+        QCOMPARE(loaded, QStringList({"qrc:/WAVE/IDR_SLIDER", "qrc:/WAVE/IDR_SHUFFLE",
+                                      "qrc:/WAVE/IDR_COMPLETE"}));
+        QCOMPARE(heard.first(), QStringLiteral("play qrc:/WAVE/IDR_SHUFFLE"));
+    }
+
     void aNewSoundCutsOffTheOneStillPlaying()
     {
         QStringList heard;
