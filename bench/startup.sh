@@ -15,10 +15,10 @@ mkdir -p "$XDG_CONFIG_HOME/Tilewright"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 "$GAME" --version >/dev/null
 for _ in $(seq "$ROUNDS"); do
-    "$TIMETOMAP" "$GAME" >>"$WORK/game"
-    "$TIMETOMAP" "$BARE" >>"$WORK/bare"
+    "$TIMETOMAP" "$GAME" >>"$WORK/game" || echo "the game mapped no window" >&2
+    "$TIMETOMAP" "$BARE" >>"$WORK/bare" || echo "the bare window was not mapped" >&2
 done
-median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+median() { awk '$1 >= 0' | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 game_ms=$(cut -d' ' -f1 "$WORK/game" | median)
 bare_ms=$(cut -d' ' -f1 "$WORK/bare" | median)
 game_kib=$(cut -d' ' -f2 "$WORK/game" | median)

@@ -1,27 +1,15 @@
 // SoundPlayer: plays the game's short sounds, behind an interface so tests can listen.
 #include "soundplayer.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 #include <algorithm>
 #if defined(Q_OS_LINUX)
 #include <unistd.h>
 #endif
 
 namespace {
-class QtSoundEffect : public SoundEffect {
-public:
-    explicit QtSoundEffect(const QString& resource) { effect_.setSource(QUrl(resource)); }
-    void play() override { effect_.play(); }
-    void stop() override { effect_.stop(); }
-
-private:
-    QSoundEffect effect_;
-};
-
 // Qt's audio on Linux goes through a PulseAudio server (PipeWire's included). Without one
 // there is nothing to play on, and asking Qt would only print a complaint.
 bool soundServerListens()
@@ -43,15 +31,44 @@ bool soundServerListens()
     return true;
 #endif
 }
+
+// Beside the program in a build; where an install puts it, from the program's folder, then
+// as configured (which a copy of the program elsewhere finds).
+QStringList soundModulePaths()
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return {folder + QStringLiteral(TW_SOUND_MODULE_NAME),
+            folder + QStringLiteral(TW_SOUND_MODULE_FROM_PROGRAM),
+            QStringLiteral(TW_SOUND_MODULE_INSTALLED)};
+}
 } // namespace
+
+SoundEffectMaker moduleEffects(const QString& path)
+{
+    using Make = SoundEffect* (*)(const QString& resource);
+    QLibrary module(path); // stays loaded: its effects live as long as the program
+    const auto make = reinterpret_cast<Make>(module.resolve("tilewrightSoundEffect"));
+    if (make == nullptr)
+        return {};
+    return [make](const QString& resource) {
+        return std::unique_ptr<SoundEffect>(make(resource));
+    };
+}
 
 SoundEffectMaker defaultOutputEffects()
 {
     return [](const QString& resource) -> std::unique_ptr<SoundEffect> {
-        // Without an output there is nothing to play on; stay silent rather than complain.
-        if (!soundServerListens() || QMediaDevices::defaultAudioOutput().isNull())
-            return nullptr;
-        return std::make_unique<QtSoundEffect>(resource);
+        // Without a server or the module there is nothing to play on; stay silent rather than
+        // complain.
+        static const SoundEffectMaker make = [] {
+            if (!soundServerListens())
+                return SoundEffectMaker();
+            for (const QString& path : soundModulePaths())
+                if (SoundEffectMaker found = moduleEffects(path))
+                    return found;
+            return SoundEffectMaker();
+        }();
+        return make ? make(resource) : nullptr;
     };
 }
 

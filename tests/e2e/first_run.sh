@@ -16,8 +16,8 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 start_game "$GAME"
 width=$(xwininfo -id "$WINDOW" | awk '/Width:/ {print $2}')
 [ "$width" -ge 350 ] || fail "the window is narrower than the narrowest board ($width)"
-# A jumble's sound, with sound on: still silent, and still nothing printed.
-redrawn_after xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+j
+# A hint's swap and its sound, with sound on: still silent, and still nothing printed.
+redrawn_after xdotool windowactivate --sync "$WINDOW" key --clearmodifiers h
 close_game
 [ ! -s "$WORK/game.log" ] || fail "the game printed at start: $(cat "$WORK/game.log")"
 [ -f "$INI" ] || fail "no settings file at $INI"

@@ -16,6 +16,8 @@ for file in bin/tilewright share/tilewright/Tilewright.html share/tilewright/Til
     share/man/man6/tilewright.6; do
     [ -f "$PREFIX/$file" ] || fail "$file was not installed"
 done
+module=$(find "$PREFIX" -path '*/tilewright/tilewright-sound.so')
+[ -n "$module" ] || fail "the sound module was not installed in a folder of the game's own"
 for size in 16 24 32 48 64 128 256 512; do
     icon=$PREFIX/share/icons/hicolor/${size}x$size/apps/org.example.tilewright.png
     [ "$(identify -format %wx%h "$icon")" = "${size}x$size" ] || fail "no $size-pixel icon"
@@ -42,4 +44,14 @@ xprop -id "$WINDOW" WM_CLASS | grep -q "\"$class\"\$" ||
 close_game
 grep -q "^Folder=$PREFIX/share/tilewright/pictures/\$" "$XDG_CONFIG_HOME/Tilewright/tilewright.ini" ||
     fail "the installed game does not take its sample pictures as the first picture folder"
+
+# The installed game finds its sound module by the first sound, and not before: a server is
+# named, so it is looked for (none answers, so nothing is heard).
+start_game env PULSE_SERVER=unix:"$WORK/no-server" LD_DEBUG=files "$PREFIX/bin/tilewright"
+grep -q "tilewright-sound.so .*generating link map" "$WORK/game.log" &&
+    fail "the sound module was loaded at start"
+redrawn_after xdotool windowactivate --sync "$WINDOW" key --clearmodifiers h # a hint's swap
+wait_until 5 "the first sound did not load the installed sound module" \
+    grep -Eq "file=[^ ]*/tilewright/tilewright-sound.so \[0\];  generating link map" "$WORK/game.log"
+close_game
 echo "install: passed"

@@ -52,6 +52,19 @@ private slots:
         QVERIFY(seconds > 0.05 && seconds < longest);
     }
 
+    // The module is loaded and made to give an effect (none where there is no output); a
+    // missing module or a file that is none gives nothing, and no player fails for it.
+    void theSoundModuleLoadsOrNothingDoes()
+    {
+        const SoundEffectMaker make = moduleEffects(QStringLiteral(TW_SOUND_MODULE));
+        QVERIFY(make);
+        if (const std::unique_ptr<SoundEffect> effect =
+                make(QStringLiteral("qrc:/WAVE/IDR_SLIDER")))
+            effect->play();
+        QVERIFY(!moduleEffects(QStringLiteral("/no/such/tilewright-sound.so")));
+        QVERIFY(!moduleEffects(QStringLiteral(TW_TEST_DATA "/picture.bmp")));
+    }
+
     // Nothing of the audio system is asked for until a sound is played.
     void soundsAreLoadedWhenTheFirstIsPlayed()
     {
