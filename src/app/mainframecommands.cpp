@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -42,6 +43,14 @@ void MainFrame::newFromZip()
 void MainFrame::openPicture()
 {
     OpenPictureDialog dialog(this);
+    // In the folder of the picture shown, or else the picture folder.
+    const PictureSource& shown = loader_.source();
+    const QFileInfo picture(shown.picturePath);
+    if (!shown.defaultPictureShown && shown.giftPicture.isEmpty() && picture.isAbsolute() &&
+        picture.dir().exists())
+        dialog.setDirectory(picture.dir());
+    else if (!settings_.folder.isEmpty() && QDir(settings_.folder).exists())
+        dialog.setDirectory(settings_.folder);
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
         return;
     openPath(dialog.chosenPath(), dialog.shownIndex(), dialog.shownCount());

@@ -12,12 +12,14 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeView>
 
 // The preview frame: a group box whose inner area shows the whole picture, stretched.
@@ -50,12 +52,13 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent)
     setFileMode(QFileDialog::AnyFile); // the named file need not exist
     setAcceptMode(QFileDialog::AcceptOpen);
     setFilter(filter() & ~QDir::CaseSensitive); // PHOTO.JPG is a picture too
-    resize(QSize(760, 600).expandedTo(sizeHint()));
     setNameFilter(openFilterPatterns());
     fitFileListColumns();
-    // Show the filter as players know it; the patterns behind it stay Qt's own.
-    if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+    // Show the filter as players know it, whole; the patterns behind it stay Qt's own.
+    if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
         types->setItemText(0, openFilterLabel());
+        types->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    }
     auto* grid = qobject_cast<QGridLayout*>(layout());
     if (grid != nullptr)
         grid->addWidget(createPanel(), grid->rowCount(), 0, 1, grid->columnCount());
@@ -66,6 +69,11 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent)
     });
     updateButtons();
     updateCounter();
+    // As large as its lists and preview like, but never beyond the screen's free area (less
+    // a tenth, for the window's frame).
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen->availableGeometry().size() * 9 / 10;
+    resize(QSize(760, 600).expandedTo(sizeHint()).boundedTo(room));
 }
 
 QWidget* OpenPictureDialog::createPanel()

@@ -421,6 +421,33 @@ private slots:
         QVERIFY(game.toolbar()->newIsDropDown());
     }
 
+    // Open starts in the folder of the picture shown; with the built-in picture shown, in the
+    // picture folder.
+    void openStartsWhereThePictureIs()
+    {
+        GameFixture game({"picture.jpg"});
+        QTemporaryDir elsewhere;
+        QFile::copy(testData("picture.gif"), QDir(elsewhere.path()).filePath("other.gif"));
+        game.frame->openPath(QDir(elsewhere.path()).filePath("other.gif"), 1, 0);
+        QString started;
+        const auto look = [&](OpenPictureDialog& dialog) {
+            started = dialog.directory().absolutePath();
+            dialog.reject();
+        };
+        {
+            const ModalGuard<OpenPictureDialog> modal(look);
+            game.frame->execute(CommandId::Open);
+        }
+        QCOMPARE(started, QDir(elsewhere.path()).absolutePath());
+        game.frame->openPath(game.inFolder("not-there.jpg"), 1, 0);
+        QVERIFY(game.frame->pictureSource().defaultPictureShown);
+        {
+            const ModalGuard<OpenPictureDialog> modal(look);
+            game.frame->execute(CommandId::Open);
+        }
+        QCOMPARE(QDir(started), QDir(game.frame->settings().folder));
+    }
+
     void openCancelledChangesNothing()
     {
         GameFixture game({"picture.jpg"});

@@ -93,6 +93,21 @@ private slots:
         QCOMPARE(layout(), single);
     }
 
+    // Within the screen's free area, with a large font, and the filter's label shown whole.
+    void fitsTheScreenAndShowsTheFilterWhole()
+    {
+        const LargeFont font(16);
+        Dialog open;
+        open.dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&open.dialog));
+        const QRect room = open.dialog.screen()->availableGeometry();
+        QVERIFY2(open.dialog.height() <= room.height() && open.dialog.width() <= room.width(),
+                 qPrintable(
+                     QStringLiteral("%1 x %2").arg(open.dialog.width()).arg(open.dialog.height())));
+        const auto* types = open.dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types->width() > types->fontMetrics().horizontalAdvance(types->currentText()));
+    }
+
     void detailedListShowsWholeTexts()
     {
         const LargeFont font(16);
