@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Re&amp;start</source>
-        <translation>Neu &amp;starten</translation>
+        <translation>Von &amp;vorn beginnen</translation>
     </message>
     <message>
         <source>Status &amp;bar</source>
@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>Puzzle difficulty : %1 x %1 (%2)</source>
-        <translation>Schwierigkeitsgrad: %1 x %1 (%2)</translation>
+        <translation>Schwierigkeit: %1 x %1 (%2)</translation>
     </message>
     <message>
         <source>Time taken : %1</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Moves made : %1</source>
-        <translation>Gemachte Züge: %1</translation>
+        <translation>Züge: %1</translation>
     </message>
     <message>
         <source>Stats</source>
@@ -443,7 +443,7 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>Puzzle difficulty</source>
-        <translation>Schwierigkeitsgrad</translation>
+        <translation>Schwierigkeit</translation>
     </message>
     <message>
         <source>Grid</source>
@@ -632,11 +632,11 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>Slider scores &gt;&gt;&gt;</source>
-        <translation>Schiebepuzzle-Punkte &gt;&gt;&gt;</translation>
+        <translation>Bestenliste Schiebepuzzle &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Reset scores</source>
-        <translation>Punkte zurücksetzen</translation>
+        <translation>Ergebnisse zurücksetzen</translation>
     </message>
     <message>
         <source>Scoreboards</source>
@@ -660,11 +660,11 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>Tile Swap scores &gt;&gt;&gt;</source>
-        <translation>Kacheltausch-Punkte &gt;&gt;&gt;</translation>
+        <translation>Bestenliste Kacheltausch &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation>Sind Sie sicher?</translation>
+        <translation>Wollen Sie die Ergebnisse wirklich zurücksetzen?</translation>
     </message>
 </context>
 <context>

@@ -660,11 +660,11 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Tile Swap scores &gt;&gt;&gt;</source>
-        <translation>Scores de l&apos;échange &gt;&gt;&gt;</translation>
+        <translation>Scores de l&apos;échange de pièces &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation>Êtes-vous sûr&#xa0;?</translation>
+        <translation>Voulez-vous vraiment réinitialiser les scores&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -9,8 +9,12 @@ Translations::Translations(const QStringList& languages)
 {
     for (const QString& wanted : languages) {
         const QString code = QLocale(wanted).name().section(QLatin1Char('_'), 0, 0);
-        if (code == QLatin1String("en") || code == QLatin1String("C"))
+        if (code == QLatin1String("en") || code == QLatin1String("C")) {
+            // The source texts are English; only their plural forms come from a file.
+            if (game_.load(QStringLiteral(":/i18n/tilewright_en.qm")))
+                QCoreApplication::installTranslator(&game_);
             return;
+        }
         if (!game_.load(QStringLiteral(":/i18n/tilewright_%1.qm").arg(code)))
             continue;
         QCoreApplication::installTranslator(&game_);

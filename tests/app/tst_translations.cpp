@@ -67,7 +67,36 @@ private slots:
         for (QDirIterator it(QStringLiteral(":/i18n")); it.hasNext();)
             found << QFileInfo(it.next()).fileName();
         found.sort();
-        QCOMPARE(found, (QStringList{"tilewright_de.qm", "tilewright_fr.qm"}));
+        QCOMPARE(found, (QStringList{"tilewright_de.qm", "tilewright_en.qm", "tilewright_fr.qm"}));
+    }
+
+    // A text that counts says "1 hint" and "2 hints" in English, and the same in German and
+    // French.
+    void countsTakeTheirPluralForms_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("one");
+        QTest::addColumn<QString>("two");
+        QTest::newRow("English") << "en-GB"
+                                 << "Solved with 1 hint."
+                                 << "Solved with 2 hints.";
+        QTest::newRow("German") << "de-DE"
+                                << "Mit 1 Tipp gelöst."
+                                << "Mit 2 Tipps gelöst.";
+        QTest::newRow("French") << "fr-FR"
+                                << "Résolu avec 1 indice."
+                                << "Résolu avec 2 indices.";
+    }
+    void countsTakeTheirPluralForms()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, one);
+        QFETCH(QString, two);
+        const Translations translations({language});
+        const char* text = "Solved with %n hint(s). Games with hints do not go on the scoreboard.";
+        QVERIFY2(QCoreApplication::translate("MainFrame", text, nullptr, 1).startsWith(one),
+                 qPrintable(QCoreApplication::translate("MainFrame", text, nullptr, 1)));
+        QVERIFY(QCoreApplication::translate("MainFrame", text, nullptr, 2).startsWith(two));
     }
 };
 
