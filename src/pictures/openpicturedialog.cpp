@@ -69,10 +69,10 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent)
     });
     updateButtons();
     updateCounter();
-    // As large as its lists and preview like, but never beyond the screen's free area (less
-    // a tenth, for the window's frame).
+    // As large as its lists and preview like, but never beyond the screen's free area, room
+    // left for the window's frame and title.
     const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
-    const QSize room = screen->availableGeometry().size() * 9 / 10;
+    const QSize room = screen->availableGeometry().size() - QSize(16, 48);
     resize(QSize(760, 600).expandedTo(sizeHint()).boundedTo(room));
 }
 

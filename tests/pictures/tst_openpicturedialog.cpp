@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QTreeView>
 
 namespace {
@@ -93,10 +94,20 @@ private slots:
         QCOMPARE(layout(), single);
     }
 
-    // Within the screen's free area, with a large font, and the filter's label shown whole.
+    // Within the screen's free area, and the filter's label shown whole, in German too.
     void fitsTheScreenAndShowsTheFilterWhole()
     {
-        const LargeFont font(16);
+        struct German : QTranslator {
+            QString translate(const char* context, const char* source, const char*,
+                              int) const override
+            {
+                return QByteArrayView(context) == "PictureFormats" &&
+                               QByteArrayView(source) == "Supported files (%1)"
+                           ? QStringLiteral("Unterstützte Dateien (%1)")
+                           : QString();
+            }
+        } german;
+        QCoreApplication::installTranslator(&german);
         Dialog open;
         open.dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&open.dialog));
