@@ -34,6 +34,11 @@ GiftDialog::GiftDialog(const QString& programPath, const Picture& current, QWidg
     tileSwap_->setChecked(true);
     auto* cancel = new QPushButton(tr("Cancel"));
     makeGift_->setDefault(true);
+    // Two letters' room beside each text, so a long translation never touches its button's
+    // edges.
+    for (QPushButton* button : {cancel, makeGift_})
+        button->setMinimumWidth(button->sizeHint().width() +
+                                4 * button->fontMetrics().averageCharWidth());
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(makeGift_, &QPushButton::clicked, this, &GiftDialog::makeGift);
 

@@ -49,7 +49,7 @@ public:
         setSelectionMode(QAbstractItemView::NoSelection);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        header()->setStretchLastSection(false);
+        header()->setStretchLastSection(true); // the moves to the list's edge: no stub
         header()->setSectionsMovable(false);
     }
 
@@ -81,7 +81,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override
     {
         QTreeWidget::resizeEvent(event);
-        for (int column = 0; column < 4; ++column)
+        for (int column = 0; column < 3; ++column)
             setColumnWidth(column, static_cast<int>(width() * ColumnShares[column]));
     }
 
@@ -109,6 +109,16 @@ ScoreboardDialog::ScoreboardDialog(ProfileStore& profile, QWidget* parent)
     connect(switch_, &QPushButton::clicked, this, &ScoreboardDialog::switchTable);
     connect(reset_, &QPushButton::clicked, this, &ScoreboardDialog::resetScores);
 
+    // Two letters' room beside each text, so a long translation never touches its button's
+    // edges; the switch has room for either of its texts.
+    for (QPushButton* button : {switch_, reset_}) {
+        const QFontMetrics metrics = button->fontMetrics();
+        const int widest = std::max(metrics.horizontalAdvance(button->text()),
+                                    metrics.horizontalAdvance(tr("Tile Swap scores >>>")));
+        button->setMinimumWidth(button->sizeHint().width() -
+                                metrics.horizontalAdvance(button->text()) + widest +
+                                4 * metrics.averageCharWidth());
+    }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(switch_);

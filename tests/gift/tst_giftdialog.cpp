@@ -1,11 +1,13 @@
 // Tests of the gift dialog: its preview and payload, the mode choice, and the save dialog.
 #include "filedialogs.h"
 #include "gift/giftdialog.h"
+#include "largefont.h"
 #include "messageboxes.h"
 #include "modaldialogs.h"
 #include "testfiles.h"
 #include "testregistry.h"
 #include "testzip.h"
+#include "translated.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -68,6 +70,26 @@ private slots:
             QVERIFY2(std::abs(above - below) <= 1,
                      qPrintable(QStringLiteral("%1 %2").arg(above).arg(below)));
         }
+    }
+
+    // With a large font and German's longer words, each button's text keeps two letters' room
+    // from its edges.
+    void buttonsHaveRoomForTheirTexts()
+    {
+        const LargeFont font(16);
+        const Translated german({{"Make gift", QStringLiteral("Geschenk erstellen")},
+                                 {"Cancel", QStringLiteral("Abbrechen")},
+                                 {"Tile Swap", QStringLiteral("Kacheltausch")},
+                                 {"Slider puzzle", QStringLiteral("Schiebepuzzle")}});
+        Picture current;
+        QVERIFY(current.loadBuiltIn());
+        GiftDialog dialog(QString(), current, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (QPushButton* each : dialog.findChildren<QPushButton*>())
+            QVERIFY2(each->width() >= each->fontMetrics().horizontalAdvance(each->text()) +
+                                          4 * each->fontMetrics().averageCharWidth(),
+                     qPrintable(each->text()));
     }
 
     void makingAGift()

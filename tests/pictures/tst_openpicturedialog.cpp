@@ -6,6 +6,7 @@
 #include "pictures/openpicturedialog.h"
 #include "testfiles.h"
 #include "testregistry.h"
+#include "translated.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <QTreeView>
 
 namespace {
@@ -97,17 +97,8 @@ private slots:
     // Within the screen's free area, and the filter's label shown whole, in German too.
     void fitsTheScreenAndShowsTheFilterWhole()
     {
-        struct German : QTranslator {
-            QString translate(const char* context, const char* source, const char*,
-                              int) const override
-            {
-                return QByteArrayView(context) == "PictureFormats" &&
-                               QByteArrayView(source) == "Supported files (%1)"
-                           ? QStringLiteral("Unterstützte Dateien (%1)")
-                           : QString();
-            }
-        } german;
-        QCoreApplication::installTranslator(&german);
+        const Translated german(
+            {{"Supported files (%1)", QStringLiteral("Unterstützte Dateien (%1)")}});
         Dialog open;
         open.dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&open.dialog));

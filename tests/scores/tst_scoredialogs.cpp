@@ -193,10 +193,20 @@ private slots:
                 }
             }
             QCOMPARE(list->width(), dialog.tileSwapList()->width()); // switching moves nothing
+            // The last column reaches the list's edge.
+            int columns = 0;
+            for (int column = 0; column < 4; ++column)
+                columns += list->columnWidth(column);
+            QCOMPARE(columns, list->viewport()->width());
             const int below = dialog.group()->height() - 1 - list->geometry().bottom();
             QVERIFY(below <= dialog.group()->layout()->contentsMargins().bottom() + 2);
             dialog.switchButton()->click();
         }
+        // Each button's text keeps two letters' room from its edges.
+        for (QPushButton* button : {dialog.switchButton(), dialog.resetButton()})
+            QVERIFY2(button->width() >= button->fontMetrics().horizontalAdvance(button->text()) +
+                                            4 * button->fontMetrics().averageCharWidth(),
+                     qPrintable(button->text()));
         // No focus frame in the lists; the keyboard starts on a button.
         QVERIFY(!dialog.tileSwapList()->hasFocus());
         QVERIFY(qobject_cast<QPushButton*>(dialog.focusWidget()) != nullptr);
