@@ -39,17 +39,35 @@ QPalette darkPalette()
     const QColor text(230, 230, 230);
     const QColor blue(42, 130, 218);
     const std::pair<QPalette::ColorRole, QColor> roles[] = {
-        {QPalette::Window, window},    {QPalette::WindowText, text},
-        {QPalette::Base, base},        {QPalette::AlternateBase, window},
-        {QPalette::ToolTipBase, base}, {QPalette::ToolTipText, text},
-        {QPalette::Text, text},        {QPalette::Button, window},
-        {QPalette::ButtonText, text},  {QPalette::Link, blue},
-        {QPalette::Highlight, blue},   {QPalette::HighlightedText, base}};
+        {QPalette::Window, window},
+        {QPalette::WindowText, text},
+        {QPalette::Base, base},
+        {QPalette::AlternateBase, window},
+        {QPalette::ToolTipBase, base},
+        {QPalette::ToolTipText, text},
+        {QPalette::Text, text},
+        {QPalette::Button, window},
+        {QPalette::ButtonText, text},
+        {QPalette::Link, blue},
+        {QPalette::Highlight, blue},
+        {QPalette::HighlightedText, base},
+        // The bevel shades a real dark theme sets, which check boxes, radio buttons and
+        // arrows are drawn with.
+        {QPalette::Light, window.lighter(160)},
+        {QPalette::Midlight, window.lighter(130)},
+        {QPalette::Mid, window.darker(130)},
+        {QPalette::Dark, window.darker(160)},
+        {QPalette::Shadow, QColor(20, 20, 20)},
+        {QPalette::PlaceholderText, QColor(150, 150, 150)},
+        {QPalette::BrightText, QColor(255, 80, 80)}};
     QPalette dark;
     for (const auto& [role, colour] : roles)
         dark.setColor(role, colour);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (const auto role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText})
         dark.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+    for (const auto role : {QPalette::Button, QPalette::Window, QPalette::Base})
+        dark.setColor(QPalette::Disabled, role, window.darker(110));
     return dark;
 }
 
