@@ -1,6 +1,7 @@
 // PuzzleApp: the application object that owns the run's state and its main window.
 #include "puzzleapp.h"
 
+#include "crispstyle.h"
 #include "mainframe.h"
 #include "platform/product.h"
 
@@ -81,6 +82,7 @@ PuzzleApp::PuzzleApp(int& argc, char** argv)
     // StartupWMClass names the window class Qt gives it, the program's name.
     setDesktopFileName(DesktopFileName);
     setWindowIcon(QIcon(QStringLiteral(":/ICON/160")));
+    setStyle(new CrispStyle); // the desktop's style, sharp message icons
     frame_ = std::make_unique<MainFrame>(FrameServices{profile_, random_, sounds_, clock_, shell_},
                                          program_, startPicture_);
 }

@@ -2,6 +2,7 @@
 // other, and saves a screenshot of each (with its window frame) for a person to look at.
 // Usage: dialogshots OUTPUT_FOLDER PICTURES_FOLDER [--dark] [--font-size POINTS] [--lang CODE]
 // Run under an X server with a window manager; QT_SCALE_FACTOR sets the scale.
+#include "app/crispstyle.h"
 #include "app/mainframe.h"
 #include "app/translations.h"
 #include "fakes.h"
@@ -129,10 +130,12 @@ int main(int argc, char** argv)
                                  ? args[args.indexOf(QStringLiteral("--lang")) + 1]
                                  : QStringLiteral("en");
     const Translations translations({language});
-    if (args.contains(QStringLiteral("--dark"))) {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The game's style over the desktop's (Fusion, which takes a dark palette, when dark).
+    const bool dark = args.contains(QStringLiteral("--dark"));
+    QApplication::setStyle(dark ? new CrispStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+                                : new CrispStyle);
+    if (dark)
         QApplication::setPalette(darkPalette());
-    }
     if (args.contains(QStringLiteral("--font-size"))) {
         QFont font = QApplication::font();
         font.setPointSize(args[args.indexOf(QStringLiteral("--font-size")) + 1].toInt());
