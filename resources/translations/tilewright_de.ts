@@ -377,7 +377,7 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>There is only 1 picture in this zip file!</source>
-        <translation>In dieser Zip-Datei gibt es nur 1 Bild!</translation>
+        <translation>Dieses Zip-Archiv enthält nur ein Bild!</translation>
     </message>
     <message>
         <source>There is no unfinished puzzle to resume.</source>
@@ -455,7 +455,7 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>From this Zip</source>
-        <translation>Aus diesem Zip</translation>
+        <translation>Aus diesem Zip-Archiv</translation>
     </message>
 </context>
 <context>
@@ -542,7 +542,7 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>picture</source>
-        <translation>bild</translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>A picture file or a ZIP archive of pictures to start on.</source>

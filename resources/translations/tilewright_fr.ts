@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Make &amp;gift</source>
-        <translation>Faire un &amp;cadeau</translation>
+        <translation>Créer un &amp;cadeau</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Sol&amp;ve for me</source>
-        <translation>Résoudre &amp;pour moi</translation>
+        <translation>Résoudre à ma &amp;place</translation>
     </message>
     <message>
         <source>Scoreboard</source>
@@ -240,11 +240,11 @@
     </message>
     <message>
         <source>Make gift</source>
-        <translation>Faire le cadeau</translation>
+        <translation>Créer le cadeau</translation>
     </message>
     <message>
         <source>Make Gift puzzle</source>
-        <translation>Faire un puzzle cadeau</translation>
+        <translation>Créer un puzzle cadeau</translation>
     </message>
     <message>
         <source>This will make a customized gift puzzle from the picture currently loaded into Tilewright for you to share with friends and family.</source>
@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>There is no picture to make a gift of.</source>
-        <translation>Il n&apos;y a pas d&apos;image dont faire un cadeau.</translation>
+        <translation>Aucune image à offrir en cadeau.</translation>
     </message>
     <message>
         <source>Save gift</source>
@@ -266,7 +266,7 @@
         <source>The gift could not be made.
 
 </source>
-        <translation>Le cadeau n&apos;a pas pu être fait.
+        <translation>Le cadeau n&apos;a pas pu être créé.
 
 </translation>
     </message>
@@ -377,7 +377,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>There is only 1 picture in this zip file!</source>
-        <translation>Il n&apos;y a qu&apos;une image dans ce fichier zip&#xa0;!</translation>
+        <translation>Cette archive Zip ne contient qu&apos;une image&#xa0;!</translation>
     </message>
     <message>
         <source>There is no unfinished puzzle to resume.</source>
@@ -439,7 +439,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Solve for me!</source>
-        <translation>Résoudre pour moi&#xa0;!</translation>
+        <translation>Résoudre à ma place&#xa0;!</translation>
     </message>
     <message>
         <source>Puzzle difficulty</source>
@@ -455,7 +455,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>From this Zip</source>
-        <translation>Depuis ce Zip</translation>
+        <translation>Depuis cette archive Zip</translation>
     </message>
 </context>
 <context>
@@ -546,7 +546,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>A picture file or a ZIP archive of pictures to start on.</source>
-        <translation>Un fichier image ou une archive ZIP d&apos;images par lequel commencer.</translation>
+        <translation>Une image ou une archive ZIP d&apos;images sur laquelle commencer.</translation>
     </message>
     <message>
         <source>[picture]</source>
