@@ -28,7 +28,12 @@
 #include <QTimer>
 #include <QTreeView>
 #include <functional>
+#include <optional>
 #include <utility>
+#ifdef TW_SHOTS_XCB
+#include <QGuiApplication>
+#include <xcb/xcb.h>
+#endif
 
 namespace {
 QDir output;
@@ -69,7 +74,45 @@ QPalette darkPalette()
         dark.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
     for (const auto role : {QPalette::Button, QPalette::Window, QPalette::Base})
         dark.setColor(QPalette::Disabled, role, window.darker(110));
+    // Disabled text is etched with the light shade: on a dark window that shade is the window's.
+    dark.setColor(QPalette::Disabled, QPalette::Light, window);
     return dark;
+}
+
+// The window manager's frame around the window, in the screen's own pixels: the root's
+// child that holds it. Qt's frame geometry is in logical pixels, rounded, and takes the
+// frame's extents as announced, which for a window of fixed size can include a resize handle
+// the manager does not draw.
+std::optional<QRect> nativeFrame(QWidget* window)
+{
+#ifdef TW_SHOTS_XCB
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr)
+        return std::nullopt;
+    xcb_connection_t* x = x11->connection();
+    xcb_window_t frame = static_cast<xcb_window_t>(window->winId());
+    for (;;) {
+        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(x, xcb_query_tree(x, frame), nullptr);
+        if (tree == nullptr)
+            return std::nullopt;
+        const bool top = tree->parent == tree->root;
+        if (!top)
+            frame = tree->parent;
+        std::free(tree);
+        if (top)
+            break;
+    }
+    xcb_get_geometry_reply_t* box = xcb_get_geometry_reply(x, xcb_get_geometry(x, frame), nullptr);
+    if (box == nullptr)
+        return std::nullopt;
+    const int border = box->border_width;
+    const QRect rect(box->x, box->y, box->width + 2 * border, box->height + 2 * border);
+    std::free(box);
+    return rect;
+#else
+    Q_UNUSED(window);
+    return std::nullopt;
+#endif
 }
 
 // The screen's pixels under the widget's window, frame included, once it has had the time
@@ -80,10 +123,10 @@ void shoot(const QString& name, QWidget* widget, int settle = 600)
     QWidget* window = widget->window();
     QScreen* screen = window->screen();
     const qreal ratio = screen->devicePixelRatio();
-    const QRect frame = window->frameGeometry();
-    const QPixmap all = screen->grabWindow(0);
-    all.copy(QRect(frame.topLeft() * ratio, frame.size() * ratio))
-        .save(output.filePath(name + QStringLiteral(".png")));
+    const QRect logical = window->frameGeometry();
+    const QRect frame =
+        nativeFrame(window).value_or(QRect(logical.topLeft() * ratio, logical.size() * ratio));
+    screen->grabWindow(0).copy(frame).save(output.filePath(name + QStringLiteral(".png")));
 }
 
 void shootMenu(const QString& name, QMenu* menu, const QPoint& at)
