@@ -3,24 +3,29 @@
 
 #include <QIconEngine>
 #include <QPainter>
-#include <QPainterPath>
 #include <map>
 
 namespace {
+// Each message icon: the icon theme's name for it, and how it is painted otherwise (a circle,
+// or a triangle for a warning, holding a letter, or a cross where there is none).
 struct MessageIcon {
-    const char* themeName; // the icon theme's name for it
+    const char* themeName;
     QColor colour;
-    enum class Mark { Info, Warning, Critical, Question } mark;
+    QColor ink;
+    bool triangle;
+    const char* mark;
 };
 
 const std::map<QStyle::StandardPixmap, MessageIcon>& messageIcons()
 {
-    using M = MessageIcon::Mark;
+    const QColor blue(52, 101, 164);
     static const std::map<QStyle::StandardPixmap, MessageIcon> icons{
-        {QStyle::SP_MessageBoxInformation, {"dialog-information", QColor(52, 101, 164), M::Info}},
-        {QStyle::SP_MessageBoxWarning, {"dialog-warning", QColor(237, 170, 0), M::Warning}},
-        {QStyle::SP_MessageBoxCritical, {"dialog-error", QColor(204, 0, 0), M::Critical}},
-        {QStyle::SP_MessageBoxQuestion, {"dialog-question", QColor(52, 101, 164), M::Question}},
+        {QStyle::SP_MessageBoxInformation, {"dialog-information", blue, Qt::white, false, "i"}},
+        {QStyle::SP_MessageBoxWarning,
+         {"dialog-warning", QColor(237, 170, 0), Qt::black, true, "!"}},
+        {QStyle::SP_MessageBoxCritical,
+         {"dialog-error", QColor(204, 0, 0), Qt::white, false, nullptr}},
+        {QStyle::SP_MessageBoxQuestion, {"dialog-question", blue, Qt::white, false, "?"}},
     };
     return icons;
 }
@@ -38,25 +43,18 @@ public:
         const qreal side = std::min(rect.width(), rect.height());
         const QRectF box(rect.center().x() + 0.5 - side / 2, rect.center().y() + 0.5 - side / 2,
                          side, side);
+        const QRectF shape = box.adjusted(side * 0.04, side * 0.04, -side * 0.04, -side * 0.04);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setPen(Qt::NoPen);
         painter->setBrush(look_.colour);
-        const qreal inset = side * 0.04;
-        const QRectF shape = box.adjusted(inset, inset, -inset, -inset);
-        if (look_.mark == MessageIcon::Mark::Warning) {
-            QPainterPath triangle;
-            triangle.moveTo(shape.center().x(), shape.top());
-            triangle.lineTo(shape.bottomRight());
-            triangle.lineTo(shape.bottomLeft());
-            triangle.closeSubpath();
-            painter->drawPath(triangle);
-        } else {
+        if (look_.triangle)
+            painter->drawPolygon(QPolygonF{
+                {shape.center().x(), shape.top()}, shape.bottomRight(), shape.bottomLeft()});
+        else
             painter->drawEllipse(shape);
-        }
-        const QColor ink = look_.mark == MessageIcon::Mark::Warning ? Qt::black : Qt::white;
-        if (look_.mark == MessageIcon::Mark::Critical) {
-            painter->setPen(QPen(ink, side * 0.12, Qt::SolidLine, Qt::RoundCap));
+        if (look_.mark == nullptr) {
+            painter->setPen(QPen(look_.ink, side * 0.12, Qt::SolidLine, Qt::RoundCap));
             const QRectF cross = box.adjusted(side * 0.32, side * 0.32, -side * 0.32, -side * 0.32);
             painter->drawLine(cross.topLeft(), cross.bottomRight());
             painter->drawLine(cross.topRight(), cross.bottomLeft());
@@ -65,14 +63,10 @@ public:
             font.setBold(true);
             font.setPixelSize(std::max(1, static_cast<int>(side * 0.6)));
             painter->setFont(font);
-            painter->setPen(ink);
-            const QString mark = look_.mark == MessageIcon::Mark::Info       ? QStringLiteral("i")
-                                 : look_.mark == MessageIcon::Mark::Question ? QStringLiteral("?")
-                                                                             : QStringLiteral("!");
-            const QRectF room = look_.mark == MessageIcon::Mark::Warning
-                                    ? shape.adjusted(0, side * 0.2, 0, 0)
-                                    : shape;
-            painter->drawText(room, Qt::AlignCenter, mark);
+            painter->setPen(look_.ink);
+            // A triangle's letter sits low, where the triangle is wide.
+            painter->drawText(look_.triangle ? shape.adjusted(0, side * 0.2, 0, 0) : shape,
+                              Qt::AlignCenter, QString::fromLatin1(look_.mark));
         }
         painter->restore();
     }

@@ -230,10 +230,12 @@ void HyperlinkLabel::open()
         if (label)
             label->reportFailure(late);
     });
-    wasVisited_ = code > 32;
-    restyle();
-    if (!wasVisited_)
+    if (code <= 32) {
         reportFailure(code);
+        return;
+    }
+    wasVisited_ = true;
+    restyle();
 }
 
 void HyperlinkLabel::reportFailure(int code)

@@ -1,6 +1,7 @@
 // Tests of the decoding limits: a small file whose header promises more pixels than may be held
 // or read is refused before a pixel is decoded; the largest within them show true colours; and
 // the averaging down sees every pixel, in every pixel format, on white.
+#include "colours.h"
 #include "hostilepictures.h"
 #include "pictures/downscale.h"
 #include "pictures/picture.h"
@@ -15,8 +16,7 @@ const PictureFit Board = [](QSize) {
 
 bool near(QRgb a, QRgb b)
 {
-    return std::abs(qRed(a) - qRed(b)) <= 3 && std::abs(qGreen(a) - qGreen(b)) <= 3 &&
-           std::abs(qBlue(a) - qBlue(b)) <= 3;
+    return nearColour(QColor(a), QColor(b), 3);
 }
 
 // Half-value samples laid on white at half opacity.

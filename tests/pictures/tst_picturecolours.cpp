@@ -1,6 +1,7 @@
 // Tests of every colour type and bit depth the picture formats allow: a picture of four solid
 // quadrants, larger than the board, keeps its true colours when decoded at the board's size.
 #include "../../resources/art/gifwriter.h"
+#include "colours.h"
 #include "pictures/picture.h"
 #include "pngwriter.h"
 #include "testregistry.h"
@@ -40,8 +41,7 @@ const Quadrants TwoColours{QColor(0, 255, 255), QColor(255, 0, 0), QColor(255, 0
 
 bool near(const QColor& a, const QColor& b)
 {
-    return std::abs(a.red() - b.red()) <= 2 && std::abs(a.green() - b.green()) <= 2 &&
-           std::abs(a.blue() - b.blue()) <= 2;
+    return nearColour(a, b, 2);
 }
 } // namespace
 
