@@ -1,6 +1,7 @@
 // GiftDialog: makes a gift copy of the game that starts straight into the current picture.
 #include "giftdialog.h"
 
+#include "controls/buttonroom.h"
 #include "giftfile.h"
 #include "pictures/pictureframe.h"
 #include "platform/product.h"
@@ -34,11 +35,8 @@ GiftDialog::GiftDialog(const QString& programPath, const Picture& current, QWidg
     tileSwap_->setChecked(true);
     auto* cancel = new QPushButton(tr("Cancel"));
     makeGift_->setDefault(true);
-    // Two letters' room beside each text, so a long translation never touches its button's
-    // edges.
     for (QPushButton* button : {cancel, makeGift_})
-        button->setMinimumWidth(button->sizeHint().width() +
-                                4 * button->fontMetrics().averageCharWidth());
+        giveRoomForTexts(*button, {});
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(makeGift_, &QPushButton::clicked, this, &GiftDialog::makeGift);
 

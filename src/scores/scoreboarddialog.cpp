@@ -1,11 +1,11 @@
 // ScoreboardDialog: both scoreboards, one at a time, with a switch and a reset.
 #include "scoreboarddialog.h"
 
+#include "controls/buttonroom.h"
 #include "timetext.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
@@ -109,25 +109,26 @@ ScoreboardDialog::ScoreboardDialog(ProfileStore& profile, QWidget* parent)
     connect(switch_, &QPushButton::clicked, this, &ScoreboardDialog::switchTable);
     connect(reset_, &QPushButton::clicked, this, &ScoreboardDialog::resetScores);
 
-    // Two letters' room beside each text, so a long translation never touches its button's
-    // edges; the switch has room for either of its texts.
-    for (QPushButton* button : {switch_, reset_}) {
-        const QFontMetrics metrics = button->fontMetrics();
-        const int widest = std::max(metrics.horizontalAdvance(button->text()),
-                                    metrics.horizontalAdvance(tr("Tile Swap scores >>>")));
-        button->setMinimumWidth(button->sizeHint().width() -
-                                metrics.horizontalAdvance(button->text()) + widest +
-                                4 * metrics.averageCharWidth());
-    }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(switch_);
-    buttons->addStretch();
-    buttons->addWidget(reset_);
+    giveRoomForTexts(*switch_, {tr("Tile Swap scores >>>")}); // either of its texts
+    giveRoomForTexts(*reset_, {});
+    // The switch in the middle of the dialog where the list leaves room for it, and Reset at
+    // the right edge, under the list's and Close's: the outer columns share what is left.
+    // The layout puts no spacing beside an empty column, so the gap before Reset is part of
+    // Reset's column.
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(switch_, 0, 1);
+    buttons->addWidget(reset_, 0, 2, Qt::AlignRight);
+    buttons->setColumnStretch(0, 1);
+    buttons->setColumnStretch(2, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group_);
     layout->addLayout(buttons);
     layout->addWidget(close);
+    const int gap = std::max(
+        buttons->horizontalSpacing(),
+        style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Horizontal));
+    buttons->setHorizontalSpacing(0);
+    buttons->setColumnMinimumWidth(2, reset_->minimumWidth() + gap);
     fill();
 }
 

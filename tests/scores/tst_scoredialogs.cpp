@@ -8,6 +8,7 @@
 #include "tempprofile.h"
 #include "testregistry.h"
 #include "textroom.h"
+#include "translated.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -42,6 +43,38 @@ QStringList row(QTreeWidget* list, int index)
 void clickOk(QDialog& dialog)
 {
     QTest::mouseClick(dialog.findChild<QPushButton*>(), Qt::LeftButton);
+}
+QRect closeButton(const ScoreboardDialog& dialog)
+{
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->isDefault())
+            return button->geometry();
+    return {};
+}
+
+// What is out of line, if anything: Reset's right edge belongs on Close's, the switch within
+// Close's width, neither overlapping the other.
+QString misalignedButtons(const ScoreboardDialog& dialog)
+{
+    const QRect close = closeButton(dialog);
+    const QRect switcher = dialog.switchButton()->geometry();
+    const QRect reset = dialog.resetButton()->geometry();
+    if (reset.right() != close.right() || switcher.right() >= reset.left() ||
+        switcher.left() < close.left())
+        return QStringLiteral("switch %1..%2, reset %3..%4, close %5..%6")
+            .arg(switcher.left())
+            .arg(switcher.right())
+            .arg(reset.left())
+            .arg(reset.right())
+            .arg(close.left())
+            .arg(close.right());
+    return {};
+}
+
+bool switchCentred(const ScoreboardDialog& dialog)
+{
+    return std::abs(dialog.switchButton()->geometry().center().x() -
+                    closeButton(dialog).center().x()) <= 1;
 }
 } // namespace
 
@@ -206,9 +239,30 @@ private slots:
         // Each button's text keeps two letters' room from its edges.
         for (QPushButton* button : {dialog.switchButton(), dialog.resetButton()})
             QVERIFY2(hasRoomForItsText(*button), qPrintable(button->text()));
+        QVERIFY2(misalignedButtons(dialog).isEmpty(), qPrintable(misalignedButtons(dialog)));
+        QVERIFY(switchCentred(dialog));
         // No focus frame in the lists; the keyboard starts on a button.
         QVERIFY(!dialog.tileSwapList()->hasFocus());
         QVERIFY(qobject_cast<QPushButton*>(dialog.focusWidget()) != nullptr);
+    }
+
+    // Where the texts leave no room to centre the switch, it moves aside; the dialog stays as
+    // wide as its list needs.
+    void buttonsAlignedInLongerLanguages()
+    {
+        const Translated german(
+            {{"Slider scores >>>", QStringLiteral("Bestenliste Schiebepuzzle >>>")},
+             {"Tile Swap scores >>>", QStringLiteral("Bestenliste Kacheltausch >>>")},
+             {"Reset scores", QStringLiteral("Ergebnisse zur\u00fccksetzen")}});
+        Store store;
+        ScoreboardDialog dialog(store.profile, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (int shown = 0; shown < 2; ++shown) {
+            QVERIFY2(misalignedButtons(dialog).isEmpty(), qPrintable(misalignedButtons(dialog)));
+            QCOMPARE(dialog.tileSwapList()->width(), dialog.tileSwapList()->minimumWidth());
+            dialog.switchButton()->click();
+        }
     }
 
     void resetQuestionHasRoomForItsTitle()

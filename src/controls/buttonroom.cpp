@@ -1,0 +1,15 @@
+// Room in a push button for the texts it shows.
+#include "buttonroom.h"
+
+#include <QPushButton>
+#include <algorithm>
+
+void giveRoomForTexts(QPushButton& button, const QStringList& texts)
+{
+    const QFontMetrics metrics = button.fontMetrics();
+    int widest = metrics.horizontalAdvance(button.text());
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    button.setMinimumWidth(button.sizeHint().width() - metrics.horizontalAdvance(button.text()) +
+                           widest + 4 * metrics.averageCharWidth());
+}
