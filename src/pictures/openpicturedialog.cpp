@@ -59,6 +59,8 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent)
         types->setItemText(0, openFilterLabel());
         types->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     }
+    // The size its lists like; the preview's panel below takes its room from them.
+    const QSize wanted = QSize(760, 600).expandedTo(sizeHint());
     auto* grid = qobject_cast<QGridLayout*>(layout());
     if (grid != nullptr)
         grid->addWidget(createPanel(), grid->rowCount(), 0, 1, grid->columnCount());
@@ -69,11 +71,10 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent)
     });
     updateButtons();
     updateCounter();
-    // As large as its lists and preview like, but never beyond the screen's free area, room
-    // left for the window's frame and title.
+    // Never beyond the screen's free area, room left for the window's frame and title.
     const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen->availableGeometry().size() - QSize(16, 48);
-    resize(QSize(760, 600).expandedTo(sizeHint()).boundedTo(room));
+    resize(wanted.boundedTo(room));
 }
 
 QWidget* OpenPictureDialog::createPanel()
