@@ -22,7 +22,10 @@ QAction* firstFileItem(const GameFixture& game)
 
 QColor centreOf(const QIcon& icon)
 {
-    return icon.pixmap(32, 32).toImage().pixelColor(12, 4); // on a grid line of the Grid image
+    // On a grid line of the Grid image, wherever the screen's scale puts it.
+    const QImage image = icon.pixmap(32, 32).toImage();
+    const qreal scale = image.devicePixelRatio();
+    return image.pixelColor(static_cast<int>(12.5 * scale), static_cast<int>(4.5 * scale));
 }
 } // namespace
 

@@ -45,8 +45,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const QImage shot = dialog.grab().toImage();
         const QRect frame = dialog.pictureFrame();
-        QCOMPARE(shot.pixelColor(frame.left() + 8, frame.top() + 14).red() > 150, true);
-        QCOMPARE(shot.pixelColor(frame.right() - 4, frame.bottom() - 4).blue() > 150, true);
+        // The shot is in device pixels; the frame in the dialog's own.
+        const auto at = [&](int x, int y) {
+            return shot.pixelColor((QPointF(x, y) * shot.devicePixelRatio()).toPoint());
+        };
+        QVERIFY(at(frame.left() + 8, frame.top() + 14).red() > 150);
+        QVERIFY(at(frame.right() - 4, frame.bottom() - 4).blue() > 150);
     }
 
     void escapeAndEnterClose_data()
