@@ -5,6 +5,6 @@
 
 class QPushButton;
 
-// Makes the button at least as wide as the widest of the texts it may show, with two letters'
+// Makes the button at least as wide as its text and the others it may show, with two letters'
 // room on each side, so a long translation never touches its edges.
-void giveRoomForTexts(QPushButton& button, const QStringList& texts);
+void giveRoomForTexts(QPushButton& button, const QStringList& others = {});

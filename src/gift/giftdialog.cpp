@@ -36,7 +36,7 @@ GiftDialog::GiftDialog(const QString& programPath, const Picture& current, QWidg
     auto* cancel = new QPushButton(tr("Cancel"));
     makeGift_->setDefault(true);
     for (QPushButton* button : {cancel, makeGift_})
-        giveRoomForTexts(*button, {});
+        giveRoomForTexts(*button);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(makeGift_, &QPushButton::clicked, this, &GiftDialog::makeGift);
 

@@ -110,7 +110,7 @@ ScoreboardDialog::ScoreboardDialog(ProfileStore& profile, QWidget* parent)
     connect(reset_, &QPushButton::clicked, this, &ScoreboardDialog::resetScores);
 
     giveRoomForTexts(*switch_, {tr("Tile Swap scores >>>")}); // either of its texts
-    giveRoomForTexts(*reset_, {});
+    giveRoomForTexts(*reset_);
     // The switch in the middle of the dialog where the list leaves room for it, and Reset at
     // the right edge, under the list's and Close's: the outer columns share what is left.
     // The layout puts no spacing beside an empty column, so the gap before Reset is part of

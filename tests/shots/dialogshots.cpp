@@ -44,6 +44,8 @@ QPalette darkPalette()
     const QColor base(35, 35, 35);
     const QColor text(230, 230, 230);
     const QColor blue(42, 130, 218);
+    // With the bevel shades (Light to Shadow) a real dark theme sets, which check boxes, radio
+    // buttons and arrows are drawn with.
     const std::pair<QPalette::ColorRole, QColor> roles[] = {
         {QPalette::Window, window},
         {QPalette::WindowText, text},
@@ -57,8 +59,6 @@ QPalette darkPalette()
         {QPalette::Link, blue},
         {QPalette::Highlight, blue},
         {QPalette::HighlightedText, base},
-        // The bevel shades a real dark theme sets, which check boxes, radio buttons and
-        // arrows are drawn with.
         {QPalette::Light, window.lighter(160)},
         {QPalette::Midlight, window.lighter(130)},
         {QPalette::Mid, window.darker(130)},
