@@ -12,9 +12,9 @@ namespace {
 void jumble(benchmark::State& run, PuzzleMode mode)
 {
     RandomEngine random(12345);
-    Board board;
+    Board board(mode, Board::MaxDimension);
     for (auto _ : run) {
-        board.jumble(mode, Board::MaxDimension, random);
+        board.jumble(random);
         benchmark::DoNotOptimize(board);
     }
 }
@@ -34,16 +34,16 @@ void BM_FirstSliderHint(benchmark::State& run)
 {
     const int n = static_cast<int>(run.range(0));
     RandomEngine random(2027);
-    std::vector<Board> jumbles(100);
+    std::vector<Board> jumbles(100, Board(PuzzleMode::Slider, n));
     for (Board& board : jumbles)
-        board.jumble(PuzzleMode::Slider, n, random);
+        board.jumble(random);
     std::vector<double> latencies;
     for (auto _ : run) {
         latencies.clear();
         for (const Board& board : jumbles) {
             HintPlanner planner;
             const auto start = std::chrono::steady_clock::now();
-            benchmark::DoNotOptimize(planner.next(board, PuzzleMode::Slider, n));
+            benchmark::DoNotOptimize(planner.next(board));
             latencies.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                     .count());

@@ -72,14 +72,14 @@ struct Scene {
     Round round;
     PlayerSettings settings;
     QSize tile;
-    QSize board() const { return tile * round.dimension; }
+    QSize board() const { return tile * round.board.dimension(); }
     BoardScene drawn() const { return {round, settings, tile}; }
 };
 
 void layOut(Scene& state, QSize picture, int n)
 {
     const QSize board = boardSizeFor(picture, Room, n);
-    state.round.dimension = n;
+    state.round.board = Board(PuzzleMode::TileSwap, n);
     state.tile = QSize(board.width() / n, board.height() / n);
 }
 
@@ -105,7 +105,7 @@ QImage decodeWhole(const QByteArray& bytes)
 
 QImage oldBoardImage(const QImage& whole, const Scene& state)
 {
-    const int n = state.round.dimension;
+    const int n = state.round.board.dimension();
     return whole.copy(0, 0, whole.width() / n * n, whole.height() / n * n)
         .scaled(state.board(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -114,10 +114,10 @@ QImage oldBoardImage(const QImage& whole, const Scene& state)
 void oldPaint(QImage& screen, const QImage& scaled, const Scene& state)
 {
     QPainter on(&screen);
-    const int n = state.round.dimension;
+    const int n = state.round.board.dimension();
     for (int col = 0; col < n; ++col) {
         for (int row = 0; row < n; ++row) {
-            const Cell home = Board::homeCell(state.round.board.at({col, row}), n);
+            const Cell home = state.round.board.homeCell(state.round.board.at({col, row}));
             on.drawImage(QPoint(col * state.tile.width(), row * state.tile.height()), scaled,
                          QRect(home.col * state.tile.width(), home.row * state.tile.height(),
                                state.tile.width(), state.tile.height()));
@@ -130,7 +130,7 @@ void oldNewPuzzle(const QByteArray& bytes, RandomEngine& random, QImage* screen)
     const QImage whole = decodeWhole(bytes);
     Scene state;
     layOut(state, whole.size(), Grid);
-    state.round.board.jumble(PuzzleMode::TileSwap, Grid, random);
+    state.round.board.jumble(random);
     if (!whole.isNull())
         oldPaint(*screen, oldBoardImage(whole, state), state);
 }
@@ -143,7 +143,7 @@ void newPuzzle(const QString& path, RandomEngine& random, QImage* screen)
     const Picture& picture = loader.picture();
     Scene state;
     layOut(state, picture.size(), Grid);
-    state.round.board.jumble(PuzzleMode::TileSwap, Grid, random);
+    state.round.board.jumble(random);
     BoardPainter painter;
     QPainter on(screen);
     painter.paint(on, state.drawn(), picture, Hole);
@@ -206,7 +206,7 @@ void BM_SizeChange24MP(benchmark::State& run)
         n = n == Grid ? Grid - 1 : Grid;
         picture.cover(boardPixelsFor(picture.size(), Room, 1));
         layOut(state, picture.size(), n);
-        state.round.board.jumble(PuzzleMode::TileSwap, n, random);
+        state.round.board.jumble(random);
         QPainter on(&screen);
         painter.paint(on, state.drawn(), picture, Hole);
     }
@@ -295,7 +295,7 @@ struct Repaint {
         }
         state.settings.tileNumbers = run.range(2) != 0;
         RandomEngine random(3);
-        state.round.board.jumble(PuzzleMode::TileSwap, Grid, random);
+        state.round.board.jumble(random);
         screen = screenFor(state, ratio);
     }
 
@@ -325,12 +325,11 @@ void BM_AnimationFrame10x10(benchmark::State& run)
     picture.loadFromMemory(photo24().bytes, boardFit(ratio));
     Scene state;
     layOut(state, picture.size(), Grid);
-    state.round.mode = PuzzleMode::Slider;
-    state.round.board.setSolved(PuzzleMode::Slider, Grid);
+    state.round.board = Board(PuzzleMode::Slider, Grid);
     const Board before = state.round.board;
     state.round.board.slide({0, Grid - 1});
     BoardMotion motion;
-    motion.glides = glidesBetween(before, state.round.board, Grid);
+    motion.glides = glidesBetween(before, state.round.board);
     motion.progress = 0.5;
     QImage screen = screenFor(state, ratio);
     BoardPainter painter;
@@ -358,7 +357,7 @@ void BM_BaselineBilinearRepaint10x10(benchmark::State& run)
         on.setRenderHint(QPainter::SmoothPixmapTransform);
         for (int col = 0; col < Grid; ++col) {
             for (int row = 0; row < Grid; ++row) {
-                const Cell home = Board::homeCell(state.round.board.at({col, row}), Grid);
+                const Cell home = state.round.board.homeCell(state.round.board.at({col, row}));
                 on.drawImage(QRect(col * state.tile.width(), row * state.tile.height(),
                                    state.tile.width(), state.tile.height()),
                              pixels, QRectF(home.col * x, home.row * y, x, y));

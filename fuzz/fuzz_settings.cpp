@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // back the same.
     const std::vector<KeptGame> kept = readKeptGames(profile);
     for (const KeptGame& game : kept)
-        if (game.game.board.hasHole() != (game.game.mode == PuzzleMode::Slider))
+        if (game.game.board.hasHole() != (game.game.board.mode() == PuzzleMode::Slider))
             __builtin_trap();
     keepGames(profile, kept);
     if (readKeptGames(profile) != kept)

@@ -29,22 +29,22 @@ const QString HintsKey = QStringLiteral("Hints");
 const QString HistoryKey = QStringLiteral("History");
 
 // Tiles in reading order, the hole as -1, separated by spaces.
-QString tilesText(const Board& board, int n)
+QString tilesText(const Board& board)
 {
     QStringList numbers;
-    for (const int tile : board.tiles(n))
+    for (const int tile : board.tiles())
         numbers << QString::number(tile);
     return numbers.join(QLatin1Char(' '));
 }
 
 // Each move as its two cells' places in reading order: "from-to", separated by spaces.
-QString historyText(const std::vector<Move>& moves, int n)
+QString historyText(const std::vector<Move>& moves, const Board& board)
 {
     QStringList texts;
     for (const Move& move : moves)
         texts << QStringLiteral("%1-%2")
-                     .arg(Board::homeNumber(move.from, n))
-                     .arg(Board::homeNumber(move.to, n));
+                     .arg(board.homeNumber(move.from))
+                     .arg(board.homeNumber(move.to));
     return texts.join(QLatin1Char(' '));
 }
 
@@ -52,7 +52,8 @@ QString historyText(const std::vector<Move>& moves, int n)
 // all the way to it when they are every move of the game; nothing for any other.
 std::vector<Move> historyFrom(const QString& text, const UnfinishedGame& game)
 {
-    const int n = game.dimension;
+    const Board& board = game.board;
+    const int places = board.dimension() * board.dimension();
     std::vector<Move> moves;
     for (const QString& pair : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QStringList cells = pair.split(QLatin1Char('-'));
@@ -60,12 +61,12 @@ std::vector<Move> historyFrom(const QString& text, const UnfinishedGame& game)
         bool toOk = false;
         const int from = cells.size() == 2 ? cells[0].toInt(&fromOk) : 0;
         const int to = cells.size() == 2 ? cells[1].toInt(&toOk) : 0;
-        if (!fromOk || !toOk || from < 0 || to < 0 || from >= n * n || to >= n * n ||
+        if (!fromOk || !toOk || from < 0 || to < 0 || from >= places || to >= places ||
             static_cast<int>(moves.size()) >= std::min(MaxKeptMoves, game.moves))
             return {};
-        moves.push_back({game.mode, Board::homeCell(from, n), Board::homeCell(to, n)});
+        moves.push_back({board.mode(), board.homeCell(from), board.homeCell(to)});
     }
-    const std::optional<Board> start = takenBack(game.board, moves, n);
+    const std::optional<Board> start = takenBack(board, moves);
     if (!start || (static_cast<int>(moves.size()) == game.moves && *start != game.jumbled))
         return {};
     return moves;
@@ -96,15 +97,15 @@ void writeKept(ProfileStore& profile, const QString& section, const KeptGame& ke
     profile.writeText(section, PictureKey, kept.picturePath);
     profile.writeInt(section, ZipIndexKey, kept.zipIndex);
     profile.writeInt(section, BuiltInKey, kept.builtIn ? 1 : 0);
-    profile.writeInt(section, ModeKey, storedPuzzleMode(game.mode));
-    profile.writeInt(section, DimensionKey, game.dimension);
-    profile.writeText(section, BoardKey, tilesText(game.board, game.dimension));
-    profile.writeText(section, JumbleKey, tilesText(game.jumbled, game.dimension));
+    profile.writeInt(section, ModeKey, storedPuzzleMode(game.board.mode()));
+    profile.writeInt(section, DimensionKey, game.board.dimension());
+    profile.writeText(section, BoardKey, tilesText(game.board));
+    profile.writeText(section, JumbleKey, tilesText(game.jumbled));
     profile.writeInt(section, MovesKey, game.moves);
     profile.writeInt(section, ElapsedKey,
                      static_cast<int>(std::clamp<std::int64_t>(game.elapsed, 0, MaxGameSeconds)));
     profile.writeInt(section, HintsKey, game.hints);
-    profile.writeText(section, HistoryKey, historyText(game.history, game.dimension));
+    profile.writeText(section, HistoryKey, historyText(game.history, game.board));
 }
 
 enum class History { Read, Passed };
@@ -136,7 +137,7 @@ std::optional<KeptGame> readKept(const ProfileStore& profile, const QString& sec
     if (!board || !jumbled)
         return std::nullopt;
     KeptGame kept{picture, *zipIndex, *builtIn == 1,
-                  UnfinishedGame{puzzleMode, *n, *board, *jumbled, *moves, *elapsed, *hints, {}}};
+                  UnfinishedGame{*board, *jumbled, *moves, *elapsed, *hints, {}}};
     // A damaged history is dropped: the game goes on without moves to take back.
     if (history == History::Read)
         kept.game.history =

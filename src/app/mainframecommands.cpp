@@ -123,8 +123,8 @@ void MainFrame::congratulate()
         return;
     }
     CongratulationsDialog dialog(services_.profile,
-                                 {storedPuzzleMode(round.mode), round.dimension, round.moves,
-                                  static_cast<int>(round.elapsed)},
+                                 {storedPuzzleMode(round.board.mode()), round.board.dimension(),
+                                  round.moves, static_cast<int>(round.elapsed)},
                                  this);
     dialog.exec();
 }
@@ -244,8 +244,8 @@ void MainFrame::resumeLastPuzzle()
     // for it is kept as the newest.
     keepGamesWith(profile, settings_, underWay, kept);
     flow_.resume(kept.game);
-    settings_.puzzleMode = kept.game.mode;
-    settings_.dimension = kept.game.dimension;
+    settings_.puzzleMode = kept.game.board.mode();
+    settings_.dimension = kept.game.board.dimension();
     layOutBoard();
     showBoard();
 }

@@ -44,26 +44,29 @@ bool slidesCanSolve(std::vector<int> tiles, int n)
 }
 } // namespace
 
-void Board::setSolved(PuzzleMode mode, int n)
+Board::Board(PuzzleMode mode, int n)
+    : mode_(mode)
+    , n_(std::clamp(n, SmallestBoard, MaxDimension))
 {
-    fillSolved(n);
-    if (mode == PuzzleMode::Slider) {
-        hole_ = {n - 1, n - 1};
+    fillSolved();
+    if (mode_ == PuzzleMode::Slider) {
+        hole_ = {n_ - 1, n_ - 1};
         put(hole_, Hole);
         hasHole_ = true;
     }
 }
 
-void Board::jumble(PuzzleMode mode, int n, RandomEngine& random)
+void Board::jumble(RandomEngine& random)
 {
-    if (mode == PuzzleMode::TileSwap)
-        jumbleTiles(n, random);
+    if (mode_ == PuzzleMode::TileSwap)
+        jumbleTiles(random);
     else
-        walkHole(n, random);
+        walkHole(random);
 }
 
-void Board::jumbleTiles(int n, RandomEngine& random)
+void Board::jumbleTiles(RandomEngine& random)
 {
+    const int n = n_;
     std::array<bool, MaxDimension * MaxDimension> used{};
     for (int col = 0; col < n; ++col) {
         for (int row = 0; row < n; ++row) {
@@ -77,9 +80,10 @@ void Board::jumbleTiles(int n, RandomEngine& random)
     hasHole_ = false;
 }
 
-void Board::walkHole(int n, RandomEngine& random)
+void Board::walkHole(RandomEngine& random)
 {
-    setSolved(PuzzleMode::Slider, n);
+    *this = Board(PuzzleMode::Slider, n_);
+    const int n = n_;
     // One draw picks a cell of the hole's row or of its column, each with the same chance. A
     // draw that lands on the hole is an illegal slide and still counts.
     for (int i = 0; i < SliderJumbleSlides; ++i) {
@@ -120,27 +124,27 @@ void Board::swap(Cell selected, Cell clicked)
     put(clicked, tile);
 }
 
-bool Board::isSolved(PuzzleMode mode, int n) const
+bool Board::isSolved() const
 {
-    const Cell corner{n - 1, n - 1};
-    return allInReadingOrder(n, [&](Cell cell) {
-        return (mode == PuzzleMode::Slider && cell == corner) || at(cell) == homeNumber(cell, n);
+    const Cell corner{n_ - 1, n_ - 1};
+    return allInReadingOrder(n_, [&](Cell cell) {
+        return (mode_ == PuzzleMode::Slider && cell == corner) || at(cell) == homeNumber(cell);
     });
 }
 
-void Board::fillSolved(int n)
+void Board::fillSolved()
 {
-    allInReadingOrder(n, [&](Cell cell) {
-        put(cell, homeNumber(cell, n));
+    allInReadingOrder(n_, [&](Cell cell) {
+        put(cell, homeNumber(cell));
         return true;
     });
     hasHole_ = false;
 }
 
-std::vector<int> Board::tiles(int n) const
+std::vector<int> Board::tiles() const
 {
     std::vector<int> tiles;
-    allInReadingOrder(n, [&](Cell cell) {
+    allInReadingOrder(n_, [&](Cell cell) {
         tiles.push_back(at(cell));
         return true;
     });
@@ -163,7 +167,7 @@ std::optional<Board> Board::fromTiles(PuzzleMode mode, int n, const std::vector<
     }
     if (slider && !slidesCanSolve(tiles, n))
         return std::nullopt;
-    Board board;
+    Board board(mode, n);
     size_t next = 0;
     allInReadingOrder(n, [&](Cell cell) {
         const int tile = tiles[next++];
@@ -172,6 +176,5 @@ std::optional<Board> Board::fromTiles(PuzzleMode mode, int n, const std::vector<
             board.hole_ = cell;
         return true;
     });
-    board.hasHole_ = slider;
     return board;
 }

@@ -4,8 +4,9 @@
 #include <algorithm>
 #include <array>
 
-std::vector<Glide> glidesBetween(const Board& before, const Board& after, int n)
+std::vector<Glide> glidesBetween(const Board& before, const Board& after)
 {
+    const int n = after.dimension();
     std::array<Cell, Board::MaxDimension * Board::MaxDimension> was{};
     for (int row = 0; row < n; ++row)
         for (int col = 0; col < n; ++col)

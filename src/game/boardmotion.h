@@ -24,9 +24,9 @@ struct BoardMotion {
     double finish = 1;
 };
 
-// The tiles that changed cells from one board to the next of the same N x N game: each
-// from the cell it held to the one it holds now. The hole does not glide.
-std::vector<Glide> glidesBetween(const Board& before, const Board& after, int n);
+// The tiles that changed cells from one board to the next of the same game: each from the
+// cell it held to the one it holds now. The hole does not glide.
+std::vector<Glide> glidesBetween(const Board& before, const Board& after);
 
 // The part of the board, in logical pixels for tiles of the given size, that the glides pass
 // over: all a frame of theirs has to draw again.

@@ -109,7 +109,7 @@ void BoardPainter::paint(QPainter& painter, const BoardScene& scene, const Pictu
     const Round& round = scene.round;
     const PlayerSettings& settings = scene.settings;
     const BoardMotion& motion = scene.motion;
-    const int n = round.dimension;
+    const int n = round.board.dimension();
     if (scene.tile.isEmpty() || picture.isEmpty())
         return; // no puzzle laid out yet
     const qreal ratio = painter.device()->devicePixelRatio();
@@ -133,14 +133,14 @@ void BoardPainter::paint(QPainter& painter, const BoardScene& scene, const Pictu
     };
     std::array<bool, Board::MaxDimension * Board::MaxDimension> arriving{};
     for (const Glide& glide : motion.glides)
-        arriving[static_cast<size_t>(Board::homeNumber(glide.to, n))] = true;
+        arriving[static_cast<size_t>(round.board.homeNumber(glide.to))] = true;
     painter.save();
     painter.scale(1 / ratio, 1 / ratio); // from here on, device pixels
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int row = 0; row < n; ++row) {
         for (int col = 0; col < n; ++col) {
             const QRect cell = grid.cell(col, row);
-            const int home = Board::homeNumber({col, row}, n);
+            const int home = round.board.homeNumber({col, row});
             const int tile = scene.peek ? home : round.board.at({col, row});
             if (arriving[static_cast<size_t>(home)]) {
                 painter.fillRect(cell, hole.face); // uncovered as its tile glides in
@@ -159,7 +159,7 @@ void BoardPainter::paint(QPainter& painter, const BoardScene& scene, const Pictu
         const QPointF at = from.topLeft() + (to.topLeft() - from.topLeft()) * motion.progress;
         drawTile(glide.tile, at.toPoint(), to.size(), 1);
     }
-    if (settings.grid && !scene.peek && !round.board.isSolved(round.mode, n))
+    if (settings.grid && !scene.peek && !round.board.isSolved())
         drawGrid(painter, grid, gridColour(settings.gridColour));
     if (round.selected && !scene.peek)
         drawSelection(painter, grid, *round.selected, selectionColour(settings.selColour));

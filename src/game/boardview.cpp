@@ -87,7 +87,7 @@ void BoardView::play(const std::function<bool()>& move)
         return;
     motion_ = {};
     if (settings_.animations)
-        motion_.glides = glidesBetween(before, flow_.round().board, flow_.round().dimension);
+        motion_.glides = glidesBetween(before, flow_.round().board);
     if (!motion_.glides.empty())
         start(Phase::Gliding, GlideMilliseconds);
     else if (settings_.animations && finishShows())

@@ -30,18 +30,16 @@ void GameFlow::reset()
 
 void GameFlow::jumble()
 {
-    round_.mode = settings_.puzzleMode;
-    round_.dimension = settings_.dimension;
-    round_.board.jumble(round_.mode, round_.dimension, random_);
+    round_.board = Board(settings_.puzzleMode, settings_.dimension);
+    round_.board.jumble(random_);
     reset();
 }
 
 bool GameFlow::click(Cell cell)
 {
-    const int n = round_.dimension;
-    if (cell.col < 0 || cell.row < 0 || cell.col >= n || cell.row >= n)
+    if (!round_.board.contains(cell))
         return false;
-    return round_.mode == PuzzleMode::Slider ? slide(cell) : selectOrSwap(cell);
+    return round_.board.mode() == PuzzleMode::Slider ? slide(cell) : selectOrSwap(cell);
 }
 
 bool GameFlow::slide(Cell cell)
@@ -77,7 +75,7 @@ void GameFlow::made(const Move& move)
 void GameFlow::counted(const Move& move)
 {
     round_.moves = std::min(round_.moves + 1, MaxMoves);
-    if (round_.board.isSolved(round_.mode, round_.dimension))
+    if (round_.board.isSolved())
         round_.solvedByMove = true;
     playSound(move);
 }
@@ -90,8 +88,7 @@ void GameFlow::playSound(const Move& move)
 
 bool GameFlow::checkCompletion(const std::function<void()>& congratulate)
 {
-    if (!round_.board.isSolved(round_.mode, round_.dimension) || !round_.solvedByMove ||
-        round_.puzzleOver)
+    if (!round_.board.isSolved() || !round_.solvedByMove || round_.puzzleOver)
         return false;
     round_.elapsed = secondsSoFar();
     final_ = GameFigures{round_.moves, round_.elapsed};
@@ -106,7 +103,7 @@ bool GameFlow::checkCompletion(const std::function<void()>& congratulate)
 void GameFlow::solveForMe()
 {
     round_.selected.reset();
-    round_.board.fillSolved(round_.dimension);
+    round_.board.fillSolved();
     round_.puzzleOver = true;
     history_.forget();
     final_ = figures();
@@ -139,7 +136,7 @@ bool GameFlow::hint()
 {
     if (!canHint())
         return false;
-    const std::optional<Move> move = hints_.next(round_.board, round_.mode, round_.dimension);
+    const std::optional<Move> move = hints_.next(round_.board);
     if (!move)
         return false;
     round_.selected.reset();
@@ -173,7 +170,6 @@ std::optional<UnfinishedGame> GameFlow::unfinished() const
     const std::vector<Move>& done = history_.done();
     const std::size_t kept = std::min(done.size(), std::size_t{MaxKeptMoves});
     return UnfinishedGame{
-        round_.mode,  round_.dimension,
         round_.board, history_.jumbled(),
         round_.moves, figures().seconds,
         round_.hints, {done.end() - static_cast<std::ptrdiff_t>(kept), done.end()}};
@@ -181,8 +177,6 @@ std::optional<UnfinishedGame> GameFlow::unfinished() const
 
 void GameFlow::resume(const UnfinishedGame& game)
 {
-    round_.mode = game.mode;
-    round_.dimension = game.dimension;
     round_.board = game.board;
     reset();
     history_.begin(game.jumbled, game.history); // a restart goes back to the game's own jumble

@@ -30,8 +30,6 @@ struct GameFigures {
 
 // A game left before its end, as it is kept and taken up again.
 struct UnfinishedGame {
-    PuzzleMode mode = PuzzleMode::TileSwap;
-    int dimension = 0;
     Board board;
     Board jumbled; // the arrangement a restart goes back to
     int moves = 0;
@@ -43,8 +41,6 @@ struct UnfinishedGame {
 
 // The game under way: its board, the tile-swap selection and its counters.
 struct Round {
-    PuzzleMode mode = PuzzleMode::TileSwap;
-    int dimension = 4;
     Board board;
     std::optional<Cell> selected; // the tile-swap tile waiting for its partner
     int moves = 0;
@@ -55,10 +51,7 @@ struct Round {
     bool puzzleOver = false;
 
     // Solved by a move, or left solved by the end of the game: the picture shows whole.
-    bool finished() const
-    {
-        return (solvedByMove || puzzleOver) && board.isSolved(mode, dimension);
-    }
+    bool finished() const { return (solvedByMove || puzzleOver) && board.isSolved(); }
 };
 
 // Turns clicks on cells into moves, counts them, plays their sounds and recognises the move

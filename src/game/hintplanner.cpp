@@ -3,27 +3,28 @@
 
 #include "slidersolver.h"
 
-std::optional<Move> HintPlanner::next(const Board& board, PuzzleMode mode, int n)
+std::optional<Move> HintPlanner::next(const Board& board)
 {
-    if (board.isSolved(mode, n))
+    if (board.isSolved())
         return std::nullopt;
-    if (mode == PuzzleMode::Slider)
-        return nextSlide(board, n);
-    for (int home = 0; home < n * n; ++home) {
-        const Cell cell = Board::homeCell(home, n);
+    if (board.mode() == PuzzleMode::Slider)
+        return nextSlide(board);
+    const int cells = board.dimension() * board.dimension();
+    for (int home = 0; home < cells; ++home) {
+        const Cell cell = board.homeCell(home);
         if (board.at(cell) == home)
             continue;
-        for (int other = home + 1; other < n * n; ++other)
-            if (board.at(Board::homeCell(other, n)) == home)
-                return Move{PuzzleMode::TileSwap, cell, Board::homeCell(other, n)};
+        for (int other = home + 1; other < cells; ++other)
+            if (board.at(board.homeCell(other)) == home)
+                return Move{PuzzleMode::TileSwap, cell, board.homeCell(other)};
     }
     return std::nullopt;
 }
 
-std::optional<Move> HintPlanner::nextSlide(const Board& board, int n)
+std::optional<Move> HintPlanner::nextSlide(const Board& board)
 {
     if (expected_ != board || step_ >= plan_.size()) {
-        plan_ = solveSlider(board, n);
+        plan_ = solveSlider(board);
         step_ = 0;
     }
     if (step_ >= plan_.size())

@@ -14,10 +14,10 @@
 class HintPlanner {
 public:
     // Nothing for a solved board.
-    std::optional<Move> next(const Board& board, PuzzleMode mode, int n);
+    std::optional<Move> next(const Board& board);
 
 private:
-    std::optional<Move> nextSlide(const Board& board, int n);
+    std::optional<Move> nextSlide(const Board& board);
 
     std::vector<Cell> plan_;
     std::size_t step_ = 0;

@@ -24,13 +24,10 @@ std::optional<Move> transfer(std::vector<Move>& from, std::vector<Move>& to, Boa
 }
 } // namespace
 
-std::optional<Board> takenBack(Board board, const std::vector<Move>& moves, int n)
+std::optional<Board> takenBack(Board board, const std::vector<Move>& moves)
 {
-    const auto inside = [n](Cell cell) {
-        return cell.col >= 0 && cell.row >= 0 && cell.col < n && cell.row < n;
-    };
     for (auto move = moves.rbegin(); move != moves.rend(); ++move) {
-        if (!inside(move->from) || !inside(move->to) || move->from == move->to)
+        if (!board.contains(move->from) || !board.contains(move->to) || move->from == move->to)
             return std::nullopt;
         const bool slider = move->mode == PuzzleMode::Slider;
         if (board.hasHole() != slider ||

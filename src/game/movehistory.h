@@ -21,10 +21,10 @@ enum class Way { Forward, Back };
 // with the hole.
 bool playMove(Board& board, const Move& move, Way way);
 
-// The N x N board once the moves are taken back, from the last to the first; nothing when
-// one of them is not a move the board can take back in turn. A slide needs the hole where it
-// went and a tile in line with it; a swap, two cells of a board without a hole.
-std::optional<Board> takenBack(Board board, const std::vector<Move>& moves, int n);
+// The board once the moves are taken back, from the last to the first; nothing when one of
+// them is not a move the board can take back in turn. A slide needs the hole where it went
+// and a tile in line with it; a swap, two cells of a board without a hole.
+std::optional<Board> takenBack(Board board, const std::vector<Move>& moves);
 
 class MoveHistory {
 public:

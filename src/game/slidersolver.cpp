@@ -11,9 +11,9 @@ namespace {
 // the cells already settled locked, and the clicks made so far.
 class Reduction {
 public:
-    Reduction(const Board& board, int n)
-        : n_(n)
-        , tiles_(board.tiles(n))
+    explicit Reduction(const Board& board)
+        : n_(board.dimension())
+        , tiles_(board.tiles())
         , locked_(tiles_.size(), false)
     {
         hole_ = int(std::find(tiles_.begin(), tiles_.end(), Board::Hole) - tiles_.begin());
@@ -175,17 +175,17 @@ std::vector<Cell> solveFourByFour(const Board& board)
     for (const int weight : FourByFourWeights)
         tries.push_back({weight, weight == FourByFourWeights.back() ? UnlimitedPositions
                                                                     : FourByFourNodeBudget});
-    return solveCorner(board.tiles(4), 4, 4, tries).value_or(std::vector<Cell>{});
+    return solveCorner(board.tiles(), 4, 4, tries).value_or(std::vector<Cell>{});
 }
 } // namespace
 
-std::vector<Cell> solveSlider(const Board& board, int n)
+std::vector<Cell> solveSlider(const Board& board)
 {
     // Only a position slides can solve is searched: any other would never end.
-    if (!board.hasHole() || !Board::fromTiles(PuzzleMode::Slider, n, board.tiles(n)))
+    if (!board.hasHole() || !Board::fromTiles(PuzzleMode::Slider, board.dimension(), board.tiles()))
         return {};
-    if (n == 4)
+    if (board.dimension() == 4)
         return solveFourByFour(board);
-    Reduction reduction(board, n);
+    Reduction reduction(board);
     return reduction.reduceToThree() ? reduction.finish() : std::vector<Cell>{};
 }

@@ -14,7 +14,7 @@
 // quarters of the shortest, found in far fewer positions.
 // Larger boards are brought home row and column by row and column down to their last 3 x 3, which
 // is then solved shortest, so every size finishes in a few milliseconds.
-std::vector<Cell> solveSlider(const Board& board, int n);
+std::vector<Cell> solveSlider(const Board& board);
 
 constexpr long FourByFourNodeBudget = 350'000;
 constexpr std::array<int, 2> FourByFourWeights{4, 6};

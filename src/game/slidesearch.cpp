@@ -186,8 +186,7 @@ std::optional<std::vector<Cell>> solveCorner(const std::vector<int>& tiles, int 
                 small.tiles[local] = small.holeValue();
                 small.hole = local;
             } else {
-                const Cell home = Board::homeCell(tile, n);
-                small.tiles[local] = (home.row - offset) * k + (home.col - offset);
+                small.tiles[local] = (tile / n - offset) * k + (tile % n - offset);
             }
         }
     }

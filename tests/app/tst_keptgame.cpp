@@ -50,8 +50,8 @@ private slots:
     void keptGameReadsBack()
     {
         RandomEngine random(8);
-        UnfinishedGame game{PuzzleMode::Slider, 7, {}, {}, 31, 4000};
-        game.jumbled.jumble(PuzzleMode::Slider, 7, random);
+        UnfinishedGame game{{}, Board(PuzzleMode::Slider, 7), 31, 4000};
+        game.jumbled.jumble(random);
         game.board = game.jumbled;
         game.board.slide({0, 6});
         const TempProfile profileFile;
@@ -66,11 +66,11 @@ private slots:
         QCOMPARE(games.size(), std::size_t{1});
         const KeptGame* kept = &games.front();
         QCOMPARE(kept->picturePath, QStringLiteral("/pictures/a b, c.jpg"));
-        QCOMPARE(kept->game.mode, PuzzleMode::Slider);
-        QCOMPARE(kept->game.dimension, 7);
-        QCOMPARE(kept->game.board.tiles(7), game.board.tiles(7));
+        QCOMPARE(kept->game.board.mode(), PuzzleMode::Slider);
+        QCOMPARE(kept->game.board.dimension(), 7);
+        QCOMPARE(kept->game.board.tiles(), game.board.tiles());
         QCOMPARE(kept->game.board.holeCol(), 0);
-        QCOMPARE(kept->game.jumbled.tiles(7), game.jumbled.tiles(7));
+        QCOMPARE(kept->game.jumbled.tiles(), game.jumbled.tiles());
         QCOMPARE(kept->game.moves, 31);
         QCOMPARE(kept->game.elapsed, 4000);
         keepGames(profile, {});

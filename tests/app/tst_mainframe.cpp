@@ -252,7 +252,7 @@ private slots:
     void modeAndJumbleStartAFreshGame()
     {
         GameFixture game({"picture.jpg"});
-        QVERIFY(game.resumeOn(game.round().board, PuzzleMode::TileSwap, 4, 12));
+        QVERIFY(game.resumeOn(game.round().board, 12));
         game.clock.now += 40;
         game.frame->execute(CommandId::Slider);
         QCOMPARE(game.frame->settings().puzzleMode, PuzzleMode::Slider);
@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(game.frame->flow().round().moves, 0);
         QCOMPARE(game.frame->flow().round().startTime, game.clock.now);
         QVERIFY(game.frame->flow().round().board.hasHole());
-        QVERIFY(game.resumeOn(game.round().board, PuzzleMode::Slider, 4, 3));
+        QVERIFY(game.resumeOn(game.round().board, 3));
         game.frame->execute(CommandId::Jumble);
         QCOMPARE(game.frame->flow().round().moves, 0);
     }
@@ -270,8 +270,7 @@ private slots:
         GameFixture game({"picture.jpg"});
         game.frame->execute(CommandId::SolveForMe);
         QVERIFY(game.frame->flow().round().puzzleOver);
-        QVERIFY(game.frame->flow().round().board.isSolved(PuzzleMode::TileSwap,
-                                                          game.frame->settings().dimension));
+        QVERIFY(game.frame->flow().round().board.isSolved());
     }
 
     void oneSolutionWindowAtATime()
@@ -614,10 +613,9 @@ private slots:
     {
         GameFixture game({"picture.jpg"});
         QVERIFY(game.show());
-        Board nearlySolved;
-        nearlySolved.setSolved(PuzzleMode::TileSwap, 10);
+        Board nearlySolved(PuzzleMode::TileSwap, 10);
         nearlySolved.swap({0, 0}, {9, 9});
-        QVERIFY(game.resumeOn(nearlySolved, PuzzleMode::TileSwap, 10));
+        QVERIFY(game.resumeOn(nearlySolved));
         game.clock.now += 42;
         QString shown;
         const ModalGuard<CongratulationsDialog> modal([&](CongratulationsDialog& dialog) {
@@ -650,7 +648,7 @@ private slots:
         const QString why = QString::fromLocal8Bit(std::strerror(ENOTDIR));
         {
             GameFixture game({"picture.jpg"}, std::nullopt, ini);
-            QVERIFY(game.resumeOn(game.round().board, PuzzleMode::TileSwap, 4, 3));
+            QVERIFY(game.resumeOn(game.round().board, 3));
             const MessageBoxAnswerer answerer;
             QVERIFY(game.frame->close());
             QCOMPARE(answerer.texts.size(), 1);

@@ -25,7 +25,7 @@ void clickCell(GameFixture& game, Cell cell)
 
 std::vector<int> tilesOf(const GameFixture& game)
 {
-    return game.frame->flow().round().board.tiles(game.frame->settings().dimension);
+    return game.frame->flow().round().board.tiles();
 }
 
 QString movesShown(const GameFixture& game)
@@ -111,15 +111,16 @@ private slots:
         });
         answer.start(10);
         // Each cell's own tile put there with one swap.
-        const int n = game.frame->settings().dimension;
+        const Board& board = game.frame->flow().round().board;
+        const int n = board.dimension();
         for (int home = 0; home < n * n; ++home) {
-            const Cell cell = Board::homeCell(home, n);
-            if (game.frame->flow().round().board.at(cell) == home)
+            const Cell cell = board.homeCell(home);
+            if (board.at(cell) == home)
                 continue;
             for (int other = home + 1; other < n * n; ++other) {
-                if (game.frame->flow().round().board.at(Board::homeCell(other, n)) == home) {
+                if (board.at(board.homeCell(other)) == home) {
                     clickCell(game, cell);
-                    clickCell(game, Board::homeCell(other, n));
+                    clickCell(game, board.homeCell(other));
                     break;
                 }
             }
@@ -129,7 +130,7 @@ private slots:
         // The winning move taken back and made again: over already, so no second win.
         game.frame->execute(CommandId::Undo);
         game.frame->execute(CommandId::Redo);
-        QVERIFY(game.frame->flow().round().board.isSolved(PuzzleMode::TileSwap, n));
+        QVERIFY(game.frame->flow().round().board.isSolved());
         QTest::qWait(100);
         QCOMPARE(congratulated, 1);
         QCOMPARE(movesShown(game), moves); // the figures stopped at the end

@@ -95,10 +95,10 @@ private slots:
         QVERIFY(everyOtherCommandEnabled(game));
         // A game kept in the profile, as another copy leaves one: there once the menus show.
         const PictureSource& source = game.frame->pictureSource();
-        Board board;
-        board.jumble(PuzzleMode::TileSwap, 4, game.random);
+        Board board(PuzzleMode::TileSwap, 4);
+        board.jumble(game.random);
         keepGames(game.profile, {{source.picturePath, source.zipIndex, false,
-                                  UnfinishedGame{PuzzleMode::TileSwap, 4, board, board, 3, 0}}});
+                                  UnfinishedGame{board, board, 3, 0}}});
         lookThroughTheMenus(game);
         QVERIFY(enabled(game, CommandId::ResumeLast));
         game.frame->execute(CommandId::ResumeLast);
@@ -135,10 +135,9 @@ private slots:
     {
         GameFixture game({"picture.jpg"});
         QVERIFY(game.show());
-        Board nearly;
-        nearly.setSolved(PuzzleMode::Slider, 3);
+        Board nearly(PuzzleMode::Slider, 3);
         QVERIFY(nearly.slide({0, 2}));
-        QVERIFY(game.resumeOn(nearly, PuzzleMode::Slider, 3));
+        QVERIFY(game.resumeOn(nearly));
         ScoreTables before;
         before.load(game.profile);
         MessageBoxAnswerer answers;
@@ -197,7 +196,7 @@ private slots:
         TempProfile profileFile;
         // The first run's folder stays, so its picture is there to resume.
         GameFixture first({"picture.jpg"}, std::nullopt, profileFile.path);
-        const std::vector<int> jumbled = first.round().board.tiles(4);
+        const std::vector<int> jumbled = first.round().board.tiles();
         first.frame->execute(CommandId::Hint);
         first.frame->execute(CommandId::Hint);
         first.frame->close();
@@ -208,7 +207,7 @@ private slots:
         QVERIFY(enabled(second, CommandId::Undo));
         second.frame->execute(CommandId::Undo);
         second.frame->execute(CommandId::Undo);
-        QCOMPARE(second.round().board.tiles(4), jumbled);
+        QCOMPARE(second.round().board.tiles(), jumbled);
         QVERIFY(!enabled(second, CommandId::Undo));
     }
 };

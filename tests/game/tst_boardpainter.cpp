@@ -22,11 +22,9 @@ struct Scene {
     Scene(PuzzleMode mode, int n, QSize tileSize)
         : tile(tileSize)
     {
-        round.mode = mode;
-        round.dimension = n;
-        round.board.setSolved(mode, n);
+        round.board = Board(mode, n);
     }
-    QSize board() const { return tile * round.dimension; }
+    QSize board() const { return tile * round.board.dimension(); }
 };
 
 // A 2 x 2 board of 200 x 200 pixels showing the quarters picture.

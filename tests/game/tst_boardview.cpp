@@ -28,9 +28,8 @@ struct Table {
         Quarters::load(picture);
         settings.puzzleMode = mode;
         settings.animations = animations; // off: each move shown at once, as it always was
-        Board solved;
-        solved.setSolved(mode, 4);
-        flow.resume({mode, 4, solved, solved, 0, 0});
+        Board solved(mode, 4);
+        flow.resume({solved, solved, 0, 0});
         view.fitBoard({200, 200}, 4);
         view.setCongratulate([this] { ++congratulated; });
         view.show();

@@ -21,11 +21,10 @@ struct Game {
     {
         settings.puzzleMode = mode;
         settings.dimension = n;
-        Board board;
-        board.setSolved(mode, n);
+        Board board(mode, n);
         if (change)
             change(board);
-        flow.resume({mode, n, board, board, 0, 0});
+        flow.resume({board, board, 0, 0});
     }
 
     const Round& round() const { return flow.round(); }
@@ -149,9 +148,8 @@ private slots:
         QCOMPARE(game.round().startTime, game.clock.now);
         QVERIFY(!game.round().puzzleOver);
         // A fresh game that happens to be solved does not end on a selection click.
-        Board solved;
-        solved.setSolved(PuzzleMode::TileSwap, 4);
-        game.flow.resume({PuzzleMode::TileSwap, 4, solved, solved, 0, 0});
+        Board solved(PuzzleMode::TileSwap, 4);
+        game.flow.resume({solved, solved, 0, 0});
         game.flow.click({0, 0});
         QVERIFY(!game.complete());
     }
@@ -164,7 +162,7 @@ private slots:
         game.clock.now += 10;
         game.flow.click({3, 3}); // a selection, cleared by the undo
         QVERIFY(game.flow.undo());
-        QVERIFY(game.round().board.isSolved(PuzzleMode::TileSwap, 4));
+        QVERIFY(game.round().board.isSolved());
         QCOMPARE(game.round().moves, 0);
         QVERIFY(!game.selected());
         QCOMPARE(game.flow.figures(), (GameFigures{0, 10})); // the clock runs on
@@ -191,7 +189,7 @@ private slots:
              {Cell{0, 0}, Cell{1, 0}, Cell{0, 0}, Cell{1, 0}, Cell{2, 0}, Cell{3, 0}})
             game.flow.click(cell);
         QVERIFY(game.flow.undo());
-        QVERIFY(game.round().board.isSolved(PuzzleMode::TileSwap, 4));
+        QVERIFY(game.round().board.isSolved());
         QVERIFY(!game.complete());
 
         Game solving(PuzzleMode::Slider, 4, [](Board& b) { b.slide({3, 2}); });
@@ -226,12 +224,12 @@ private slots:
     {
         Game game(PuzzleMode::Slider, 5);
         game.flow.jumble();
-        const std::vector<int> jumbled = game.round().board.tiles(5);
+        const std::vector<int> jumbled = game.round().board.tiles();
         game.flow.click({0, 4});
         game.flow.click({0, 0});
         game.clock.now += 40;
         game.flow.restart();
-        QCOMPARE(game.round().board.tiles(5), jumbled);
+        QCOMPARE(game.round().board.tiles(), jumbled);
         QCOMPARE(game.round().board.holeCol(), 4);
         QCOMPARE(game.round().moves, 0);
         QCOMPARE(game.round().startTime, game.clock.now);
@@ -240,7 +238,7 @@ private slots:
         game.flow.click({4, 0});
         game.flow.solveForMe();
         game.flow.restart();
-        QCOMPARE(game.round().board.tiles(5), jumbled);
+        QCOMPARE(game.round().board.tiles(), jumbled);
         QVERIFY(game.round().board.hasHole());
         QVERIFY(!game.round().puzzleOver);
         QVERIFY(game.flow.click({4, 0}));
@@ -285,11 +283,10 @@ private slots:
 
     void countersStopAtTheirLimits()
     {
-        Board board;
-        board.setSolved(PuzzleMode::TileSwap, 4);
+        Board board(PuzzleMode::TileSwap, 4);
         board.swap({0, 0}, {1, 0});
         Game game(PuzzleMode::TileSwap);
-        game.flow.resume({PuzzleMode::TileSwap, 4, board, board, MaxMoves - 1, 0});
+        game.flow.resume({board, board, MaxMoves - 1, 0});
         game.clock.now += MaxGameSeconds + 5000;
         for (const Cell cell : {Cell{2, 2}, Cell{3, 3}, Cell{2, 2}, Cell{3, 3}})
             game.flow.click(cell);
@@ -305,34 +302,34 @@ private slots:
     {
         Game game(PuzzleMode::Slider, 6);
         game.flow.jumble();
-        const std::vector<int> jumbled = game.round().board.tiles(6);
+        const std::vector<int> jumbled = game.round().board.tiles();
         QVERIFY(!game.flow.unfinished()); // no move yet
         game.flow.click({5, 0});
         game.flow.click({0, 0});
         game.clock.now += 300;
         const std::optional<UnfinishedGame> kept = game.flow.unfinished();
         QVERIFY(kept);
-        QCOMPARE(kept->mode, PuzzleMode::Slider);
-        QCOMPARE(kept->dimension, 6);
+        QCOMPARE(kept->board.mode(), PuzzleMode::Slider);
+        QCOMPARE(kept->board.dimension(), 6);
         QCOMPARE(kept->moves, 2);
         QCOMPARE(kept->elapsed, 300);
-        QCOMPARE(kept->jumbled.tiles(6), jumbled);
+        QCOMPARE(kept->jumbled.tiles(), jumbled);
 
         Game later(PuzzleMode::TileSwap, 3);
         later.clock.now += 5000;
         later.flow.resume(*kept);
-        QCOMPARE(later.round().mode, PuzzleMode::Slider);
-        QCOMPARE(later.round().dimension, 6);
-        QCOMPARE(later.round().board.tiles(6), game.round().board.tiles(6));
+        QCOMPARE(later.round().board.mode(), PuzzleMode::Slider);
+        QCOMPARE(later.round().board.dimension(), 6);
+        QCOMPARE(later.round().board.tiles(), game.round().board.tiles());
         later.clock.now += 20;
         QCOMPARE(later.flow.figures(), (GameFigures{2, 320}));
         QVERIFY(later.flow.undo()); // the kept moves are taken back
         QVERIFY(later.flow.undo());
         QVERIFY(!later.flow.undo());
-        QCOMPARE(later.round().board.tiles(6), jumbled);
+        QCOMPARE(later.round().board.tiles(), jumbled);
         QVERIFY(later.flow.redo());
         later.flow.restart();
-        QCOMPARE(later.round().board.tiles(6), jumbled);
+        QCOMPARE(later.round().board.tiles(), jumbled);
 
         game.flow.solveForMe();
         QVERIFY(!game.flow.unfinished()); // over

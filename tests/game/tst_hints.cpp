@@ -22,28 +22,29 @@ void play(Board& board, const Move& move)
 
 // Hints one after another until the board is solved; the hints it took, or -1 when they
 // stopped or ran past the limit first.
-int hintsToSolve(Board board, PuzzleMode mode, int n, int limit)
+int hintsToSolve(Board board, int limit)
 {
     HintPlanner planner;
     for (int hints = 0; hints <= limit; ++hints) {
-        const std::optional<Move> move = planner.next(board, mode, n);
+        const std::optional<Move> move = planner.next(board);
         if (!move)
-            return board.isSolved(mode, n) ? hints : -1;
+            return board.isSolved() ? hints : -1;
         play(board, *move);
     }
     return -1;
 }
 
 // The fewest swaps that bring a tile-swap board home: N x N less the cycles of its tiles.
-int swapsLeft(const Board& board, int n)
+int swapsLeft(const Board& board)
 {
+    const int n = board.dimension();
     std::vector<bool> seen(static_cast<size_t>(n * n), false);
     int cycles = 0;
     for (int start = 0; start < n * n; ++start) {
         if (seen[static_cast<size_t>(start)])
             continue;
         ++cycles;
-        for (int at = start; !seen[static_cast<size_t>(at)]; at = board.at(Board::homeCell(at, n)))
+        for (int at = start; !seen[static_cast<size_t>(at)]; at = board.at(board.homeCell(at)))
             seen[static_cast<size_t>(at)] = true;
     }
     return n * n - cycles;
@@ -53,7 +54,7 @@ int swapsLeft(const Board& board, int n)
 std::uint64_t key(const Board& board)
 {
     std::uint64_t packed = 0;
-    for (const int tile : board.tiles(3))
+    for (const int tile : board.tiles())
         packed = packed * 16 + static_cast<std::uint64_t>(tile + 1);
     return packed;
 }
@@ -64,8 +65,7 @@ const std::unordered_map<std::uint64_t, int>& threeByThreeDistances()
 {
     static const std::unordered_map<std::uint64_t, int> distances = [] {
         std::unordered_map<std::uint64_t, int> found;
-        Board solved;
-        solved.setSolved(PuzzleMode::Slider, 3);
+        Board solved(PuzzleMode::Slider, 3);
         std::deque<Board> queue{solved};
         found[key(solved)] = 0;
         while (!queue.empty()) {
@@ -129,9 +129,9 @@ private slots:
         QFETCH(int, jumbles);
         RandomEngine random(300 + n);
         for (int i = 0; i < jumbles; ++i) {
-            Board board;
-            board.jumble(PuzzleMode::Slider, n, random);
-            const int hints = hintsToSolve(board, PuzzleMode::Slider, n, 4000);
+            Board board(PuzzleMode::Slider, n);
+            board.jumble(random);
+            const int hints = hintsToSolve(board, 4000);
             QVERIFY2(hints >= 0, qPrintable(QStringLiteral("jumble %1 was not solved").arg(i)));
         }
     }
@@ -140,12 +140,12 @@ private slots:
     {
         RandomEngine random(33);
         for (int i = 0; i < 200; ++i) {
-            Board board;
-            board.jumble(PuzzleMode::Slider, 3, random);
+            Board board(PuzzleMode::Slider, 3);
+            board.jumble(random);
             HintPlanner planner;
             int distance = distanceOf(board);
             QVERIFY(distance <= 31);
-            while (const std::optional<Move> move = planner.next(board, PuzzleMode::Slider, 3)) {
+            while (const std::optional<Move> move = planner.next(board)) {
                 play(board, *move);
                 QCOMPARE(distanceOf(board), distance - 1);
                 --distance;
@@ -173,7 +173,7 @@ private slots:
             const std::optional<Board> board = Board::fromTiles(PuzzleMode::Slider, 4, tiles);
             QVERIFY(board);
             const int shortest = numbers[16].toInt();
-            const int hints = hintsToSolve(*board, PuzzleMode::Slider, 4, 200);
+            const int hints = hintsToSolve(*board, 200);
             QVERIFY(hints >= shortest);
             QVERIFY2(
                 hints <= shortest * 13 / 10,
@@ -195,52 +195,51 @@ private slots:
         QFETCH(int, n);
         RandomEngine random(500 + n);
         for (int i = 0; i < 300; ++i) {
-            Board board;
-            board.jumble(PuzzleMode::TileSwap, n, random);
+            Board board(PuzzleMode::TileSwap, n);
+            board.jumble(random);
             HintPlanner planner;
-            int left = swapsLeft(board, n);
-            while (const std::optional<Move> move = planner.next(board, PuzzleMode::TileSwap, n)) {
+            int left = swapsLeft(board);
+            while (const std::optional<Move> move = planner.next(board)) {
                 const int home = board.at(move->to);
                 play(board, *move);
                 QCOMPARE(board.at(move->from), home); // the tile taken there is home
-                QCOMPARE(Board::homeNumber(move->from, n), home);
-                QCOMPARE(swapsLeft(board, n), --left);
+                QCOMPARE(board.homeNumber(move->from), home);
+                QCOMPARE(swapsLeft(board), --left);
             }
             QCOMPARE(left, 0);
-            QVERIFY(board.isSolved(PuzzleMode::TileSwap, n));
+            QVERIFY(board.isSolved());
         }
     }
 
     void aMoveOfThePlayersOwnIsPlannedAfresh()
     {
         RandomEngine random(9);
-        Board board;
-        board.jumble(PuzzleMode::Slider, 6, random);
+        Board board(PuzzleMode::Slider, 6);
+        board.jumble(random);
         HintPlanner planner;
         for (int i = 0; i < 5; ++i)
-            play(board, *planner.next(board, PuzzleMode::Slider, 6));
+            play(board, *planner.next(board));
         // The player slides another tile: the plan no longer fits, a new one does.
         const Cell hole{board.holeCol(), board.holeRow()};
         QVERIFY(board.slide({hole.col == 0 ? 1 : hole.col - 1, hole.row}));
         int hints = 0;
-        while (const std::optional<Move> move = planner.next(board, PuzzleMode::Slider, 6)) {
+        while (const std::optional<Move> move = planner.next(board)) {
             play(board, *move);
             QVERIFY(++hints < 4000);
         }
-        QVERIFY(board.isSolved(PuzzleMode::Slider, 6));
+        QVERIFY(board.isSolved());
         QCOMPARE((Cell{board.holeCol(), board.holeRow()}), (Cell{5, 5}));
     }
 
     void aSolvedOrHolelessBoardNeedsNoSolution()
     {
-        Board solved;
-        solved.setSolved(PuzzleMode::Slider, 5);
-        QVERIFY(solveSlider(solved, 5).empty());
+        Board solved(PuzzleMode::Slider, 5);
+        QVERIFY(solveSlider(solved).empty());
         Board filled;
-        filled.fillSolved(5);
-        QVERIFY(solveSlider(filled, 5).empty());
+        filled.fillSolved();
+        QVERIFY(solveSlider(filled).empty());
         HintPlanner planner;
-        QVERIFY(!planner.next(solved, PuzzleMode::Slider, 5));
+        QVERIFY(!planner.next(solved));
     }
 
     void aHintIsAMoveOfTheGame()
@@ -306,7 +305,7 @@ private slots:
         QVERIFY(kept);
         QCOMPARE(kept->history.size(), std::size_t{MaxKeptMoves});
         QCOMPARE(kept->history.back(), (Move{PuzzleMode::TileSwap, {0, 0}, {2, 2}}));
-        QVERIFY(takenBack(kept->board, kept->history, 3));
+        QVERIFY(takenBack(kept->board, kept->history));
     }
 };
 

@@ -13,7 +13,7 @@ struct Played {
 
     Played(PuzzleMode mode, int n)
     {
-        board.setSolved(mode, n);
+        board = Board(mode, n);
         history.begin(board);
     }
 
@@ -32,8 +32,8 @@ private slots:
     void multiTileSlidesGoBackAndForth()
     {
         RandomEngine random(11);
-        Board board;
-        board.jumble(PuzzleMode::Slider, 5, random);
+        Board board(PuzzleMode::Slider, 5);
+        board.jumble(random);
         MoveHistory history;
         history.begin(board);
         // Four tiles along the bottom row, then three up the first column.
@@ -46,21 +46,21 @@ private slots:
         const Board afterSecond = board;
 
         QVERIFY(history.undo(board));
-        QCOMPARE(board.tiles(5), afterFirst.tiles(5));
+        QCOMPARE(board.tiles(), afterFirst.tiles());
         QCOMPARE(board.holeRow(), 4);
         QVERIFY(history.undo(board));
-        QCOMPARE(board.tiles(5), jumbled.tiles(5));
+        QCOMPARE(board.tiles(), jumbled.tiles());
         QCOMPARE(board.holeCol(), 4);
         QVERIFY(!history.undo(board));
-        QCOMPARE(board.tiles(5), jumbled.tiles(5));
+        QCOMPARE(board.tiles(), jumbled.tiles());
 
         QVERIFY(history.redo(board));
         QVERIFY(history.redo(board));
-        QCOMPARE(board.tiles(5), afterSecond.tiles(5));
+        QCOMPARE(board.tiles(), afterSecond.tiles());
         QCOMPARE(board.holeCol(), 0);
         QCOMPARE(board.holeRow(), 1);
         QVERIFY(!history.redo(board));
-        QCOMPARE(history.jumbled().tiles(5), jumbled.tiles(5));
+        QCOMPARE(history.jumbled().tiles(), jumbled.tiles());
     }
 
     void swapsGoBackAndForth()
@@ -69,13 +69,13 @@ private slots:
         auto& [board, history] = played;
         played.swap({0, 0}, {2, 2});
         played.swap({1, 0}, {2, 2});
-        QCOMPARE(board.tiles(3), (std::vector<int>{8, 0, 2, 3, 4, 5, 6, 7, 1}));
+        QCOMPARE(board.tiles(), (std::vector<int>{8, 0, 2, 3, 4, 5, 6, 7, 1}));
         const std::optional<Move> last = history.undo(board);
         QVERIFY(last);
         QCOMPARE(last->from, (Cell{1, 0}));
-        QCOMPARE(board.tiles(3), (std::vector<int>{8, 1, 2, 3, 4, 5, 6, 7, 0}));
+        QCOMPARE(board.tiles(), (std::vector<int>{8, 1, 2, 3, 4, 5, 6, 7, 0}));
         QVERIFY(history.redo(board));
-        QCOMPARE(board.tiles(3), (std::vector<int>{8, 0, 2, 3, 4, 5, 6, 7, 1}));
+        QCOMPARE(board.tiles(), (std::vector<int>{8, 0, 2, 3, 4, 5, 6, 7, 1}));
     }
 
     void aNewMoveDropsWhatWasTakenBack()
@@ -87,27 +87,25 @@ private slots:
         played.swap({2, 0}, {2, 1});
         QVERIFY(!history.redo(board));
         QVERIFY(history.undo(board));
-        QVERIFY(board.isSolved(PuzzleMode::TileSwap, 3));
+        QVERIFY(board.isSolved());
         QVERIFY(!history.undo(board));
     }
 
     void onlyMovesTheBoardCanTakeBackAreFollowed()
     {
-        Board board;
-        board.setSolved(PuzzleMode::Slider, 4);
+        Board board(PuzzleMode::Slider, 4);
         QVERIFY(board.slide({0, 3})); // the hole from the corner to the left edge
         const Move slide{PuzzleMode::Slider, {3, 3}, {0, 3}};
-        Board before;
-        before.setSolved(PuzzleMode::Slider, 4);
-        QCOMPARE(takenBack(board, {slide}, 4), std::optional<Board>(before));
-        QVERIFY(!takenBack(board, {slide, slide}, 4)); // the hole has gone back already
-        QVERIFY(!takenBack(board, {{PuzzleMode::Slider, {3, 3}, {1, 2}}}, 4));   // not in line
-        QVERIFY(!takenBack(board, {{PuzzleMode::TileSwap, {0, 0}, {1, 1}}}, 4)); // a hole
+        Board before(PuzzleMode::Slider, 4);
+        QCOMPARE(takenBack(board, {slide}), std::optional<Board>(before));
+        QVERIFY(!takenBack(board, {slide, slide})); // the hole has gone back already
+        QVERIFY(!takenBack(board, {{PuzzleMode::Slider, {3, 3}, {1, 2}}}));   // not in line
+        QVERIFY(!takenBack(board, {{PuzzleMode::TileSwap, {0, 0}, {1, 1}}})); // a hole
         Board swapped;
-        swapped.fillSolved(4);
-        QVERIFY(!takenBack(swapped, {{PuzzleMode::TileSwap, {0, 0}, {4, 0}}}, 4)); // off it
-        QVERIFY(!takenBack(swapped, {{PuzzleMode::TileSwap, {1, 1}, {1, 1}}}, 4));
-        QVERIFY(takenBack(swapped, {{PuzzleMode::TileSwap, {0, 0}, {3, 3}}}, 4));
+        swapped.fillSolved();
+        QVERIFY(!takenBack(swapped, {{PuzzleMode::TileSwap, {0, 0}, {4, 0}}})); // off it
+        QVERIFY(!takenBack(swapped, {{PuzzleMode::TileSwap, {1, 1}, {1, 1}}}));
+        QVERIFY(takenBack(swapped, {{PuzzleMode::TileSwap, {0, 0}, {3, 3}}}));
     }
 
     void forgetKeepsTheJumble()

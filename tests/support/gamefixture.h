@@ -69,11 +69,11 @@ struct GameFixture {
 
     // Goes on with a game of this board on the current picture, as Resume would; true when
     // the board is the one the game now plays.
-    bool resumeOn(const Board& board, PuzzleMode mode, int n, int moves = 0)
+    bool resumeOn(const Board& board, int moves = 0)
     {
         const PictureSource& source = frame->pictureSource();
         keepGames(profile, {{source.picturePath, source.zipIndex, source.defaultPictureShown,
-                             UnfinishedGame{mode, n, board, board, moves, 0}}});
+                             UnfinishedGame{board, board, moves, 0}}});
         frame->execute(CommandId::ResumeLast);
         return round().board == board && round().moves == moves;
     }
