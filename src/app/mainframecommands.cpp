@@ -16,7 +16,6 @@
 #include "scores/congratulationsdialog.h"
 #include "scores/scoreboarddialog.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -252,6 +251,6 @@ void MainFrame::resumeLastPuzzle()
 
 void MainFrame::exit()
 {
-    saveOnLeaving();
-    QApplication::quit();
+    // As the close box: the close saves once, and the game ends with its last window.
+    close();
 }

@@ -73,6 +73,7 @@ moves_shown "$WORK/left.png"
 choose f x
 game_ends "after File > Exit"
 grep -q '^\[Resume\]' "$INI" || fail "Exit did not keep the game under way"
+grep -q '^\[Resume2\]' "$INI" && fail "Exit kept the game under way twice"
 start_game "$GAME"
 choose g l
 wait_until 5 "Resume last puzzle did not show the board left" board_is "$left" 4 120
