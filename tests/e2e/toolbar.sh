@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The toolbar as a player moves it: hidden and shown from the View menu, dragged off to
 # float, docked at the bottom and back at the top. The window loses the toolbar's band
-# while it is hidden or floating and gets it back when it docks; the board never changes.
+# while it is hidden or floating and gets it back when it docks; the board never changes. The
+# status bar shows, as by default, so its clock ticks while the toolbar floats.
 # Usage: xvfb-run -a toolbar.sh path/to/tilewright path/to/picture.bmp
 set -euo pipefail
 GAME=$(realpath "$1")
 PICTURE=$(realpath "$2")
 . "$(dirname "$0")/lib.sh"
 
-prepare_game "$PICTURE" Dimension=4
+prepare_game "$PICTURE" Dimension=4 StatusBar=1
 start_window_manager
 start_game "$GAME"
 
@@ -33,6 +34,7 @@ drag $((x + 5)) $((y + 25 + band / 2)) $((x + 600)) $((y + 600))
 expect_height "$hidden" "toolbar floating"
 floating_toolbar() { xdotool search --onlyvisible --name '^Toolbar$' >/dev/null 2>&1; }
 wait_until 5 "no floating toolbar window" floating_toolbar
+holds_for 3 "the floating toolbar went away" floating_toolbar
 floating=$(xdotool search --onlyvisible --name '^Toolbar$' | head -n 1)
 read -r tx ty < <(client_origin "$floating")
 drag $((tx + 5)) $((ty + band / 2)) $((x + 100)) $((y + hidden - 10))
