@@ -1,6 +1,7 @@
 // Command table: every command of the menus, shortcuts and toolbar, as data.
 #include "commandtable.h"
 
+#include "game/boardview.h"
 #include "game/playersettings.h"
 #include "mainframe.h"
 
@@ -35,6 +36,30 @@ template <bool (GameFlow::*Can)() const> bool flowCan(const MainFrame& frame)
 using Id = CommandId;
 } // namespace
 
+// The commands that change one thing of the game; the window repaints after every command.
+struct CommandHandlers {
+    template <bool PlayerSettings::*Switch> static void flip(MainFrame& frame)
+    {
+        bool& on = frame.session_.settings().*Switch;
+        on = !on;
+    }
+    template <auto Setting, auto Value> static void choose(MainFrame& frame)
+    {
+        frame.session_.settings().*Setting = Value;
+    }
+    template <void (GameFlow::*Change)()> static void change(MainFrame& frame)
+    {
+        (frame.session_.flow().*Change)();
+    }
+    // A move of the game's own, made as a click's would be: gliding, and maybe completing.
+    template <bool (GameFlow::*Move)()> static void play(MainFrame& frame)
+    {
+        frame.board_->play([&frame] { return (frame.session_.flow().*Move)(); });
+    }
+    // The finished picture over the board, until the next click on it or Space let go.
+    static void peek(MainFrame& frame) { frame.board_->setPeek(true); }
+};
+
 const std::vector<Command>& commandTable()
 {
     // Named here, where the window's private handlers may be named.
@@ -43,6 +68,7 @@ const std::vector<Command>& commandTable()
     using G = GridColour;
     using C = SelectionColour;
     using M = PuzzleMode;
+    using H = CommandHandlers;
     static const std::vector<Command> table{
         {Id::New, QT_TRANSLATE_NOOP("Command", "&New"), "Ctrl+N", call<&F::newFromFolder>, nullptr},
         {Id::Open, QT_TRANSLATE_NOOP("Command", "&Open"), "Ctrl+O", call<&F::openPicture>, nullptr},
@@ -53,25 +79,26 @@ const std::vector<Command>& commandTable()
         {Id::MakeGift, QT_TRANSLATE_NOOP("Command", "Make &gift"), nullptr, call<&F::makeGift>,
          nullptr},
         {Id::Exit, QT_TRANSLATE_NOOP("Command", "E&xit"), "Ctrl+Q", call<&F::exit>, nullptr},
-        {Id::Jumble, QT_TRANSLATE_NOOP("Command", "&Jumble"), "Ctrl+J", call<&F::jumble>, nullptr},
-        {Id::Grid, QT_TRANSLATE_NOOP("Command", "&Grid"), "Ctrl+G", call<&F::toggleGrid>,
+        {Id::Jumble, QT_TRANSLATE_NOOP("Command", "&Jumble"), "Ctrl+J",
+         H::change<&GameFlow::jumble>, nullptr},
+        {Id::Grid, QT_TRANSLATE_NOOP("Command", "&Grid"), "Ctrl+G", H::flip<&S::grid>,
          isOn<&S::grid>},
         {Id::GridBlack, QT_TRANSLATE_NOOP("Command", "Black"), nullptr,
-         set<&F::setGridColour, G::Black>, is<&S::gridColour, G::Black>},
+         H::choose<&S::gridColour, G::Black>, is<&S::gridColour, G::Black>},
         {Id::GridWhite, QT_TRANSLATE_NOOP("Command", "White"), nullptr,
-         set<&F::setGridColour, G::White>, is<&S::gridColour, G::White>},
-        {Id::GridRed, QT_TRANSLATE_NOOP("Command", "Red"), nullptr, set<&F::setGridColour, G::Red>,
-         is<&S::gridColour, G::Red>},
+         H::choose<&S::gridColour, G::White>, is<&S::gridColour, G::White>},
+        {Id::GridRed, QT_TRANSLATE_NOOP("Command", "Red"), nullptr,
+         H::choose<&S::gridColour, G::Red>, is<&S::gridColour, G::Red>},
         {Id::SelectionBlack, QT_TRANSLATE_NOOP("Command", "Black"), nullptr,
-         set<&F::setSelectionColour, C::Black>, is<&S::selColour, C::Black>},
+         H::choose<&S::selColour, C::Black>, is<&S::selColour, C::Black>},
         {Id::SelectionYellow, QT_TRANSLATE_NOOP("Command", "Yellow"), nullptr,
-         set<&F::setSelectionColour, C::Yellow>, is<&S::selColour, C::Yellow>},
+         H::choose<&S::selColour, C::Yellow>, is<&S::selColour, C::Yellow>},
         {Id::SelectionRed, QT_TRANSLATE_NOOP("Command", "Red"), nullptr,
-         set<&F::setSelectionColour, C::Red>, is<&S::selColour, C::Red>},
+         H::choose<&S::selColour, C::Red>, is<&S::selColour, C::Red>},
         {Id::ShowSolution, QT_TRANSLATE_NOOP("Command", "&Show solution"), "Ctrl+S",
          call<&F::showSolution>, nullptr},
         {Id::SolveForMe, QT_TRANSLATE_NOOP("Command", "Sol&ve for me"), nullptr,
-         call<&F::solveForMe>, nullptr},
+         H::change<&GameFlow::solveForMe>, nullptr},
         {Id::Scoreboard, QT_TRANSLATE_NOOP("Command", "Scoreboard"), nullptr,
          call<&F::showScoreboard>, nullptr},
         {Id::Toolbar, QT_TRANSLATE_NOOP("Command", "&Toolbar"), nullptr, call<&F::toggleToolbar>,
@@ -100,29 +127,29 @@ const std::vector<Command>& commandTable()
          set<&F::setPuzzleMode, M::Slider>, is<&S::puzzleMode, M::Slider>},
         {Id::Help, QT_TRANSLATE_NOOP("Command", "Help"), "F1", call<&F::showHelp>, nullptr},
         {Id::About, QT_TRANSLATE_NOOP("Command", "&About"), nullptr, call<&F::showAbout>, nullptr},
-        {Id::Sound, QT_TRANSLATE_NOOP("Command", "Sound"), nullptr, call<&F::toggleSound>,
+        {Id::Sound, QT_TRANSLATE_NOOP("Command", "Sound"), nullptr, H::flip<&S::sound>,
          isOn<&S::sound>},
-        {Id::Undo, QT_TRANSLATE_NOOP("Command", "&Undo"), "Ctrl+Z", call<&F::undo>, nullptr,
-         flowCan<&GameFlow::canUndo>},
-        {Id::Redo, QT_TRANSLATE_NOOP("Command", "&Redo"), "Ctrl+Shift+Z; Ctrl+Y", call<&F::redo>,
-         nullptr, flowCan<&GameFlow::canRedo>},
-        {Id::Restart, QT_TRANSLATE_NOOP("Command", "Re&start"), nullptr, call<&F::restart>,
-         nullptr},
+        {Id::Undo, QT_TRANSLATE_NOOP("Command", "&Undo"), "Ctrl+Z", H::play<&GameFlow::undo>,
+         nullptr, flowCan<&GameFlow::canUndo>},
+        {Id::Redo, QT_TRANSLATE_NOOP("Command", "&Redo"), "Ctrl+Shift+Z; Ctrl+Y",
+         H::play<&GameFlow::redo>, nullptr, flowCan<&GameFlow::canRedo>},
+        {Id::Restart, QT_TRANSLATE_NOOP("Command", "Re&start"), nullptr,
+         H::change<&GameFlow::restart>, nullptr},
         {Id::StatusBar, QT_TRANSLATE_NOOP("Command", "Status &bar"), nullptr,
          call<&F::toggleStatusBar>, isOn<&S::statusBar>},
         {Id::TileNumbers, QT_TRANSLATE_NOOP("Command", "Tile &numbers"), nullptr,
-         call<&F::toggleTileNumbers>, isOn<&S::tileNumbers>},
+         H::flip<&S::tileNumbers>, isOn<&S::tileNumbers>},
         {Id::ResumeLast, QT_TRANSLATE_NOOP("Command", "Resume &last puzzle"), nullptr,
          call<&F::resumeLastPuzzle>, nullptr,
          [](const F& f) {
              return f.hasKeptGame();
          }},
-        {Id::Hint, QT_TRANSLATE_NOOP("Command", "&Hint"), "H", call<&F::hint>, nullptr,
+        {Id::Hint, QT_TRANSLATE_NOOP("Command", "&Hint"), "H", H::play<&GameFlow::hint>, nullptr,
          flowCan<&GameFlow::canHint>},
-        {Id::Peek, QT_TRANSLATE_NOOP("Command", "Peek"), "Space", call<&F::peek>, nullptr, nullptr,
+        {Id::Peek, QT_TRANSLATE_NOOP("Command", "Peek"), "Space", H::peek, nullptr, nullptr,
          KeyUse::Held},
         {Id::Animations, QT_TRANSLATE_NOOP("Command", "&Animate moves"), nullptr,
-         call<&F::toggleAnimations>, isOn<&S::animations>},
+         H::flip<&S::animations>, isOn<&S::animations>},
     };
     return table;
 }

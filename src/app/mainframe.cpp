@@ -4,20 +4,17 @@
 #include "game/boardview.h"
 #include "game/solutiondialog.h"
 #include "gamestatusbar.h"
-#include "gift/giftfile.h"
-#include "keptgame.h"
 #include "maintoolbar.h"
+#include "menubar.h"
 #include "pictures/pictureformats.h"
 #include "platform/product.h"
 #include "platform/profilestore.h"
 #include "platform/programfile.h"
-#include "settings.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -43,17 +40,14 @@ MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint)
     , services_(services)
-    , loader_(services.random)
-    , flow_(settings_, services.random, services.sounds, services.clock)
-    , board_(new BoardView(settings_, flow_, loader_.picture(), this))
-    , status_(new GameStatusBar([this] { return flow_.figures(); }, this))
+    // The installed sample pictures, or the program's own folder.
+    , session_(services.profile, services.random, services.sounds, services.clock,
+               program.sampleFolder.isEmpty() ? program.folder : program.sampleFolder)
+    , board_(new BoardView(session_.settings(), session_.flow(), session_.loader().picture(), this))
+    , status_(new GameStatusBar([this] { return session_.flow().figures(); }, this))
     , programPath_(program.path)
     , helpPage_(program.helpPage)
 {
-    // The installed sample pictures, or the program's own folder.
-    loadSettings(settings_, services_.profile,
-                 program.sampleFolder.isEmpty() ? program.folder : program.sampleFolder);
-
     setWindowTitle(ProductName);
     board_->setAccessibleName(tr("Puzzle board"));
     board_->setAccessibleDescription(
@@ -67,22 +61,27 @@ MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
         refreshCommands();
     });
     setStatusBar(status_);
-    status_->setVisible(settings_.statusBar);
+    status_->setVisible(settings().statusBar);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the window follows the board
     createActions();
-    createMenus();
+    fileMenu_ = fillMenuBar(
+        *menuBar(), [this](CommandId id) { return action(id); },
+        [this] {
+            services_.profile.sync(); // a game another copy has kept meanwhile can be resumed
+            refreshCommands();
+        });
     createToolBar();
     bands_.menuBar = menuBar()->sizeHint().height();
     bands_.caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
     setAcceptDrops(true);
     move(StartPosition);
     // A gift copy exists to show its own picture, so it wins over a picture it is given.
-    if (!startAsGift(program.path)) {
-        if (startPicture.isEmpty())
-            newPuzzle(true);
-        else
-            openPath(startPicture);
-    }
+    if (session_.loadGift(program.path, boardFit()))
+        startPuzzle();
+    else if (startPicture.isEmpty())
+        newPuzzle(true);
+    else
+        openPath(startPicture);
 }
 
 MainFrame::~MainFrame() = default;
@@ -107,30 +106,6 @@ void MainFrame::createActions()
         actions_.emplace(id, action);
     }
     refreshCommands();
-}
-
-void MainFrame::createMenus()
-{
-    for (const Menu& layout : menuBarLayout()) {
-        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Menu", layout.title));
-        if (fileMenu_ == nullptr)
-            fileMenu_ = menu;
-        connect(menu, &QMenu::aboutToShow, this, [this] {
-            services_.profile.sync(); // a game another copy has kept meanwhile can be resumed
-            refreshCommands();
-        });
-        for (const MenuItem& item : layout.items) {
-            if (item.submenu != nullptr) {
-                QMenu* submenu = menu->addMenu(QCoreApplication::translate("Menu", item.submenu));
-                for (const CommandId id : item.submenuItems)
-                    submenu->addAction(action(id));
-            } else if (item.command == CommandId::Separator) {
-                menu->addSeparator();
-            } else {
-                menu->addAction(action(item.command));
-            }
-        }
-    }
 }
 
 void MainFrame::createToolBar()
@@ -177,6 +152,7 @@ void MainFrame::execute(CommandId id)
     board_->settle(); // a move still under way ends before the command acts
     if (const Command* command = findCommand(id))
         command->run(*this);
+    board_->repaint(); // whatever the command changed shows at once
     refreshCommands();
     status_->refresh();
 }
@@ -196,16 +172,16 @@ void MainFrame::refreshCommands()
 void MainFrame::newPuzzle(bool randomPick)
 {
     if (randomPick)
-        loader_.loadRandom(settings_.folder, boardFit());
+        session_.loader().loadRandom(settings().folder, boardFit());
     else
-        loader_.loadCurrent(boardFit());
+        session_.loader().loadCurrent(boardFit());
     startPuzzle();
 }
 
 void MainFrame::startPuzzle()
 {
     layOutBoard();
-    flow_.jumble();
+    session_.flow().jumble();
     showBoard();
 }
 
@@ -213,14 +189,14 @@ void MainFrame::showBoard()
 {
     if (isMinimized())
         showNormal();
-    repaintBoard();
-    setNewForm(loader_.showsArchive());
+    board_->repaint();
+    setNewForm(session_.loader().showsArchive());
 }
 
 BoardRoom MainFrame::boardRoom() const
 {
     return boardRoomIn(screen()->availableGeometry(), bands_,
-                       settings_.statusBar ? status_->sizeHint().height() : 0);
+                       settings().statusBar ? status_->sizeHint().height() : 0);
 }
 
 PictureFit MainFrame::boardFit() const
@@ -233,8 +209,8 @@ PictureFit MainFrame::boardFit() const
 void MainFrame::layOutBoard()
 {
     const BoardRoom room = boardRoom();
-    board_->fitBoard(boardSizeFor(picture().size(), room, settings_.dimension),
-                     settings_.dimension);
+    board_->fitBoard(boardSizeFor(picture().size(), room, settings().dimension),
+                     settings().dimension);
     adjustSize();
     move(keptOnScreen(frameGeometry(), screen()->availableGeometry(), room.available));
 }
@@ -242,11 +218,6 @@ void MainFrame::layOutBoard()
 QMenu* MainFrame::createPopupMenu()
 {
     return nullptr; // Qt's own toolbar menu would hide the toolbar behind the Toolbar check
-}
-
-void MainFrame::repaintBoard()
-{
-    board_->repaint();
 }
 
 SolutionDialog* MainFrame::solutionWindow() const
@@ -262,37 +233,14 @@ void MainFrame::closeSolution()
 
 void MainFrame::openPath(const QString& path, int zipIndex, int zipCount)
 {
-    loader_.open(path, zipIndex, zipCount, boardFit());
-    settings_.folder = QFileInfo(pictureSource().picturePath).absolutePath();
+    session_.open(path, zipIndex, zipCount, boardFit());
     startPuzzle();
-}
-
-bool MainFrame::startAsGift(const QString& programPath)
-{
-    std::optional<GiftPayload> gift = readGift(programPath);
-    if (!gift)
-        return false;
-    if (gift->modeByte == 0 || gift->modeByte == 1)
-        settings_.puzzleMode = puzzleModeFromSetting(gift->modeByte);
-    // Served from memory, so nothing of the gift is left behind however the game ends.
-    loader_.loadGift(std::move(gift->picture), boardFit());
-    startPuzzle();
-    return true;
-}
-
-std::optional<KeptGame> MainFrame::gameUnderWay() const
-{
-    const std::optional<UnfinishedGame> game = flow_.unfinished();
-    if (!game)
-        return std::nullopt;
-    const PictureSource& source = pictureSource();
-    return KeptGame{source.picturePath, source.zipIndex, source.defaultPictureShown, *game};
 }
 
 void MainFrame::saveOnLeaving()
 {
-    const std::optional<KeptGame> underWay = gameUnderWay();
-    if (keepGamesWith(services_.profile, settings_, underWay, std::nullopt) || quiet_)
+    const bool underWay = session_.hasGameUnderWay();
+    if (session_.save() || quiet_)
         return;
     const QString why = services_.profile.lastError();
     QMessageBox::warning(
@@ -324,8 +272,8 @@ void MainFrame::showEvent(QShowEvent* event)
 
 void MainFrame::screenChanged()
 {
-    loader_.cover(boardFit()); // another pixel ratio may need more pixels
-    repaintBoard();
+    session_.loader().cover(boardFit()); // another pixel ratio may need more pixels
+    board_->repaint();
 }
 
 void MainFrame::dragEnterEvent(QDragEnterEvent* event)

@@ -3,9 +3,7 @@
 
 #include "commandtable.h"
 #include "game/boardsize.h"
-#include "game/gameflow.h"
-#include "game/playersettings.h"
-#include "game/puzzleloader.h"
+#include "gamesession.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -14,7 +12,6 @@
 #include <map>
 #include <optional>
 
-struct KeptGame;
 struct ProgramFile;
 class BoardView;
 class GameStatusBar;
@@ -64,10 +61,10 @@ public:
     // folder.
     void openPath(const QString& path, int zipIndex = 1, int zipCount = 0);
 
-    const PlayerSettings& settings() const { return settings_; }
-    const PictureSource& pictureSource() const { return loader_.source(); }
-    const Picture& picture() const { return loader_.picture(); }
-    const GameFlow& flow() const { return flow_; }
+    const PlayerSettings& settings() const { return session_.settings(); }
+    const PictureSource& pictureSource() const { return session_.loader().source(); }
+    const Picture& picture() const { return session_.loader().picture(); }
+    const GameFlow& flow() const { return session_.flow(); }
     bool toolbarShown() const { return bands_.toolbarShown; }
     MainToolBar* toolbar() const { return toolbar_; }
     QMenu* fileMenu() const { return fileMenu_; }
@@ -77,7 +74,7 @@ public:
     QDialog* modelessWindow() const { return modeless_; }
     SolutionDialog* solutionWindow() const;
     // Whether the profile keeps an unfinished game to resume.
-    bool hasKeptGame() const;
+    bool hasKeptGame() const { return session_.hasKeptGame(); }
 
     // No context menu of Qt's own over the toolbar and menu bar.
     QMenu* createPopupMenu() override;
@@ -91,38 +88,25 @@ protected:
 
 private:
     friend const std::vector<Command>& commandTable();
+    friend struct CommandHandlers;
 
     // The commands, reached through the command table.
     void newFromFolder();
     void newFromZip();
     void openPicture();
     void makeGift();
-    void jumble();
-    void toggleGrid();
-    void setGridColour(GridColour colour);
-    void setSelectionColour(SelectionColour colour);
     void showSolution();
-    void solveForMe();
     void showScoreboard();
     void toggleToolbar();
     void setPuzzleSize(int n);
     void setPuzzleMode(PuzzleMode mode);
-    void toggleSound();
-    void undo();
-    void redo();
-    void restart();
     void toggleStatusBar();
-    void toggleTileNumbers();
     void resumeLastPuzzle();
-    void hint();
-    void peek();
-    void toggleAnimations();
     void showHelp();
     void showAbout();
     void exit();
 
     void createActions();
-    void createMenus();
     void createToolBar();
     // Ticks and greys every command as the game and settings now stand.
     void refreshCommands();
@@ -131,10 +115,8 @@ private:
     void startPuzzle();
     // Shows the board laid out and set for its game.
     void showBoard();
-    // The game under way, as it is kept; nothing before a move or after the end.
-    std::optional<KeptGame> gameUnderWay() const;
-    // A game under way is kept in the profile beside those kept before, the settings
-    // written; when that fails, a message names the reason unless the window closes quietly.
+    // The session saves; when that fails, a message names the reason unless the window closes
+    // quietly.
     void saveOnLeaving();
     BoardRoom boardRoom() const;
     // Pixels enough for any board of the picture in this room, on this window's screen.
@@ -143,16 +125,11 @@ private:
     void layOutBoard();
     void showModeless(QDialog* dialog);
     void closeSolution();
-    void repaintBoard();
     void congratulate();
-    // A program file that carries a gift starts on the gift's picture; false otherwise.
-    bool startAsGift(const QString& programPath);
 
     FrameServices services_;
-    PlayerSettings settings_;
+    GameSession session_;
     WindowBands bands_;
-    PuzzleLoader loader_;
-    GameFlow flow_;
     BoardView* board_;
     GameStatusBar* status_;
     MainToolBar* toolbar_ = nullptr;

@@ -5,19 +5,15 @@
 #include "game/solutiondialog.h"
 #include "gamestatusbar.h"
 #include "gift/giftdialog.h"
-#include "keptgame.h"
 #include "mainframe.h"
 #include "maintoolbar.h"
 #include "pictures/openpicturedialog.h"
 #include "platform/product.h"
-#include "platform/profilestore.h"
-#include "platform/randomengine.h"
 #include "platform/shell.h"
 #include "scores/congratulationsdialog.h"
 #include "scores/scoreboarddialog.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -30,26 +26,18 @@ void MainFrame::newFromFolder()
 void MainFrame::newFromZip()
 {
     closeSolution();
-    if (pictureSource().zipCount == 1) {
+    if (session_.loader().loadOtherFromZip(boardFit()))
+        startPuzzle();
+    else
         QMessageBox::information(this, ProductName,
                                  tr("There is only 1 picture in this zip file!"));
-        return;
-    }
-    if (loader_.loadOtherFromZip(boardFit()))
-        startPuzzle();
 }
 
 void MainFrame::openPicture()
 {
     OpenPictureDialog dialog(this);
-    // In the folder of the picture shown, or else the picture folder.
-    const PictureSource& shown = loader_.source();
-    const QFileInfo picture(shown.picturePath);
-    if (!shown.defaultPictureShown && shown.giftPicture.isEmpty() && picture.isAbsolute() &&
-        picture.dir().exists())
-        dialog.setDirectory(picture.dir());
-    else if (!settings_.folder.isEmpty() && QDir(settings_.folder).exists())
-        dialog.setDirectory(settings_.folder);
+    if (const QString folder = session_.openFolder(); !folder.isEmpty())
+        dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
         return;
     openPath(dialog.chosenPath(), dialog.shownIndex(), dialog.shownCount());
@@ -69,40 +57,10 @@ void MainFrame::makeGift()
         showModeless(new GiftDialog(programPath_, picture(), this));
 }
 
-void MainFrame::jumble()
-{
-    flow_.jumble();
-    repaintBoard();
-}
-
-void MainFrame::toggleGrid()
-{
-    settings_.grid = !settings_.grid;
-    repaintBoard();
-}
-
-void MainFrame::setGridColour(GridColour colour)
-{
-    settings_.gridColour = colour;
-    repaintBoard();
-}
-
-void MainFrame::setSelectionColour(SelectionColour colour)
-{
-    settings_.selColour = colour;
-    repaintBoard();
-}
-
 void MainFrame::showSolution()
 {
     if (!modeless_)
         showModeless(new SolutionDialog(picture(), this));
-}
-
-void MainFrame::solveForMe()
-{
-    flow_.solveForMe();
-    repaintBoard();
 }
 
 void MainFrame::showScoreboard()
@@ -113,19 +71,15 @@ void MainFrame::showScoreboard()
 
 void MainFrame::congratulate()
 {
-    const Round& round = flow_.round();
-    if (round.hints > 0) {
-        QMessageBox::information(this, ProductName,
-                                 tr("Solved with %n hint(s). Games with hints do not go on the "
-                                    "scoreboard.",
-                                    nullptr, round.hints));
+    if (const std::optional<GameResult> result = session_.scoreboardResult()) {
+        CongratulationsDialog dialog(services_.profile, *result, this);
+        dialog.exec();
         return;
     }
-    CongratulationsDialog dialog(services_.profile,
-                                 {storedPuzzleMode(round.board.mode()), round.board.dimension(),
-                                  round.moves, static_cast<int>(round.elapsed)},
-                                 this);
-    dialog.exec();
+    QMessageBox::information(this, ProductName,
+                             tr("Solved with %n hint(s). Games with hints do not go on the "
+                                "scoreboard.",
+                                nullptr, flow().round().hints));
 }
 
 void MainFrame::toggleToolbar()
@@ -136,64 +90,22 @@ void MainFrame::toggleToolbar()
 
 void MainFrame::setPuzzleSize(int n)
 {
-    settings_.dimension = n;
-    loader_.cover(boardFit()); // the picture is unchanged: its pixels serve again
+    session_.settings().dimension = n;
+    session_.loader().cover(boardFit()); // the picture is unchanged: its pixels serve again
     startPuzzle();
 }
 
 void MainFrame::setPuzzleMode(PuzzleMode mode)
 {
-    settings_.puzzleMode = mode;
-    flow_.jumble();
-    repaintBoard();
-}
-
-void MainFrame::toggleSound()
-{
-    settings_.sound = !settings_.sound;
-}
-
-void MainFrame::undo()
-{
-    board_->play([this] { return flow_.undo(); });
-}
-
-void MainFrame::redo()
-{
-    board_->play([this] { return flow_.redo(); });
-}
-
-void MainFrame::hint()
-{
-    board_->play([this] { return flow_.hint(); });
-}
-
-void MainFrame::peek()
-{
-    board_->setPeek(true); // until the next click on the board or Space let go
-}
-
-void MainFrame::toggleAnimations()
-{
-    settings_.animations = !settings_.animations;
-}
-
-void MainFrame::restart()
-{
-    flow_.restart();
-    repaintBoard();
+    session_.settings().puzzleMode = mode;
+    session_.flow().jumble();
 }
 
 void MainFrame::toggleStatusBar()
 {
-    settings_.statusBar = !settings_.statusBar;
-    status_->setVisible(settings_.statusBar); // the window grows or shrinks by its height
-}
-
-void MainFrame::toggleTileNumbers()
-{
-    settings_.tileNumbers = !settings_.tileNumbers;
-    repaintBoard();
+    bool& shown = session_.settings().statusBar;
+    shown = !shown;
+    status_->setVisible(shown); // the window grows or shrinks by its height
 }
 
 void MainFrame::showHelp()
@@ -217,36 +129,23 @@ void MainFrame::showAbout()
     dialog.exec();
 }
 
-bool MainFrame::hasKeptGame() const
-{
-    return anyKeptGame(services_.profile);
-}
-
 void MainFrame::resumeLastPuzzle()
 {
-    ProfileStore& profile = services_.profile;
-    profile.sync(); // what another copy kept meanwhile
-    const std::vector<KeptGame> games = readKeptGames(profile);
-    if (games.empty()) {
+    const Resumption resumed = session_.resumeLast(boardFit());
+    switch (resumed.outcome) {
+    case Resumption::Outcome::Resumed:
+        layOutBoard();
+        showBoard();
+        break;
+    case Resumption::Outcome::NothingKept:
         QMessageBox::information(this, ProductName, tr("There is no unfinished puzzle to resume."));
-        return;
-    }
-    const KeptGame kept = games.front();
-    const std::optional<KeptGame> underWay = gameUnderWay();
-    if (!loader_.loadKept(kept.picturePath, kept.zipIndex, kept.builtIn, boardFit())) {
+        break;
+    case Resumption::Outcome::PictureGone:
         QMessageBox::warning(this, ProductName,
                              tr("The picture of the unfinished puzzle can no longer be loaded:\n%1")
-                                 .arg(QDir::toNativeSeparators(kept.picturePath)));
-        return;
+                                 .arg(QDir::toNativeSeparators(resumed.picturePath)));
+        break;
     }
-    // Out of the profile at once, so the game can never be finished twice; the game left
-    // for it is kept as the newest.
-    keepGamesWith(profile, settings_, underWay, kept);
-    flow_.resume(kept.game);
-    settings_.puzzleMode = kept.game.board.mode();
-    settings_.dimension = kept.game.board.dimension();
-    layOutBoard();
-    showBoard();
 }
 
 void MainFrame::exit()

@@ -1,20 +1,14 @@
 // CongratulationsDialog: the finished puzzle's statistics, and a place on the scoreboard.
 #pragma once
 
+#include "scoretables.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 
 class ProfileStore;
 class QLabel;
 class QLineEdit;
-
-// What a finished puzzle achieved.
-struct GameResult {
-    int mode = 0; // 0 tile swap, anything else the slider
-    int dimension = 4;
-    int moves = 0;
-    int seconds = 0;
-};
 
 // Modal. Shows the difficulty, time and moves; when the result earns a place on its mode's
 // scoreboard it also asks for a name, and OK records it. Escape or closing records nothing.

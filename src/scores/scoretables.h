@@ -14,6 +14,14 @@ struct ScoreEntry {
     friend bool operator==(const ScoreEntry&, const ScoreEntry&) = default;
 };
 
+// What a finished puzzle achieved.
+struct GameResult {
+    int mode = 0; // 0 tile swap, anything else the slider
+    int dimension = 4;
+    int moves = 0;
+    int seconds = 0;
+};
+
 // Row 0 is the best. A larger grid ranks higher; then less time; then fewer moves.
 using ScoreTable = std::array<ScoreEntry, 10>;
 

@@ -1,0 +1,95 @@
+// GameSession: the rules of a run that need no window: which picture a command loads, what a
+// gift, an archive or a kept game allows, what a won game earns and what leaving keeps.
+#include "gamesession.h"
+
+#include "gift/giftfile.h"
+#include "keptgame.h"
+#include "platform/profilestore.h"
+#include "settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+GameSession::GameSession(ProfileStore& profile, RandomEngine& random, SoundPlayer& sounds,
+                         const Clock& clock, const QString& firstFolder)
+    : profile_(profile)
+    , loader_(random)
+    , flow_(settings_, random, sounds, clock)
+{
+    loadSettings(settings_, profile_, firstFolder);
+}
+
+bool GameSession::loadGift(const QString& programPath, const PictureFit& fit)
+{
+    std::optional<GiftPayload> gift = readGift(programPath);
+    if (!gift)
+        return false;
+    if (gift->modeByte == 0 || gift->modeByte == 1)
+        settings_.puzzleMode = puzzleModeFromSetting(gift->modeByte);
+    // Served from memory, so nothing of the gift is left behind however the game ends.
+    loader_.loadGift(std::move(gift->picture), fit);
+    return true;
+}
+
+void GameSession::open(const QString& path, int zipIndex, int zipCount, const PictureFit& fit)
+{
+    loader_.open(path, zipIndex, zipCount, fit);
+    settings_.folder = QFileInfo(loader_.source().picturePath).absolutePath();
+}
+
+QString GameSession::openFolder() const
+{
+    const PictureSource& shown = loader_.source();
+    const QFileInfo picture(shown.picturePath);
+    if (!shown.defaultPictureShown && shown.giftPicture.isEmpty() && picture.isAbsolute() &&
+        picture.dir().exists())
+        return picture.absolutePath();
+    if (!settings_.folder.isEmpty() && QDir(settings_.folder).exists())
+        return settings_.folder;
+    return {};
+}
+
+std::optional<GameResult> GameSession::scoreboardResult() const
+{
+    const Round& round = flow_.round();
+    if (round.hints > 0)
+        return std::nullopt;
+    return GameResult{storedPuzzleMode(round.board.mode()), round.board.dimension(), round.moves,
+                      static_cast<int>(round.elapsed)};
+}
+
+bool GameSession::hasKeptGame() const
+{
+    return anyKeptGame(profile_);
+}
+
+Resumption GameSession::resumeLast(const PictureFit& fit)
+{
+    profile_.sync(); // what another copy kept meanwhile
+    const std::vector<KeptGame> games = readKeptGames(profile_);
+    if (games.empty())
+        return {};
+    const KeptGame& kept = games.front();
+    const std::optional<KeptGame> underWay = gameUnderWay();
+    if (!loader_.loadKept(kept.picturePath, kept.zipIndex, kept.builtIn, fit))
+        return {Resumption::Outcome::PictureGone, kept.picturePath};
+    keepGamesWith(profile_, settings_, underWay, kept);
+    flow_.resume(kept.game);
+    settings_.puzzleMode = kept.game.board.mode();
+    settings_.dimension = kept.game.board.dimension();
+    return {Resumption::Outcome::Resumed, kept.picturePath};
+}
+
+std::optional<KeptGame> GameSession::gameUnderWay() const
+{
+    const std::optional<UnfinishedGame> game = flow_.unfinished();
+    if (!game)
+        return std::nullopt;
+    const PictureSource& source = loader_.source();
+    return KeptGame{source.picturePath, source.zipIndex, source.defaultPictureShown, *game};
+}
+
+bool GameSession::save()
+{
+    return keepGamesWith(profile_, settings_, gameUnderWay(), std::nullopt);
+}

@@ -1,0 +1,76 @@
+// GameSession: the rules of a run that need no window: which picture a command loads, what a
+// gift, an archive or a kept game allows, what a won game earns and what leaving keeps.
+#pragma once
+
+#include "game/gameflow.h"
+#include "game/playersettings.h"
+#include "game/puzzleloader.h"
+#include "scores/scoretables.h"
+
+#include <QString>
+#include <optional>
+
+struct KeptGame;
+class Clock;
+class ProfileStore;
+class RandomEngine;
+class SoundPlayer;
+
+// How Resume last puzzle went, and the kept game's picture when that is gone.
+struct Resumption {
+    enum class Outcome { Resumed, NothingKept, PictureGone };
+    Outcome outcome = Outcome::NothingKept;
+    QString picturePath;
+};
+
+// Owns the player's settings, the picture and the game under way. The window asks it and
+// shows what it answers; nothing here shows anything.
+class GameSession {
+public:
+    // Reads the settings; a first run's picture folder is the first folder. The services
+    // must outlive the session.
+    GameSession(ProfileStore& profile, RandomEngine& random, SoundPlayer& sounds,
+                const Clock& clock, const QString& firstFolder);
+
+    PlayerSettings& settings() { return settings_; }
+    const PlayerSettings& settings() const { return settings_; }
+    PuzzleLoader& loader() { return loader_; }
+    const PuzzleLoader& loader() const { return loader_; }
+    GameFlow& flow() { return flow_; }
+    const GameFlow& flow() const { return flow_; }
+
+    // A program file that carries a gift loads the gift's picture, in the mode its byte names
+    // (0 tile swap, 1 slider; any other leaves the setting); false for a plain program.
+    bool loadGift(const QString& programPath, const PictureFit& fit);
+    // A picture file or archive as Open chose it; its folder becomes the picture folder.
+    void open(const QString& path, int zipIndex, int zipCount, const PictureFit& fit);
+    // Where Open starts: the folder of the picture shown, else the picture folder; empty when
+    // neither is there.
+    QString openFolder() const;
+
+    // What the game just won enters on the scoreboard; nothing when hints helped, as a game
+    // with any goes on no scoreboard.
+    std::optional<GameResult> scoreboardResult() const;
+
+    // Whether the profile keeps an unfinished game, another copy's included.
+    bool hasKeptGame() const;
+    // Takes up the newest kept game: its picture, board, moves, hints and clock, the settings
+    // set to its mode and size. It leaves the profile at once, so it can never be finished
+    // twice, and the game it replaces is kept as the newest. Nothing changes unless it is
+    // resumed.
+    Resumption resumeLast(const PictureFit& fit);
+
+    // A game under way: a move made and not over.
+    bool hasGameUnderWay() const { return flow_.unfinished().has_value(); }
+    // Keeps the game under way beside those kept before and writes the settings; false when
+    // the profile could not be written (its lastError() says why).
+    bool save();
+
+private:
+    std::optional<KeptGame> gameUnderWay() const;
+
+    ProfileStore& profile_;
+    PlayerSettings settings_;
+    PuzzleLoader loader_;
+    GameFlow flow_;
+};
