@@ -215,19 +215,6 @@ private slots:
         QVERIFY(game.frame->flow().round().board == before);
     }
 
-    void fromThisZipTakesAnotherPicture()
-    {
-        GameFixture game({"three.zip"});
-        for (int i = 0; i < 5; ++i) {
-            const int previous = game.frame->pictureSource().zipIndex;
-            game.frame->execute(CommandId::NewFromZip);
-            QVERIFY(game.frame->pictureSource().zipIndex != previous);
-            QVERIFY(game.frame->pictureSource().zipIndex >= 1 &&
-                    game.frame->pictureSource().zipIndex <= 3);
-            QVERIFY(!game.frame->pictureSource().defaultPictureShown);
-        }
-    }
-
     void displayCommandsAndTheirTicks()
     {
         GameFixture game({"picture.jpg"});
@@ -425,33 +412,6 @@ private slots:
         QVERIFY(game.toolbar()->newIsDropDown());
     }
 
-    // Open starts in the folder of the picture shown; with the built-in picture shown, in the
-    // picture folder.
-    void openStartsWhereThePictureIs()
-    {
-        GameFixture game({"picture.jpg"});
-        QTemporaryDir elsewhere;
-        QFile::copy(testData("picture.gif"), QDir(elsewhere.path()).filePath("other.gif"));
-        game.frame->openPath(QDir(elsewhere.path()).filePath("other.gif"), 1, 0);
-        QString started;
-        const auto look = [&](OpenPictureDialog& dialog) {
-            started = dialog.directory().absolutePath();
-            dialog.reject();
-        };
-        {
-            const ModalGuard<OpenPictureDialog> modal(look);
-            game.frame->execute(CommandId::Open);
-        }
-        QCOMPARE(started, QDir(elsewhere.path()).absolutePath());
-        game.frame->openPath(game.inFolder("not-there.jpg"), 1, 0);
-        QVERIFY(game.frame->pictureSource().defaultPictureShown);
-        {
-            const ModalGuard<OpenPictureDialog> modal(look);
-            game.frame->execute(CommandId::Open);
-        }
-        QCOMPARE(QDir(started), QDir(game.frame->settings().folder));
-    }
-
     void openCancelledChangesNothing()
     {
         GameFixture game({"picture.jpg"});
@@ -481,24 +441,17 @@ private slots:
     {
         QTest::addColumn<char>("mode");
         QTest::addColumn<QString>("picture");
-        QTest::addColumn<PuzzleMode>("puzzleMode");
         QTest::addColumn<bool>("builtIn");
-        const PuzzleMode slider = PuzzleMode::Slider;
-        const PuzzleMode tileSwap = PuzzleMode::TileSwap;
-        QTest::newRow("slider") << '\x01' << "picture.gif" << slider << false;
-        QTest::newRow("tile swap") << '\x00' << "picture.jpg" << tileSwap << false;
-        // A first run's setting, the default.
-        QTest::newRow("unknown mode keeps the setting")
-            << '\x07' << "picture.jpg" << tileSwap << false;
-        QTest::newRow("no picture") << '\x01' << QString() << slider << true;
-        QTest::newRow("undecodable picture") << '\x00' << "text.jpg" << tileSwap << true;
+        QTest::newRow("slider") << '\x01' << "picture.gif" << false;
+        QTest::newRow("tile swap") << '\x00' << "picture.jpg" << false;
+        QTest::newRow("no picture") << '\x01' << QString() << true;
+        QTest::newRow("undecodable picture") << '\x00' << "text.jpg" << true;
     }
 
     void giftStartsOnItsPicture()
     {
         QFETCH(char, mode);
         QFETCH(QString, picture);
-        QFETCH(PuzzleMode, puzzleMode);
         QFETCH(bool, builtIn);
         const QByteArray bytes = picture.isEmpty() ? QByteArray() : readFile(testData(picture));
         // A temporary folder of the test's own, so that what the game leaves there shows.
@@ -508,7 +461,6 @@ private slots:
         GameFixture game({"picture.bmp"}, QByteArray(1, mode) + bytes);
         QVERIFY(game.frame->pictureSource().giftMode);
         QCOMPARE(game.frame->pictureSource().defaultPictureShown, builtIn);
-        QCOMPARE(game.frame->settings().puzzleMode, puzzleMode);
         QCOMPARE(game.frame->picture().saveEncoded().isEmpty(), false);
         if (!builtIn)
             QCOMPARE(game.frame->picture().saveEncoded(), bytes);
@@ -532,23 +484,6 @@ private slots:
             QVERIFY(game.frame->solutionWindow() != nullptr);
             QCOMPARE(game.frame->solutionWindow()->picture().saveEncoded(), bytes);
         }
-    }
-
-    void giftModeByteOverridesTheSettings()
-    {
-        QTemporaryDir folder;
-        const QString program = folder.filePath(QStringLiteral("tilewright"));
-        QVERIFY(writeFile(program, readFile(QCoreApplication::applicationFilePath()) + "\x07"));
-        ProfileStore profile(folder.filePath(QStringLiteral("gift.ini")));
-        profile.writeInt(QStringLiteral("Settings"), QStringLiteral("Dimension"), 5);
-        profile.writeInt(QStringLiteral("Settings"), QStringLiteral("PuzzleMode"), 1);
-        RandomEngine random(1);
-        RecordingSoundPlayer sounds;
-        FixedClock clock;
-        RecordingShell shell;
-        MainFrame frame({profile, random, sounds, clock, shell}, ProgramFile::at(program));
-        QCOMPARE(frame.settings().puzzleMode, PuzzleMode::Slider); // byte 7 keeps the stored mode
-        QVERIFY(frame.pictureSource().defaultPictureShown);
     }
 
     void makeGiftOnlyWithoutTheSolutionWindow()

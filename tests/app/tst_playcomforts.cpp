@@ -255,63 +255,6 @@ private slots:
         QVERIFY(keptInProfile(runs.ini));
     }
 
-    void twoCopiesLeavingAtOnceKeepBothGames()
-    {
-        TwoRuns runs({"picture.jpg"});
-        runs.startSecond(); // both copies run at once
-        GameFixture& first = *runs.first;
-        GameFixture& second = *runs.second;
-        QVERIFY(first.show() && second.show());
-        clickCell(first, {0, 0});
-        clickCell(first, {1, 1});
-        const std::vector<int> firstBoard = tilesOf(first);
-        for (const Cell cell : {Cell{0, 0}, Cell{2, 2}, Cell{1, 0}, Cell{3, 3}})
-            clickCell(second, cell);
-        const std::vector<int> secondBoard = tilesOf(second);
-        QVERIFY(first.frame->close());
-        QVERIFY(second.frame->close());
-
-        // A third run takes up the newest, keeping the older; resumed while its own game
-        // is under way, that one is kept in turn.
-        GameFixture third({"picture.jpg"}, std::nullopt, runs.ini);
-        const MessageBoxAnswerer answerer; // "nothing to resume" would be a lost game
-        third.frame->execute(CommandId::ResumeLast);
-        QCOMPARE(tilesOf(third), secondBoard);
-        QCOMPARE(movesShown(third), QStringLiteral("Moves: 2"));
-        third.frame->execute(CommandId::ResumeLast);
-        QCOMPARE(tilesOf(third), firstBoard);
-        third.frame->execute(CommandId::ResumeLast);
-        QCOMPARE(tilesOf(third), secondBoard);
-        third.frame->execute(CommandId::ResumeLast);
-        QCOMPARE(tilesOf(third), firstBoard);
-        QCOMPARE(answerer.texts, QStringList());
-    }
-
-    void onlyAGameUnderWayIsKept()
-    {
-        TwoRuns runs({"picture.jpg"});
-        GameFixture& first = *runs.first;
-        const auto leave = [&] {
-            return first.show() && first.frame->close();
-        };
-        QVERIFY(leave()); // no move made
-        QVERIFY(!keptInProfile(runs.ini));
-        clickCell(first, {0, 0});
-        clickCell(first, {1, 0});
-        first.frame->execute(CommandId::SolveForMe);
-        QVERIFY(leave());
-        QVERIFY(!keptInProfile(runs.ini));
-        first.frame->execute(CommandId::Jumble);
-        clickCell(first, {0, 0});
-        clickCell(first, {1, 0});
-        QVERIFY(leave());
-        QVERIFY(keptInProfile(runs.ini));
-        // A new game does not erase it; leaving without a game under way keeps it.
-        first.frame->execute(CommandId::Jumble);
-        QVERIFY(leave());
-        QVERIFY(keptInProfile(runs.ini));
-    }
-
     void archivedAndBuiltInPicturesResume()
     {
         TwoRuns runs({"three.zip"});
@@ -358,18 +301,6 @@ private slots:
         QCOMPARE(second.frame->pictureSource().picturePath, path);
         QCOMPARE(second.frame->pictureSource().defaultPictureShown, builtIn);
         QVERIFY(keptInProfile(runs.ini)); // for when the picture is back
-    }
-
-    void damagedRecordChangesNothing()
-    {
-        GameFixture game({"picture.jpg"});
-        game.profile.writeText(QStringLiteral("Resume"), QStringLiteral("Board"),
-                               QStringLiteral("0 1 2"));
-        const std::vector<int> board = tilesOf(game);
-        MessageBoxAnswerer answerer;
-        game.frame->execute(CommandId::ResumeLast);
-        QCOMPARE(answerer.texts, QStringList{"There is no unfinished puzzle to resume."});
-        QCOMPARE(tilesOf(game), board);
     }
 };
 
