@@ -36,7 +36,6 @@ public:
     UnderlineMode underlineMode() const { return underlineMode_; }
     void setFitToText(bool fit);
     bool fitToText() const { return fitToText_; }
-    bool hovering() const { return hovering_; }
 
     // How far apart two colours' luminances are, from 1 (the same) to 21 (black on white).
     static double contrast(const QColor& a, const QColor& b);

@@ -59,7 +59,6 @@ private slots:
         QVERIFY(page.show());
         QCOMPARE(page.colour(), QColor(0, 0, 238));
         page.hover();
-        QVERIFY(page.link->hovering());
         // Red, darkened as far as the light window needs to read it.
         const QColor hover = page.colour();
         QVERIFY(hover.red() > 180 && hover.green() == 0 && hover.blue() == 0);
@@ -67,8 +66,7 @@ private slots:
                 HyperlinkLabel::ReadableContrast);
         QVERIFY(page.link->font().underline());
         page.leave();
-        QTRY_VERIFY_WITH_TIMEOUT(!page.link->hovering(), HyperlinkLabel::HoverTick + 50);
-        QCOMPARE(page.colour(), QColor(0, 0, 238));
+        QTRY_COMPARE_WITH_TIMEOUT(page.colour(), QColor(0, 0, 238), HyperlinkLabel::HoverTick + 50);
         QVERIFY(!page.link->font().underline());
 
         page.link->setUnderlineMode(HyperlinkLabel::UnderlineNever);
@@ -140,10 +138,11 @@ private slots:
         if (!ownLinkColour &&
             HyperlinkLabel::contrast(paletteLink, window) >= HyperlinkLabel::ReadableContrast)
             QCOMPARE(page.colour(), paletteLink); // the palette's own, when it reads
+        const QColor resting = page.colour();
         page.hover();
         QVERIFY(readable());
         page.leave();
-        QTRY_VERIFY_WITH_TIMEOUT(!page.link->hovering(), HyperlinkLabel::HoverTick + 50);
+        QTRY_COMPARE_WITH_TIMEOUT(page.colour(), resting, HyperlinkLabel::HoverTick + 50);
         QTest::mouseClick(page.link, Qt::LeftButton);
         QVERIFY(page.link->wasVisited());
         QVERIFY(readable());
