@@ -13,10 +13,11 @@ PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev \
 	xvfb xauth xdotool openbox x11-utils imagemagick desktop-file-utils appstream python3 \
 	librsvg2-bin
 DEB_PACKAGES := debhelper dpkg-dev fakeroot lintian
+LINT_PACKAGES := clang-format clang-tidy
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-asan install deb shots bench fuzz fuzz-run pictures sounds corpus format clean
+.PHONY: all deps deps-game build run test test-asan lint install deb shots bench fuzz fuzz-run pictures sounds corpus format clean
 
 all: build
 
@@ -32,16 +33,23 @@ define install_missing
 	fi
 endef
 
-deps:
+deps: deps-game
 	$(call install_missing,$(PACKAGES))
 
-$(BUILD_DIR)/CMakeCache.txt: | deps
+deps-game:
+	$(call install_missing,$(BUILD_PACKAGES))
+
+$(BUILD_DIR)/CMakeCache.txt: | deps-game
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
+# Configured again, so that what `deps` installed since `make run` (Google Benchmark) counts.
 build: deps $(BUILD_DIR)/CMakeCache.txt
+	cmake -S . -B $(BUILD_DIR) >/dev/null
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# The game and its sound module alone: the tests, benchmarks and tools wait for `make test`.
+run: deps-game $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tilewright
 	./$(BUILD_DIR)/tilewright
 
 test: build
@@ -62,6 +70,18 @@ test-asan: deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS) --repeat until-pass:2
 
+# The gates CI keeps besides the tests: every C++ file formatted as .clang-format says, and no
+# finding of the checks .clang-tidy names in src/ (configured without precompiled headers,
+# which clang cannot read from g++).
+TIDY_DIR ?= build-tidy
+lint: deps
+	$(call install_missing,$(LINT_PACKAGES))
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
+	cmake -S . -B $(TIDY_DIR) -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON -DTILEWRIGHT_BENCHMARKS=OFF \
+		>/dev/null
+	run-clang-tidy -quiet -j $(JOBS) -p $(TIDY_DIR) $(CURDIR)/src/ >$(TIDY_DIR)/findings.txt 2>&1 || \
+		{ grep -E 'error:|warning:' $(TIDY_DIR)/findings.txt; exit 1; }
+
 # The game alone, without tests or benchmarks, and without touching the system's packages.
 # PREFIX=/usr/local by default; DESTDIR stages the files for packaging.
 PREFIX ?= /usr/local
@@ -72,15 +92,15 @@ install:
 	cmake --build $(INSTALL_DIR) -j $(JOBS)
 	cmake --install $(INSTALL_DIR)
 
-# A Debian package built from a copy of the working tree, so the tree and its parent stay
-# clean: dist/tilewright_*.deb, checked by lintian.
+# A Debian source and binary package built from a copy of the working tree, so the tree and
+# its parent stay clean: dist/tilewright_*.deb, both checked by lintian.
 DEB_DIR ?= build-deb
 deb: deps
 	$(call install_missing,$(DEB_PACKAGES))
 	rm -rf $(DEB_DIR) && mkdir -p $(DEB_DIR)/tilewright dist
 	git ls-files -z --cached --others --exclude-standard | \
 		tar -c --null --ignore-failed-read -T - 2>/dev/null | tar -x -C $(DEB_DIR)/tilewright
-	cd $(DEB_DIR)/tilewright && dpkg-buildpackage -us -uc -b
+	cd $(DEB_DIR)/tilewright && dpkg-buildpackage -us -uc
 	cp $(DEB_DIR)/tilewright_*.deb dist/
 	lintian --info --display-info $(DEB_DIR)/tilewright_*.changes
 

@@ -40,7 +40,7 @@ QColor readable(const QColor& wanted, const QColor& fallback, const QColor& back
          HyperlinkLabel::contrast(moved, background) < HyperlinkLabel::ReadableContrast &&
          lightness > 0 && lightness < 1;) {
         lightness = std::clamp(lightness + step, 0.0, 1.0);
-        moved.setHslF(moved.hslHueF(), moved.hslSaturationF(), lightness);
+        moved.setHslF(moved.hslHueF(), moved.hslSaturationF(), static_cast<float>(lightness));
     }
     return moved.toRgb();
 }

@@ -67,7 +67,7 @@ void Board::jumble(RandomEngine& random)
 void Board::jumbleTiles(RandomEngine& random)
 {
     const int n = n_;
-    std::array<bool, MaxDimension * MaxDimension> used{};
+    std::array<bool, MaxCells> used{};
     for (int col = 0; col < n; ++col) {
         for (int row = 0; row < n; ++row) {
             int tile = random.below(n * n);
@@ -153,7 +153,7 @@ std::vector<int> Board::tiles() const
 
 std::optional<Board> Board::fromTiles(PuzzleMode mode, int n, const std::vector<int>& tiles)
 {
-    if (n < MinDimension || n > MaxDimension || tiles.size() != static_cast<size_t>(n * n))
+    if (n < MinDimension || n > MaxDimension || tiles.size() != static_cast<size_t>(n) * n)
         return std::nullopt;
     const bool slider = mode == PuzzleMode::Slider;
     // Each number once: the tiles, and in the slider the hole in place of the last tile.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -33,6 +34,7 @@ public:
     static constexpr int SmallestBoard = 2;
     static constexpr int MinDimension = 3;
     static constexpr int MaxDimension = 10;
+    static constexpr std::size_t MaxCells = std::size_t{MaxDimension} * MaxDimension;
     static constexpr int Hole = -1;
 
     // Every tile at home: the solved 4 x 4 tile-swap board.
@@ -95,7 +97,7 @@ private:
 
     PuzzleMode mode_;
     int n_;
-    std::array<int, MaxDimension * MaxDimension> board_{};
+    std::array<int, MaxCells> board_{};
     Cell hole_;
     bool hasHole_ = false;
 };

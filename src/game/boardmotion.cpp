@@ -7,7 +7,7 @@
 std::vector<Glide> glidesBetween(const Board& before, const Board& after)
 {
     const int n = after.dimension();
-    std::array<Cell, Board::MaxDimension * Board::MaxDimension> was{};
+    std::array<Cell, Board::MaxCells> was{};
     for (int row = 0; row < n; ++row)
         for (int col = 0; col < n; ++col)
             if (const int tile = before.at({col, row}); tile != Board::Hole)

@@ -131,7 +131,7 @@ void BoardPainter::paint(QPainter& painter, const BoardScene& scene, const Pictu
         if (painter.opacity() < 1)
             painter.setOpacity(1);
     };
-    std::array<bool, Board::MaxDimension * Board::MaxDimension> arriving{};
+    std::array<bool, Board::MaxCells> arriving{};
     for (const Glide& glide : motion.glides)
         arriving[static_cast<size_t>(round.board.homeNumber(glide.to))] = true;
     painter.save();

@@ -172,6 +172,7 @@ std::vector<Cell> solveFourByFour(const Board& board)
 {
     // Shortest if it comes soon; else ever more weight on the estimate, each try as quick.
     std::vector<SearchTry> tries;
+    tries.reserve(FourByFourWeights.size());
     for (const int weight : FourByFourWeights)
         tries.push_back({weight, weight == FourByFourWeights.back() ? UnlimitedPositions
                                                                     : FourByFourNodeBudget});

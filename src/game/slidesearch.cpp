@@ -180,7 +180,7 @@ std::optional<std::vector<Cell>> solveCorner(const std::vector<int>& tiles, int 
     SmallBoard small{k, {}, 0};
     for (int row = 0; row < k; ++row) {
         for (int col = 0; col < k; ++col) {
-            const int tile = tiles[static_cast<size_t>((offset + row) * n + offset + col)];
+            const int tile = tiles[static_cast<size_t>(offset + row) * n + offset + col];
             const int local = row * k + col;
             if (tile == Board::Hole) {
                 small.tiles[local] = small.holeValue();

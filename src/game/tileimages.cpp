@@ -9,13 +9,14 @@
 #include <QRect>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace {
 // A part of an image, read in place.
 QImage part(const QImage& image, const QRect& rect)
 {
-    return QImage(image.constScanLine(rect.y()) + rect.x() * 4, rect.width(), rect.height(),
-                  image.bytesPerLine(), image.format());
+    return QImage(image.constScanLine(rect.y()) + std::ptrdiff_t{rect.x()} * 4, rect.width(),
+                  rect.height(), image.bytesPerLine(), image.format());
 }
 
 // Where whole-tile boundary i falls in the pixels, along one axis.
@@ -72,13 +73,14 @@ void TileImages::update(const Picture& picture, int n, QSize tile, qreal deviceP
     grid_ = n;
     tile_ = tile;
     ratio_ = devicePixelRatio;
-    images_.assign(static_cast<size_t>(n * n), QImage());
-    badges_.assign(static_cast<size_t>(n * n), QImage());
+    images_.assign(static_cast<size_t>(n) * n, QImage());
+    badges_.assign(static_cast<size_t>(n) * n, QImage());
     if (pixels.isNull() || n <= 0)
         return;
     // A picture narrower than the grid has no whole tiles; then all of it is cut.
     const auto sourceTile = [n](int side) {
-        return side / n > 0 ? side / n : side / double(n);
+        const int whole = side / n;
+        return whole > 0 ? whole : side / double(n);
     };
     const double tileWidth = sourceTile(picture.width());
     const double tileHeight = sourceTile(picture.height());
@@ -93,13 +95,13 @@ void TileImages::update(const Picture& picture, int n, QSize tile, qreal deviceP
             const int right = boundary(col + 1, tileWidth, xScale, pixels.width());
             const QImage source = part(
                 pixels, QRect(left, top, std::max(1, right - left), std::max(1, bottom - top)));
-            QImage& image = images_[static_cast<size_t>(row * n + col)];
+            QImage& image = images_[static_cast<size_t>(row) * n + col];
             image = source.size() == device
                         ? source.copy()
                         : source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                               .convertToFormat(QImage::Format_RGB32);
             if (numbered)
-                badges_[static_cast<size_t>(row * n + col)] =
+                badges_[static_cast<size_t>(row) * n + col] =
                     numberBadge(row * n + col + 1, tile, devicePixelRatio);
         }
     }

@@ -10,7 +10,7 @@
 #include <QSaveFile>
 
 namespace {
-constexpr qint64 CopyChunk = 64 * 1024;
+constexpr qint64 CopyChunk = qint64{64} * 1024;
 
 // Writes all the bytes. A write cut short (the disk filling up, a file-size limit) is tried
 // again with what is left, so that the failure the system reports, and its reason, come.

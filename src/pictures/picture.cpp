@@ -77,7 +77,7 @@ QImage decode(const QByteArray& bytes, QSize* natural, const PictureFit& fit)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
-    reader.setAllocationLimit(static_cast<int>(MaxDecodeBytes / (1024 * 1024)));
+    reader.setAllocationLimit(static_cast<int>(MaxDecodeBytes / (qint64{1024} * 1024)));
     const PictureFormat* format = pictureFormatNamed(reader.format());
     if (format == nullptr)
         return {};

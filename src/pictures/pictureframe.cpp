@@ -28,9 +28,10 @@ QSize previewSize(QSize picture)
     if (picture.width() <= 0 || picture.height() <= 0)
         return {Side, Side};
     if (picture.width() > picture.height()) {
-        const float ratio = static_cast<float>(picture.width()) / picture.height();
+        const float ratio =
+            static_cast<float>(picture.width()) / static_cast<float>(picture.height());
         return {Side, static_cast<int>(Side / static_cast<double>(ratio))};
     }
-    const float ratio = static_cast<float>(picture.height()) / picture.width();
+    const float ratio = static_cast<float>(picture.height()) / static_cast<float>(picture.width());
     return {static_cast<int>(Side / static_cast<double>(ratio)), Side};
 }

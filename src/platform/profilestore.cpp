@@ -119,8 +119,9 @@ QString ProfileStore::writeFailure() const
     QDir().mkpath(QFileInfo(fileName_).absolutePath()); // as QSettings does
     QFile probe(fileName_ + QStringLiteral(".write-test"));
     QString why;
+    constexpr qsizetype ProbeBytes = qsizetype{64} * 1024;
     if (!probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        probe.write(QByteArray(64 * 1024, ' ')) != 64 * 1024)
+        probe.write(QByteArray(ProbeBytes, ' ')) != ProbeBytes)
         why = probe.errorString();
     probe.remove();
     return !why.isEmpty() ? why
