@@ -54,11 +54,21 @@ prepare_game() {
     { echo '[Settings]'; printf '%s\n' "$@" $status; echo "Folder=$WORK/pictures"; } >"$INI"
 }
 
-# start_window_manager: openbox gives windows a close box and real Alt+F4 handling.
+# start_window_manager: openbox gives windows a close box and real Alt+F4 handling. Now and
+# then it does not come up on a server just started: it is given three tries of five seconds,
+# and what it said is shown if none succeeds.
 start_window_manager() {
-    openbox --sm-disable >/dev/null 2>&1 &
-    WM_PID=$!
-    wait_until 10 "the window manager did not start" window_manager_runs
+    for _ in 1 2 3; do
+        openbox --sm-disable >"$SCRATCH/openbox.log" 2>&1 &
+        WM_PID=$!
+        for _ in $(seq 50); do
+            window_manager_runs && return 0
+            sleep 0.1
+        done
+        kill "$WM_PID" 2>/dev/null && wait "$WM_PID" 2>/dev/null
+    done
+    cat "$SCRATCH/openbox.log" >&2
+    fail "the window manager did not start (three tries of 5 s)"
 }
 window_manager_runs() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; }
 
