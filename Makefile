@@ -58,12 +58,12 @@ test: build
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer. A
 # failed test runs once more: LeakSanitizer's own tracer now and then crashes at a
 # many-threaded program's exit ("Tracer caught signal 11"), before any leak is looked for;
-# a real leak or error fails both runs.
+# a real leak or error fails both runs. Neither benchmarks nor tools: only the tests are run.
 ASAN_DIR ?= build-asan
 SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
 test-asan: deps
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SANITIZE)" \
-		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" -DTILEWRIGHT_BENCHMARKS=OFF
+		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" -DTILEWRIGHT_BENCHMARKS=OFF -DTILEWRIGHT_TOOLS=OFF
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
