@@ -50,7 +50,7 @@ build: deps $(BUILD_DIR)/CMakeCache.txt
 # The game and its sound module alone: the tests, benchmarks and tools wait for `make test`.
 run: deps-game $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tilewright
-	./$(BUILD_DIR)/tilewright
+	$(BUILD_DIR)/tilewright
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
