@@ -60,8 +60,7 @@ public:
     // resumed.
     Resumption resumeLast(const PictureFit& fit);
 
-    // A game under way: a move made and not over.
-    bool hasGameUnderWay() const { return flow_.unfinished().has_value(); }
+    bool hasGameUnderWay() const { return flow_.underWay(); }
     // Keeps the game under way beside those kept before and writes the settings; false when
     // the profile could not be written (its lastError() says why).
     bool save();

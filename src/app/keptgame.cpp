@@ -53,7 +53,6 @@ QString historyText(const std::vector<Move>& moves, const Board& board)
 std::vector<Move> historyFrom(const QString& text, const UnfinishedGame& game)
 {
     const Board& board = game.board;
-    const int places = board.dimension() * board.dimension();
     std::vector<Move> moves;
     for (const QString& pair : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QStringList cells = pair.split(QLatin1Char('-'));
@@ -61,7 +60,8 @@ std::vector<Move> historyFrom(const QString& text, const UnfinishedGame& game)
         bool toOk = false;
         const int from = cells.size() == 2 ? cells[0].toInt(&fromOk) : 0;
         const int to = cells.size() == 2 ? cells[1].toInt(&toOk) : 0;
-        if (!fromOk || !toOk || from < 0 || to < 0 || from >= places || to >= places ||
+        if (!fromOk || !toOk || from < 0 || to < 0 || from >= board.cellCount() ||
+            to >= board.cellCount() ||
             static_cast<int>(moves.size()) >= std::min(MaxKeptMoves, game.moves))
             return {};
         moves.push_back({board.mode(), board.homeCell(from), board.homeCell(to)});

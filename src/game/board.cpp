@@ -66,35 +66,32 @@ void Board::jumble(RandomEngine& random)
 
 void Board::jumbleTiles(RandomEngine& random)
 {
-    const int n = n_;
     std::array<bool, MaxCells> used{};
-    for (int col = 0; col < n; ++col) {
-        for (int row = 0; row < n; ++row) {
-            int tile = random.below(n * n);
+    for (int col = 0; col < n_; ++col) {
+        for (int row = 0; row < n_; ++row) {
+            int tile = random.below(cellCount());
             while (used[tile])
-                tile = random.below(n * n);
+                tile = random.below(cellCount());
             used[tile] = true;
             put({col, row}, tile);
         }
     }
-    hasHole_ = false;
 }
 
 void Board::walkHole(RandomEngine& random)
 {
     *this = Board(PuzzleMode::Slider, n_);
-    const int n = n_;
     // One draw picks a cell of the hole's row or of its column, each with the same chance. A
     // draw that lands on the hole is an illegal slide and still counts.
     for (int i = 0; i < SliderJumbleSlides; ++i) {
-        const int pick = random.below(2 * n);
-        if (pick < n)
+        const int pick = random.below(2 * n_);
+        if (pick < n_)
             slide({pick, hole_.row});
         else
-            slide({hole_.col, pick - n});
+            slide({hole_.col, pick - n_});
     }
-    slide({n - 1, hole_.row});
-    slide({hole_.col, n - 1});
+    slide({n_ - 1, hole_.row});
+    slide({hole_.col, n_ - 1});
 }
 
 bool Board::slide(Cell clicked)

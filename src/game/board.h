@@ -48,6 +48,7 @@ public:
 
     PuzzleMode mode() const { return mode_; }
     int dimension() const { return n_; }
+    int cellCount() const { return n_ * n_; }
     bool contains(Cell cell) const
     {
         return cell.col >= 0 && cell.row >= 0 && cell.col < n_ && cell.row < n_;

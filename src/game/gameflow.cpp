@@ -165,7 +165,7 @@ GameFigures GameFlow::figures() const
 
 std::optional<UnfinishedGame> GameFlow::unfinished() const
 {
-    if (round_.moves < 1 || round_.puzzleOver)
+    if (!underWay())
         return std::nullopt;
     const std::vector<Move>& done = history_.done();
     const std::size_t kept = std::min(done.size(), std::size_t{MaxKeptMoves});

@@ -99,7 +99,9 @@ public:
     // Live while the game runs; the figures of its end once it is over. The seconds are
     // never negative nor above MaxGameSeconds, the moves never above MaxMoves.
     GameFigures figures() const;
-    // The game, when one is under way: a move made and not over.
+    // A move made and the game not over.
+    bool underWay() const { return round_.moves >= 1 && !round_.puzzleOver; }
+    // The game, when one is under way.
     std::optional<UnfinishedGame> unfinished() const;
     // Takes a kept game up again: its mode, size, board, moves to take back and hints, and
     // the clock running on from the seconds it had taken. The caller sets the settings to its mode

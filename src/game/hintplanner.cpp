@@ -9,12 +9,11 @@ std::optional<Move> HintPlanner::next(const Board& board)
         return std::nullopt;
     if (board.mode() == PuzzleMode::Slider)
         return nextSlide(board);
-    const int cells = board.dimension() * board.dimension();
-    for (int home = 0; home < cells; ++home) {
+    for (int home = 0; home < board.cellCount(); ++home) {
         const Cell cell = board.homeCell(home);
         if (board.at(cell) == home)
             continue;
-        for (int other = home + 1; other < cells; ++other)
+        for (int other = home + 1; other < board.cellCount(); ++other)
             if (board.at(board.homeCell(other)) == home)
                 return Move{PuzzleMode::TileSwap, cell, board.homeCell(other)};
     }

@@ -112,12 +112,11 @@ private slots:
         answer.start(10);
         // Each cell's own tile put there with one swap.
         const Board& board = game.frame->flow().round().board;
-        const int n = board.dimension();
-        for (int home = 0; home < n * n; ++home) {
+        for (int home = 0; home < board.cellCount(); ++home) {
             const Cell cell = board.homeCell(home);
             if (board.at(cell) == home)
                 continue;
-            for (int other = home + 1; other < n * n; ++other) {
+            for (int other = home + 1; other < board.cellCount(); ++other) {
                 if (board.at(board.homeCell(other)) == home) {
                     clickCell(game, cell);
                     clickCell(game, board.homeCell(other));
