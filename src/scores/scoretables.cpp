@@ -59,14 +59,21 @@ std::optional<int> storedNumber(const ProfileStore& profile, const QString& sect
     return stored ? std::optional<int>(~*stored) : std::nullopt;
 }
 
-// A row as stored; nothing when its difficulty is missing or one of its numbers damaged.
+// A count a row can hold: one a game makes, or what a missing key reads as.
+bool isCount(const std::optional<int>& count)
+{
+    return count && (*count >= 0 || *count == ~NotStored);
+}
+
+// A row as stored; nothing when its difficulty is missing or no grid size, or one of its
+// numbers damaged or beyond what a game can make.
 std::optional<ScoreEntry> storedRow(const ProfileStore& profile, const QString& section, int row)
 {
     // Missing or stored as 999, a difficulty reads as NOT 999 alike.
     const std::optional<int> difficulty = storedNumber(profile, section, key("Difficulty", row));
     const std::optional<int> moves = storedNumber(profile, section, key("Moves", row));
     const std::optional<int> time = storedNumber(profile, section, key("Time", row));
-    if (!difficulty || *difficulty == ~NotStored || !moves || !time)
+    if (!difficulty || *difficulty < 3 || *difficulty > 10 || !isCount(moves) || !isCount(time))
         return std::nullopt;
     return ScoreEntry{profile.readText(section, key("Name", row), QString()), *difficulty, *moves,
                       *time};

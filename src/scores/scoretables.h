@@ -38,9 +38,9 @@ public:
     void save(ProfileStore& profile) const;
     // Reads both tables as they are on disk now. Only on the very first run, when neither
     // table holds a single key of its rows, are the defaults written. Otherwise a row whose
-    // difficulty is missing or one of whose numbers is damaged reads as the default table's
-    // row at its place, and nothing is written: a missing time or move count alone reads as
-    // -1000.
+    // difficulty is missing or not a grid size of 3 to 10, or one of whose numbers is damaged
+    // or negative, reads as the default table's row at its place, and nothing is written: a
+    // missing time or move count alone reads as -1000.
     void load(ProfileStore& profile);
 
     // Whether a result ranks strictly above row 9 of the mode's table.

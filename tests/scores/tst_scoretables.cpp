@@ -201,22 +201,30 @@ private slots:
         }
     }
 
+    // Numbers stored as their complement: what no game can make is damage too.
     void damagedNumberCostsOnlyItsRow_data()
     {
-        QTest::addColumn<QString>("key");
-        QTest::newRow("difficulty") << "Difficulty3";
-        QTest::newRow("time") << "Time3";
-        QTest::newRow("moves") << "Moves3";
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("difficulty no number") << QByteArray("Difficulty3") << QByteArray("-8abc");
+        QTest::newRow("time no number") << QByteArray("Time3") << QByteArray("-165abc");
+        QTest::newRow("moves no number") << QByteArray("Moves3") << QByteArray("x");
+        QTest::newRow("grid of 2147483647")
+            << QByteArray("Difficulty3") << QByteArray("-2147483648");
+        QTest::newRow("grid of 2") << QByteArray("Difficulty3") << QByteArray("-3");
+        QTest::newRow("time -8") << QByteArray("Time3") << QByteArray("7");
+        QTest::newRow("moves -1") << QByteArray("Moves3") << QByteArray("0");
     }
 
     void damagedNumberCostsOnlyItsRow()
     {
-        QFETCH(QString, key);
+        QFETCH(QByteArray, key);
+        QFETCH(QByteArray, stored);
         Store store;
         QVERIFY(store.loaded().record(store.profile, 0, {"Ann", 10, 100, 100}));
         QByteArray file = readFile(store.path);
-        const qsizetype at = file.indexOf(key.toLatin1() + '=');
-        file.insert(file.indexOf('\n', at), "abc");
+        const qsizetype at = file.indexOf(key + '=') + key.size() + 1;
+        file.replace(at, file.indexOf('\n', at) - at, stored);
         QVERIFY(writeFile(store.path, file));
         const ScoreTables tables = store.loaded();
         QCOMPARE(tables.table(0)[0].name, QStringLiteral("Ann"));
