@@ -1,6 +1,7 @@
 // PuzzleApp: the application object that owns the run's state and its main window.
 #include "puzzleapp.h"
 
+#include "commandline.h"
 #include "crispstyle.h"
 #include "mainframe.h"
 #include "platform/product.h"
@@ -13,20 +14,6 @@
 #include <vector>
 
 namespace {
-void describeCommandLine(QCommandLineParser& parser)
-{
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "PuzzleApp", "A picture puzzle: put a jumbled picture back together by swapping or "
-                     "sliding its tiles."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        QCoreApplication::translate("PuzzleApp", "picture"),
-        QCoreApplication::translate("PuzzleApp",
-                                    "A picture file or a ZIP archive of pictures to start on."),
-        QCoreApplication::translate("PuzzleApp", "[picture]"));
-}
-
 // The picture to open, once the application object has taken Qt's own options (-style,
 // -platform); anything else unknown ends the program.
 QString startPicture(QApplication& app)
@@ -42,8 +29,8 @@ QString startPicture(QApplication& app)
 void PuzzleApp::answerWithoutWindows(int argc, char** argv)
 {
     // A console without a display has no window system to start: the answers that need none
-    // come first, from a core application. Qt's own options are not known here; the
-    // application object takes them, and the game then refuses what is left unknown.
+    // come first, from a core application. Qt's own options are left for the application
+    // object, which takes them; the game then refuses what is left unknown.
     // The usage line names the program by its file name, not the path it was started by.
     std::vector<char*> named(argv, argv + argc);
     QByteArray name;
