@@ -4,26 +4,15 @@
 #include "pictures/picture.h"
 #include "platform/programimage.h"
 #include "platform/regularfile.h"
+#include "platform/wholewrite.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
 namespace {
 constexpr qint64 CopyChunk = qint64{64} * 1024;
-
-// Writes all the bytes. A write cut short (the disk filling up, a file-size limit) is tried
-// again with what is left, so that the failure the system reports, and its reason, come.
-bool writeAll(QFileDevice& file, const QByteArray& bytes)
-{
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
 
 QString cannotWrite(const QFileDevice& file)
 {
@@ -60,6 +49,13 @@ bool writeGift(const QString& programPath, const QString& target, int modeByte,
                 .arg(programPath);
         return false;
     }
+    // Saved over the game, the gift would take its place for good.
+    if (isSameFile(target, programPath)) {
+        *error = QCoreApplication::translate("GiftFile",
+                                             "%1 is the game itself: a gift cannot replace it.")
+                     .arg(QDir::toNativeSeparators(target));
+        return false;
+    }
     QSaveFile gift(target);
     // Unbuffered: a buffered tail cut short when it is flushed at the commit went unnoticed,
     // and a gift missing its last bytes was reported made.
@@ -69,14 +65,14 @@ bool writeGift(const QString& programPath, const QString& target, int modeByte,
     }
     for (qint64 left = *image; left > 0;) {
         const QByteArray chunk = program.read(std::min(left, CopyChunk));
-        if (chunk.isEmpty() || !writeAll(gift, chunk)) {
+        if (chunk.isEmpty() || !writeWhole(gift, chunk)) {
             *error = cannotWrite(gift);
             gift.cancelWriting();
             return false;
         }
         left -= chunk.size();
     }
-    if (!writeAll(gift, QByteArray(1, static_cast<char>(modeByte)) + picture) || !gift.commit()) {
+    if (!writeWhole(gift, QByteArray(1, static_cast<char>(modeByte)) + picture) || !gift.commit()) {
         *error = cannotWrite(gift);
         return false;
     }

@@ -16,6 +16,7 @@ std::optional<GiftPayload> readGift(const QString& programPath);
 
 // Writes a gift: the program's image (without any payload it carries), the mode byte and
 // the picture. Atomic: the target appears only when complete, executable like the program;
-// on failure nothing is left and the error says why.
+// on failure nothing is left and the error says why. The program file itself, by any name,
+// is never replaced.
 bool writeGift(const QString& programPath, const QString& target, int modeByte,
                const QByteArray& picture, QString* error);

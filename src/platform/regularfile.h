@@ -1,4 +1,4 @@
-// Regular file: the check made before the game opens anything for reading.
+// Regular file: the checks made before the game opens or replaces a file.
 #pragma once
 
 #include <QString>
@@ -6,3 +6,6 @@
 // Whether the path names a regular file (a link to one counts). A FIFO, socket or device
 // would block open() or stream forever, so callers treat anything else as unreadable.
 bool isRegularFile(const QString& path);
+// Whether the two paths name one file (links followed): writing one would replace the
+// other, whatever their names. False when either is not there.
+bool isSameFile(const QString& path, const QString& other);

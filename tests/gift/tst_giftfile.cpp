@@ -12,9 +12,8 @@
 #include <QTest>
 #include <QtEndian>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 // A copy of this test program, a real ELF file, to play the game's program file.
@@ -160,6 +159,32 @@ private slots:
                  QStringList({"plain", "taken"}));
     }
 
+    // By its own name, another spelling of it, a link or a hard link: the program stays.
+    void neverOverTheProgramItself_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("its name") << QStringLiteral("tilewright");
+        QTest::newRow("another spelling") << QStringLiteral("./../<folder>/tilewright");
+        QTest::newRow("a link to it") << QStringLiteral("link");
+        QTest::newRow("a hard link") << QStringLiteral("hard");
+    }
+
+    void neverOverTheProgramItself()
+    {
+        QFETCH(QString, target);
+        Program program;
+        QVERIFY(QFile::link(program.path, program.folder.filePath(QStringLiteral("link"))));
+        QCOMPARE(
+            ::link(QFile::encodeName(program.path).constData(),
+                   QFile::encodeName(program.folder.filePath(QStringLiteral("hard"))).constData()),
+            0);
+        QString error;
+        target.replace(QStringLiteral("<folder>"), QFileInfo(program.folder.path()).fileName());
+        QVERIFY(!writeGift(program.path, program.folder.filePath(target), 1, "picture", &error));
+        QVERIFY2(error.contains(QStringLiteral("is the game itself")), qPrintable(error));
+        QCOMPARE(readFile(program.path), program.image);
+    }
+
     void fullDiskLeavesNothing_data()
     {
         QTest::addColumn<rlim_t>("limit");
@@ -174,19 +199,13 @@ private slots:
         QFETCH(rlim_t, limit);
         Program program;
         QTemporaryDir out;
-        // A file-size limit below the program's size fails the write part-way, as a full
-        // disk does.
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = limit != 0 ? limit : rlim_t(program.image.size() + 3);
-        setrlimit(RLIMIT_FSIZE, &small);
         QString error;
-        const bool written = writeGift(program.path, out.filePath("gift"), 0, "picture", &error);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previous);
-        QVERIFY(!written);
+        {
+            // A file-size limit below the program's size fails the write part-way, as a full
+            // disk does.
+            const FileSizeLimit full(limit != 0 ? limit : rlim_t(program.image.size() + 3));
+            QVERIFY(!writeGift(program.path, out.filePath("gift"), 0, "picture", &error));
+        }
         // The message names the reason, as the system words it.
         QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(error));
         QVERIFY(QDir(out.path())

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 // Writes the bytes to a new file; false when it could not be written.
@@ -25,6 +27,31 @@ inline bool makeFifo(const QString& path)
 {
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
+
+// While it lives, no file of this process grows past the limit, as on a full disk: a write
+// beyond it fails with "File too large" instead of the signal that would end the test.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+        : previous_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit small = saved_;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    void (*previous_)(int);
+    rlimit saved_{};
+};
 
 #ifdef TW_TEST_DATA
 // A file of the committed test corpus.
