@@ -281,6 +281,10 @@
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>%1 is the game itself: a gift cannot replace it.</source>
+        <translation>%1 ist das Spiel selbst: Ein Geschenk kann es nicht ersetzen.</translation>
+    </message>
 </context>
 <context>
     <name>HyperlinkLabel</name>
@@ -532,6 +536,10 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>%1 is not a regular file.</source>
         <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 wird von einem anderen Programm verwendet.</translation>
     </message>
 </context>
 <context>

@@ -281,6 +281,10 @@
         <source>Cannot write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>%1 is the game itself: a gift cannot replace it.</source>
+        <translation>%1 est le jeu lui-même&#xa0;: un cadeau ne peut pas le remplacer.</translation>
+    </message>
 </context>
 <context>
     <name>HyperlinkLabel</name>
@@ -532,6 +536,10 @@ with the given filename extension.</source>
     <message>
         <source>%1 is not a regular file.</source>
         <translation>%1 n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 est utilisé par un autre programme.</translation>
     </message>
 </context>
 <context>

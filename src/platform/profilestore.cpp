@@ -3,6 +3,7 @@
 
 #include "product.h"
 #include "regularfile.h"
+#include "wholewrite.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,12 +12,14 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <algorithm>
 
 ProfileStore::ProfileStore(const QString& iniPath)
     : fileName_(iniPath)
     // Without a file name QSettings keeps values in memory and reports every sync failed.
-    , settings_(fileIsUsable() ? iniPath : QString(), QSettings::IniFormat)
+    , settings_(
+          std::make_unique<QSettings>(fileIsUsable() ? iniPath : QString(), QSettings::IniFormat))
 {}
 
 namespace {
@@ -46,13 +49,13 @@ QVariant ProfileStore::value(const QString& section, const QString& key) const
     const auto written = unsynced_.constFind(at);
     if (written != unsynced_.cend())
         return *written;
-    return isRemoved(at) ? QVariant() : settings_.value(at);
+    return isRemoved(at) ? QVariant() : settings_->value(at);
 }
 
 bool ProfileStore::contains(const QString& section, const QString& key) const
 {
     const QString at = path(section, key);
-    return unsynced_.contains(at) || (!isRemoved(at) && settings_.contains(at));
+    return unsynced_.contains(at) || (!isRemoved(at) && settings_->contains(at));
 }
 
 bool ProfileStore::isRemoved(const QString& at) const
@@ -100,6 +103,19 @@ void ProfileStore::writeText(const QString& section, const QString& key, const Q
     unsynced_.insert(path(section, key), value);
 }
 
+QStringList ProfileStore::sections() const
+{
+    QStringList found;
+    for (const QString& section : settings_->childGroups())
+        if (!removedSections_.contains(section))
+            found << section;
+    for (auto written = unsynced_.cbegin(); written != unsynced_.cend(); ++written)
+        if (const QString section = written.key().section(QLatin1Char('/'), 0, 0);
+            !found.contains(section))
+            found << section;
+    return found;
+}
+
 void ProfileStore::removeSection(const QString& section)
 {
     unsynced_.removeIf(
@@ -113,40 +129,88 @@ bool ProfileStore::failed(const QString& why)
     return false;
 }
 
-// QSettings tells that a write failed, not why: a file written beside it tells the reason.
-QString ProfileStore::writeFailure() const
+namespace {
+// At least this much is tried, to tell a nearly full disk from a full one.
+constexpr qint64 LeastRoom = qint64{64} * 1024;
+} // namespace
+
+// Whether the folder has room for that many bytes more, tried with a file written beside
+// the settings; why not, in the system's words, or nothing. QSettings cannot be asked: a
+// write its file cut short by a full disk or a size limit goes unnoticed, and it puts the
+// truncated file in place of the good one. The file tried is a new one of the game's own,
+// made exclusively, so that nothing planted in the folder (a link, a FIFO) is ever followed
+// or opened.
+QString ProfileStore::noRoomFor(qint64 bytes) const
 {
+    // Unbuffered, so that a write that fails says why at once.
+    struct Probe : QTemporaryFile {
+        using QTemporaryFile::QTemporaryFile;
+        bool open() { return QTemporaryFile::open(ReadWrite | Unbuffered); }
+    };
     QDir().mkpath(QFileInfo(fileName_).absolutePath()); // as QSettings does
-    QFile probe(fileName_ + QStringLiteral(".write-test"));
-    QString why;
-    constexpr qsizetype ProbeBytes = qsizetype{64} * 1024;
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        probe.write(QByteArray(ProbeBytes, ' ')) != ProbeBytes)
-        why = probe.errorString();
-    probe.remove();
-    return !why.isEmpty() ? why
-                          : QCoreApplication::translate("ProfileStore", "%1 cannot be written.")
-                                .arg(QDir::toNativeSeparators(fileName_));
+    Probe probe(fileName_ + QStringLiteral(".write-test-XXXXXX"));
+    if (!probe.open() || !writeWhole(probe, QByteArray(std::max(bytes, LeastRoom), ' ')))
+        return probe.errorString();
+    return {};
+}
+
+// An upper bound of what the file takes once the pending writes are in: Qt writes what it
+// read in much the same bytes, and escapes a character in six at most.
+qint64 ProfileStore::bytesToWrite() const
+{
+    constexpr qint64 MostPerCharacter = 6;
+    qint64 pending = 0;
+    for (auto written = unsynced_.cbegin(); written != unsynced_.cend(); ++written)
+        pending += written.key().size() + written.value().size() + 2;
+    return 2 * QFileInfo(fileName_).size() + MostPerCharacter * pending;
+}
+
+// QSettings waits for its lock until Qt judges it stale, half a minute for one taken on
+// another computer; a leaving player must not.
+QString ProfileStore::heldElsewhere() const
+{
+    constexpr int WaitMilliseconds = 1000;
+    QLockFile lock(fileName_ + QStringLiteral(".lock"));
+    if (lock.tryLock(WaitMilliseconds) || lock.error() != QLockFile::LockFailedError)
+        return {}; // free, or not to be had here at all: QSettings tells
+    return QCoreApplication::translate("ProfileStore", "%1 is in use by another program.")
+        .arg(QDir::toNativeSeparators(fileName_));
 }
 
 bool ProfileStore::sync()
 {
     // The file may have been replaced by a FIFO since; reading it would block for good.
-    if (settings_.fileName().isEmpty() || !fileIsUsable())
+    if (settings_->fileName().isEmpty() || !fileIsUsable())
         return failed(QCoreApplication::translate("ProfileStore", "%1 is not a regular file.")
                           .arg(QDir::toNativeSeparators(absentOrRegular(fileName_)
                                                             ? fileName_ + QStringLiteral(".lock")
                                                             : fileName_)));
+    // Writes of this sync, or of one that failed, which QSettings still holds.
+    if (!unsynced_.isEmpty() || !removedSections_.isEmpty() || !lastError_.isEmpty()) {
+        if (const QString held = heldElsewhere(); !held.isEmpty())
+            return failed(held);
+        if (const QString why = noRoomFor(bytesToWrite()); !why.isEmpty())
+            return failed(why);
+    }
     // Before the writes: a section removed and then written again keeps the new values.
     for (const QString& section : std::as_const(removedSections_))
-        settings_.remove(section);
+        settings_->remove(section);
     removedSections_.clear();
     for (auto written = unsynced_.cbegin(); written != unsynced_.cend(); ++written)
-        settings_.setValue(written.key(), written.value());
+        settings_->setValue(written.key(), written.value());
     unsynced_.clear();
-    settings_.sync();
-    if (settings_.status() != QSettings::NoError)
-        return failed(writeFailure());
+    settings_->sync();
+    // A damaged line read leaves a status though the write went through, and a failure once
+    // met stays. A new object shares the file's pending writes and tries them again as it
+    // starts: its status is this save's.
+    settings_ = std::make_unique<QSettings>(fileName_, QSettings::IniFormat);
+    if (settings_->status() == QSettings::AccessError) {
+        const QString why = noRoomFor(LeastRoom);
+        return failed(!why.isEmpty()
+                          ? why
+                          : QCoreApplication::translate("ProfileStore", "%1 cannot be written.")
+                                .arg(QDir::toNativeSeparators(fileName_)));
+    }
     lastError_.clear();
     return true;
 }

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 // Sections and keys over an INI file. Reads never fail: an absent or unusable value gives
@@ -30,12 +31,18 @@ public:
     QString readText(const QString& section, const QString& key, const QString& fallback) const;
     void writeInt(const QString& section, const QString& key, int value);
     void writeText(const QString& section, const QString& key, const QString& value);
+    // The sections that hold a key, pending writes and removals included.
+    QStringList sections() const;
     // Every key of the section, as if it had never been written; taken out of the file at
     // the next sync.
     void removeSection(const QString& section);
 
     // Flushes pending writes and takes in what others wrote to the file meanwhile; false
-    // when the file could not be read or written, and lastError() then says why.
+    // when they could not be written, and lastError() then says why. Pending writes wait a
+    // second at most for a writer elsewhere (another computer sharing the folder) to let go
+    // of the file, and are tried only where the folder has room for the file they make, so
+    // that a full disk never leaves it cut short; when either fails they stay pending, and a
+    // later sync writes them.
     bool sync();
     // Why the last sync failed, in the system's words ("No space left on device",
     // "Permission denied"); empty after a sync that worked.
@@ -54,11 +61,14 @@ private:
     bool isRemoved(const QString& at) const;
     bool fileIsUsable() const;
     bool failed(const QString& why);
-    QString writeFailure() const;
+    QString noRoomFor(qint64 bytes) const;
+    qint64 bytesToWrite() const;
+    QString heldElsewhere() const;
     QVariant value(const QString& section, const QString& key) const;
 
     QString fileName_;
-    QSettings settings_;
+    // Made anew by each sync: the status of a QSettings tells the first failure it ever met.
+    std::unique_ptr<QSettings> settings_;
     // Writes wait here until a sync finds a regular file to take them: QSettings would also
     // flush them when destroyed, and a FIFO put in the file's place would block it.
     QHash<QString, QString> unsynced_;

@@ -97,6 +97,90 @@ private slots:
         QVERIFY(!QFileInfo::exists(blocker + QStringLiteral("/sub/game.ini.write-test")));
     }
 
+    // Finding why a save failed opens nothing planted beside the file: a link's target is
+    // not written, a FIFO does not block, and no file of the search is left.
+    void failureIsExplainedWithoutOpeningWhatIsPlanted_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("link to a notes file") << false;
+        QTest::newRow("FIFO") << true;
+    }
+
+    void failureIsExplainedWithoutOpeningWhatIsPlanted()
+    {
+        QFETCH(bool, fifo);
+        const TempProfile profileFile;
+        const QString planted = profileFile.path + QStringLiteral(".write-test");
+        const QString notes = profileFile.folder.filePath(QStringLiteral("notes.txt"));
+        QVERIFY(writeFile(notes, "my notes\n"));
+        QVERIFY(fifo ? makeFifo(planted) : QFile::link(notes, planted));
+        ProfileStore profile(profileFile.path);
+        profile.writeText(Section, QStringLiteral("Folder"), QString(4096, QLatin1Char('x')));
+        {
+            const FileSizeLimit full(1024);
+            QVERIFY(!profile.sync());
+        }
+        QVERIFY2(profile.lastError().contains(QString::fromLocal8Bit(std::strerror(EFBIG))),
+                 qPrintable(profile.lastError()));
+        QCOMPARE(readFile(notes), QByteArray("my notes\n"));
+        QCOMPARE(QDir(profileFile.folder.path())
+                     .entryList({QStringLiteral("*.write-test-*")}, QDir::AllEntries | QDir::System)
+                     .size(),
+                 0);
+    }
+
+    // A damaged file read, or a failure met earlier, is no failure of the save at hand.
+    void onlyASaveThatFailsIsReported_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("line without =") << QByteArray("[Settings]\nGrid\n");
+        QTest::newRow("unclosed section") << QByteArray("[Settings\nGrid=1\n");
+        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf[Settings]\nGrid=1\n");
+        QTest::newRow("garbage") << QByteArray("\x01\xfe[=\n]]\n\\\n", 10);
+    }
+
+    void onlyASaveThatFailsIsReported()
+    {
+        QFETCH(QByteArray, file);
+        const TempProfile profileFile;
+        QVERIFY(writeFile(profileFile.path, file));
+        ProfileStore profile(profileFile.path);
+        profile.writeInt(Section, QStringLiteral("Dimension"), 6);
+        QVERIFY2(profile.sync(), qPrintable(profile.lastError()));
+        QCOMPARE(profileFile.raw(QStringLiteral("Settings/Dimension")), QStringLiteral("6"));
+        // A full disk, which leaves the file whole, then room again: the writes waiting
+        // meanwhile go too.
+        profile.writeText(Section, QStringLiteral("Folder"), QString(4096, QLatin1Char('x')));
+        {
+            const FileSizeLimit full(1024);
+            QVERIFY(!profile.sync());
+        }
+        QCOMPARE(profileFile.raw(QStringLiteral("Settings/Dimension")), QStringLiteral("6"));
+        profile.writeInt(Section, QStringLiteral("Sound"), 0);
+        QVERIFY2(profile.sync(), qPrintable(profile.lastError()));
+        QCOMPARE(profile.lastError(), QString());
+        QCOMPARE(profileFile.raw(QStringLiteral("Settings/Folder")).size(), 4096);
+        QCOMPARE(profileFile.raw(QStringLiteral("Settings/Sound")), QStringLiteral("0"));
+    }
+
+    // Another computer's lock on the file, fresh, as Qt would wait half a minute for: the
+    // save fails at once with the reason, and what it held is written once the lock goes.
+    void aLockHeldElsewhereIsNotWaitedFor()
+    {
+        const TempProfile profileFile;
+        const QString lock = profileFile.path + QStringLiteral(".lock");
+        QVERIFY(writeFile(lock, "4242\ntilewright\nanother-computer\n"));
+        ProfileStore profile(profileFile.path);
+        profile.writeInt(Section, QStringLiteral("Dimension"), 6);
+        QVERIFY(!profile.sync());
+        QVERIFY2(profile.lastError().contains(QStringLiteral("in use by another program")),
+                 qPrintable(profile.lastError()));
+        QCOMPARE(profile.readInt(Section, QStringLiteral("Dimension"), 999), 6);
+        QVERIFY(QFile::remove(lock));
+        QVERIFY(profile.sync());
+        QCOMPARE(profileFile.raw(QStringLiteral("Settings/Dimension")), QStringLiteral("6"));
+    }
+
     void syncThatWorksHasNoError()
     {
         const TempProfile profileFile;
