@@ -71,8 +71,11 @@ Resumption GameSession::resumeLast(const PictureFit& fit)
         return {};
     const KeptGame& kept = games.front();
     const std::optional<KeptGame> underWay = gameUnderWay();
-    if (!loader_.loadKept(kept.picturePath, kept.zipIndex, kept.builtIn, fit))
+    if (!loader_.loadKept(kept.picturePath, kept.zipIndex, kept.builtIn, fit)) {
+        // It could never be resumed, and would stand before every game kept after it.
+        dropKeptGame(profile_, kept);
         return {Resumption::Outcome::PictureGone, kept.picturePath};
+    }
     keepGamesWith(profile_, settings_, underWay, kept);
     flow_.resume(kept.game);
     settings_.puzzleMode = kept.game.board.mode();

@@ -56,8 +56,8 @@ public:
     bool hasKeptGame() const;
     // Takes up the newest kept game: its picture, board, moves, hints and clock, the settings
     // set to its mode and size. It leaves the profile at once, so it can never be finished
-    // twice, and the game it replaces is kept as the newest. Nothing changes unless it is
-    // resumed.
+    // twice, and the game it replaces is kept as the newest. One whose picture is gone is
+    // dropped, so that the next Resume reaches the next; nothing else changes.
     Resumption resumeLast(const PictureFit& fit);
 
     bool hasGameUnderWay() const { return flow_.underWay(); }

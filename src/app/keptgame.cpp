@@ -6,8 +6,10 @@
 #include "platform/sections.h"
 #include "settings.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -166,15 +168,21 @@ bool anyKeptGame(const ProfileStore& profile)
 
 void keepGames(ProfileStore& profile, const std::vector<KeptGame>& games)
 {
-    for (int place = 0; place < MostKeptGames; ++place) {
-        profile.removeSection(sectionAt(place));
-        if (place < static_cast<int>(games.size()))
-            writeKept(profile, sectionAt(place), games[static_cast<std::size_t>(place)]);
-    }
+    // "Resume" and a number: what no Resume reaches beyond the five places.
+    static const QRegularExpression keptSection(
+        QRegularExpression::anchoredPattern(ResumeSection + QStringLiteral("[0-9]*")));
+    for (const QString& section : profile.sections())
+        if (keptSection.match(section).hasMatch())
+            profile.removeSection(section);
+    for (int place = 0; place < std::min(MostKeptGames, static_cast<int>(games.size())); ++place)
+        writeKept(profile, sectionAt(place), games[static_cast<std::size_t>(place)]);
 }
 
-bool keepGamesWith(ProfileStore& profile, const PlayerSettings& settings,
-                   const std::optional<KeptGame>& newest, const std::optional<KeptGame>& taken)
+namespace {
+// The kept games as stored now, less the one taken, with the newest first, written with
+// whatever else the step writes, in one step under the profile's lock.
+bool changeKeptGames(ProfileStore& profile, const std::optional<KeptGame>& newest,
+                     const std::optional<KeptGame>& taken, const std::function<bool()>& write)
 {
     bool saved = false;
     profile.runLocked([&] {
@@ -185,7 +193,19 @@ bool keepGamesWith(ProfileStore& profile, const PlayerSettings& settings,
         if (newest)
             games.insert(games.begin(), *newest);
         keepGames(profile, games);
-        saved = saveSettings(settings, profile);
+        saved = write();
     });
     return saved;
+}
+} // namespace
+
+bool keepGamesWith(ProfileStore& profile, const PlayerSettings& settings,
+                   const std::optional<KeptGame>& newest, const std::optional<KeptGame>& taken)
+{
+    return changeKeptGames(profile, newest, taken, [&] { return saveSettings(settings, profile); });
+}
+
+bool dropKeptGame(ProfileStore& profile, const KeptGame& game)
+{
+    return changeKeptGames(profile, std::nullopt, game, [&] { return profile.sync(); });
 }

@@ -30,7 +30,8 @@ std::vector<KeptGame> readKeptGames(const ProfileStore& profile);
 // Whether any sound record is kept, its moves to take back not looked at.
 bool anyKeptGame(const ProfileStore& profile);
 // Replaces whatever was kept with the games (the first MostKeptGames of them, every key
-// written); written at the next sync.
+// written), and drops any other "Resume" section a damaged file holds; written at the next
+// sync.
 void keepGames(ProfileStore& profile, const std::vector<KeptGame>& games);
 
 // The kept games as stored now, less the one taken up, with the newest first, and the
@@ -38,3 +39,6 @@ void keepGames(ProfileStore& profile, const std::vector<KeptGame>& games);
 // stays kept. False when the profile could not be written.
 bool keepGamesWith(ProfileStore& profile, const PlayerSettings& settings,
                    const std::optional<KeptGame>& newest, const std::optional<KeptGame>& taken);
+// The kept games as stored now, less that one, in one step under the profile's lock; the
+// settings are left as they are. False when the profile could not be written.
+bool dropKeptGame(ProfileStore& profile, const KeptGame& game);

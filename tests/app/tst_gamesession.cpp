@@ -152,19 +152,29 @@ private slots:
         QCOMPARE(readKeptGames(third.profile).size(), std::size_t{2});
     }
 
-    void resumeWhosePictureIsGoneChangesNothing()
+    // A kept game whose picture is gone is dropped, so the next Resume reaches the one
+    // kept before it; nothing else changes.
+    void resumeWhosePictureIsGoneDropsThatGameAlone()
     {
-        Session first;
-        first.play();
-        QVERIFY(first.session.save());
-        QVERIFY(QFile::remove(first.picture));
-        Session second(first.profile.fileName());
-        const Board before = second.board();
-        const Resumption resumed = second.session.resumeLast({});
+        Session older;
+        older.play();
+        QVERIFY(older.session.save());
+        Session newer(older.profile.fileName());
+        const QString gone = newer.folder.filePath(QStringLiteral("gone.jpg"));
+        QVERIFY(QFile::rename(newer.picture, gone));
+        newer.session.open(gone, 1, 0, {});
+        newer.play();
+        QVERIFY(newer.session.save() && QFile::remove(gone));
+
+        Session third(older.profile.fileName());
+        const Board before = third.board();
+        const Resumption resumed = third.session.resumeLast({});
         QCOMPARE(resumed.outcome, Resumption::Outcome::PictureGone);
-        QCOMPARE(resumed.picturePath, first.picture);
-        QCOMPARE(second.board(), before);
-        QCOMPARE(readKeptGames(second.profile).size(), std::size_t{1});
+        QCOMPARE(resumed.picturePath, gone);
+        QCOMPARE(third.board(), before);
+        QCOMPARE(readKeptGames(ProfileStore(older.profile.fileName())).size(), std::size_t{1});
+        QCOMPARE(third.session.resumeLast({}).outcome, Resumption::Outcome::Resumed);
+        QCOMPARE(third.board(), older.board());
     }
 };
 

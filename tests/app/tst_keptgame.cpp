@@ -153,6 +153,23 @@ private slots:
                  QStringList{"Resume"});
     }
 
+    // A thousand records no Resume reaches go at the next write; other sections stay.
+    void recordsBeyondFiveArePruned()
+    {
+        const TempProfile profileFile;
+        QByteArray file = "[Settings]\nDimension=4\n[ResumeNotes]\nText=mine\n";
+        for (int place = 1; place <= 1000; ++place)
+            file += QByteArray(SoundRecord)
+                        .replace("[Resume]", "[Resume" + QByteArray::number(place) + "]");
+        QVERIFY(writeFile(profileFile.path, file));
+        ProfileStore profile(profileFile.path);
+        keepGames(profile, {*readFrom(SoundRecord)});
+        QVERIFY(profile.sync());
+        QStringList sections = QSettings(profileFile.path, QSettings::IniFormat).childGroups();
+        sections.sort();
+        QCOMPARE(sections, QStringList({"Resume", "ResumeNotes", "Settings"}));
+    }
+
     void aDamagedRecordCostsItselfAlone()
     {
         QByteArray file = SoundRecord;

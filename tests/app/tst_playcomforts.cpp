@@ -279,7 +279,8 @@ private slots:
         QCOMPARE(runs.second->frame->picture().size(), QSize(350, 351));
     }
 
-    void pictureGoneLeavesEverything()
+    // The player is told, the game goes on as it was, and the record is dropped.
+    void pictureGoneIsToldThenDropped()
     {
         TwoRuns runs({"picture.jpg"});
         GameFixture& first = *runs.first;
@@ -299,7 +300,7 @@ private slots:
         QCOMPARE(tilesOf(second), board);
         QCOMPARE(second.frame->pictureSource().picturePath, path);
         QCOMPARE(second.frame->pictureSource().defaultPictureShown, builtIn);
-        QVERIFY(keptInProfile(runs.ini)); // for when the picture is back
+        QVERIFY(!keptInProfile(runs.ini));
     }
 };
 
