@@ -257,8 +257,7 @@ void MainFrame::closeQuietly()
 
 void MainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!quiet_)
-        board_->settle(); // a game its last move has just won ends as won
+    board_->settle(); // a game its last move has just won ends as won
     saveOnLeaving();
     event->accept();
 }

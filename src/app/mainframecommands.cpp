@@ -71,15 +71,21 @@ void MainFrame::showScoreboard()
 
 void MainFrame::congratulate()
 {
+    // After an ending signal, before the dialog or while it shows, nobody is there to answer:
+    // a place earned goes in under the name the dialog shows.
     if (const std::optional<GameResult> result = session_.scoreboardResult()) {
         CongratulationsDialog dialog(services_.profile, *result, this);
-        dialog.exec();
+        if (!quiet_)
+            dialog.exec();
+        if (quiet_ && dialog.result() != QDialog::Accepted)
+            dialog.enterResult();
         return;
     }
-    QMessageBox::information(this, ProductName,
-                             tr("Solved with %n hint(s). Games with hints do not go on the "
-                                "scoreboard.",
-                                nullptr, flow().round().hints));
+    if (!quiet_)
+        QMessageBox::information(this, ProductName,
+                                 tr("Solved with %n hint(s). Games with hints do not go on the "
+                                    "scoreboard.",
+                                    nullptr, flow().round().hints));
 }
 
 void MainFrame::toggleToolbar()

@@ -94,9 +94,10 @@ bool GameFlow::checkCompletion(const std::function<void()>& congratulate)
     final_ = GameFigures{round_.moves, round_.elapsed};
     if (settings_.sound)
         sounds_.play(Sound::Complete);
-    congratulate();
+    // Over before anyone is told: a game left while the congratulations show is not kept.
     round_.solvedByMove = false;
     round_.puzzleOver = true;
+    congratulate();
     return true;
 }
 

@@ -99,8 +99,11 @@ public:
     // Live while the game runs; the figures of its end once it is over. The seconds are
     // never negative nor above MaxGameSeconds, the moves never above MaxMoves.
     GameFigures figures() const;
-    // A move made and the game not over.
-    bool underWay() const { return round_.moves >= 1 && !round_.puzzleOver; }
+    // A move made and the game neither over nor won by its last move.
+    bool underWay() const
+    {
+        return round_.moves >= 1 && !round_.puzzleOver && !round_.solvedByMove;
+    }
     // The game, when one is under way.
     std::optional<UnfinishedGame> unfinished() const;
     // Takes a kept game up again: its mode, size, board, moves to take back and hints, and

@@ -58,16 +58,20 @@ CongratulationsDialog::CongratulationsDialog(ProfileStore& profile, const GameRe
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void CongratulationsDialog::enterResult()
+{
+    if (!qualified_)
+        return;
+    const QString name = name_->text().isEmpty() ? ScoreTables::DefaultPlayerName : name_->text();
+    ScoreTables tables;
+    tables.record(profile_, result_.mode,
+                  {name, result_.dimension, result_.moves, result_.seconds});
+    profile_.writeText(ScoresSection, ScoreTables::PlayerNameKey, name);
+    profile_.sync();
+}
+
 void CongratulationsDialog::accept()
 {
-    if (qualified_) {
-        const QString name =
-            name_->text().isEmpty() ? ScoreTables::DefaultPlayerName : name_->text();
-        ScoreTables tables;
-        tables.record(profile_, result_.mode,
-                      {name, result_.dimension, result_.moves, result_.seconds});
-        profile_.writeText(ScoresSection, ScoreTables::PlayerNameKey, name);
-        profile_.sync();
-    }
+    enterResult();
     QDialog::accept();
 }

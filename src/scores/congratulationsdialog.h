@@ -24,6 +24,8 @@ public:
     QLabel* movesLine() const { return moves_; }
     QLineEdit* nameEdit() const { return name_; }
 
+    // Enters the result, when it earns a place, under the name shown; OK does this.
+    void enterResult();
     void accept() override;
 
 private:

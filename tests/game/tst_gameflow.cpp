@@ -298,6 +298,20 @@ private slots:
         QCOMPARE(game.round().elapsed, MaxGameSeconds);
     }
 
+    // Between its winning move and the congratulations, and while they show, a won game is
+    // no game to keep.
+    void aWonGameIsNeverKept()
+    {
+        Game game(PuzzleMode::TileSwap, 3, [](Board& board) { board.swap({0, 0}, {1, 0}); });
+        game.flow.click({0, 0});
+        game.flow.click({1, 0});
+        QVERIFY(!game.flow.unfinished());
+        bool keptWhileShown = true;
+        QVERIFY(game.flow.checkCompletion(
+            [&] { keptWhileShown = game.flow.unfinished().has_value(); }));
+        QVERIFY(!keptWhileShown);
+    }
+
     void anUnfinishedGameIsTakenUpAgain()
     {
         Game game(PuzzleMode::Slider, 6);
