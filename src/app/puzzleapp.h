@@ -1,12 +1,12 @@
 // PuzzleApp: the application object that owns the run's state and its main window.
 #pragma once
 
+#include "platform/backgroundsounds.h"
 #include "platform/clock.h"
 #include "platform/profilestore.h"
 #include "platform/programfile.h"
 #include "platform/randomengine.h"
 #include "platform/shell.h"
-#include "platform/soundplayer.h"
 #include "platform/terminationsignals.h"
 #include "translations.h"
 
@@ -38,7 +38,7 @@ private:
     ProgramFile program_;
     ProfileStore profile_;
     RandomEngine random_;
-    EffectSoundPlayer sounds_;
+    BackgroundSoundPlayer sounds_;
     SystemClock clock_;
     DesktopShell shell_;
     std::unique_ptr<MainFrame> frame_;

@@ -1,6 +1,8 @@
 // SoundPlayer: plays the game's short sounds, behind an interface so tests can listen.
 #include "soundplayer.h"
 
+#include "regularfile.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
@@ -46,6 +48,8 @@ QStringList soundModulePaths()
 SoundEffectMaker moduleEffects(const QString& path)
 {
     using Make = SoundEffect* (*)(const QString& resource);
+    if (!isRegularFile(path))
+        return {};         // a FIFO in its place would block the loading for good
     QLibrary module(path); // stays loaded: its effects live as long as the program
     const auto make = reinterpret_cast<Make>(module.resolve("tilewrightSoundEffect"));
     if (make == nullptr)

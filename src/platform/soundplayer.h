@@ -30,7 +30,7 @@ public:
 // Loads the sound of a resource path for an output; nothing where there is no output.
 using SoundEffectMaker = std::function<std::unique_ptr<SoundEffect>(const QString& resource)>;
 // The effects of the sound module at that path (Qt Multimedia's, on the default audio output);
-// empty when it cannot be loaded.
+// empty when it cannot be loaded or is no regular file.
 SoundEffectMaker moduleEffects(const QString& path);
 // The sound module's effects, the module found beside the program or where it is installed
 // and loaded by the first sound; nothing without a sound server or the module.

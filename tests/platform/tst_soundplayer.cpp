@@ -1,11 +1,16 @@
 // Tests of the sounds: each name finds a playable WAV resource, a new sound cuts off the
 // last, and playing never blocks.
+#include "platform/backgroundsounds.h"
 #include "platform/soundplayer.h"
+#include "testfiles.h"
 #include "testregistry.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSemaphore>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QtEndian>
 
 namespace {
@@ -22,6 +27,27 @@ public:
 private:
     QString resource_;
     QStringList& log_;
+};
+
+// A player that, like a sound server that does not answer, holds each sound until let go.
+class HeldPlayer : public SoundPlayer {
+public:
+    HeldPlayer(QSemaphore& entered, QSemaphore& gate, QStringList& played)
+        : entered_(entered)
+        , gate_(gate)
+        , played_(played)
+    {}
+    void play(const QString& name) override
+    {
+        entered_.release();
+        gate_.acquire();
+        played_ << name;
+    }
+
+private:
+    QSemaphore& entered_;
+    QSemaphore& gate_;
+    QStringList& played_;
 };
 } // namespace
 
@@ -63,6 +89,35 @@ private slots:
             effect->play();
         QVERIFY(!moduleEffects(QStringLiteral("/no/such/tilewright-sound.so")));
         QVERIFY(!moduleEffects(QStringLiteral(TW_TEST_DATA "/picture.bmp")));
+        // A FIFO in its place is never opened: the loading would block for good.
+        const QTemporaryDir folder;
+        const QString fifo = folder.filePath(QStringLiteral("tilewright-sound.so"));
+        QVERIFY(makeFifo(fifo));
+        QVERIFY(!moduleEffects(fifo));
+    }
+
+    // A sound system that does not answer holds up no caller: the sounds asked for meanwhile
+    // come down to the latest, played on the player's own thread once it answers.
+    void soundsStartAndPlayOffTheCallersThread()
+    {
+        QSemaphore entered;
+        QSemaphore gate;
+        QStringList played;
+        const QThread* madeOn = nullptr;
+        {
+            BackgroundSoundPlayer player([&]() -> std::unique_ptr<SoundPlayer> {
+                madeOn = QThread::currentThread();
+                return std::make_unique<HeldPlayer>(entered, gate, played);
+            });
+            player.play(Sound::Slider);
+            QVERIFY(entered.tryAcquire(1, 5000)); // held in the sound system now
+            player.play(Sound::Shuffle);
+            player.play(Sound::Complete);
+            gate.release(2);
+            QVERIFY(entered.tryAcquire(1, 5000));
+        }
+        QCOMPARE(played, QStringList({Sound::Slider, Sound::Complete}));
+        QVERIFY(madeOn != nullptr && madeOn != QThread::currentThread());
     }
 
     // Nothing of the audio system is asked for until a sound is played.
