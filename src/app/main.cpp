@@ -1,9 +1,15 @@
 // Tilewright: a picture puzzle, cut into tiles to swap or slide back into place.
 #include "puzzleapp.h"
 
+#include <cstdlib>
+
 int main(int argc, char** argv)
 {
     PuzzleApp::answerWithoutWindows(argc, argv);
     PuzzleApp app(argc, argv);
-    return app.run();
+    const int code = app.run();
+    // Everything is saved by now; a sound server that never answered holds up nothing more.
+    if (!app.soundsFinished())
+        std::_Exit(code);
+    return code;
 }

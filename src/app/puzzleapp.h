@@ -26,6 +26,9 @@ public:
 
     // Shows the main window and runs the event loop; returns the exit code.
     int run();
+    // Whether the sound system has let go once the window is closed: when not, the process
+    // is to end without exit handlers, which would wait for it.
+    bool soundsFinished() { return sounds_.finish(); }
 
 private:
     // First, so that no file-size signal raised while the sound and window systems start can

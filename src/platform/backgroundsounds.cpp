@@ -63,10 +63,15 @@ BackgroundSoundPlayer::BackgroundSoundPlayer(PlayerMaker make)
 
 BackgroundSoundPlayer::~BackgroundSoundPlayer()
 {
+    if (!finish())
+        static_cast<void>(thread_.release()); // still in the sound system: ends with the process
+}
+
+bool BackgroundSoundPlayer::finish()
+{
     constexpr int WaitMilliseconds = 1000;
     thread_->quit();
-    if (!thread_->wait(QDeadlineTimer(WaitMilliseconds)))
-        static_cast<void>(thread_.release()); // still in the sound system: ends with the process
+    return thread_->wait(QDeadlineTimer(WaitMilliseconds));
 }
 
 void BackgroundSoundPlayer::play(const QString& name)

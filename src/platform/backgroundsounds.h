@@ -24,6 +24,10 @@ public:
 
     // Returns at once.
     void play(const QString& name) override;
+    // Ends the thread, waiting a moment; false when it is still inside the sound system.
+    // Its exit handlers would then wait for it as well, half a minute for a server that
+    // never answers: the process is best ended without them.
+    bool finish();
 
     // The module's effects on the default audio output.
     static PlayerMaker defaultOutput();

@@ -2,7 +2,8 @@
 # The play comforts as a player uses them, read off the screen: two swaps taken back with
 # Ctrl+Z give the jumbled board and "Moves: 0" again; Restart after slides gives the first
 # board back; a game left with Exit is resumed in the next run with its board and moves, and
-# one ended by a signal is kept the same way.
+# one ended by a signal is kept the same way; one whose picture is gone is dropped once the
+# player is told.
 # Usage: xvfb-run -a comforts.sh path/to/tilewright
 set -euo pipefail
 GAME=$(realpath "$1")
@@ -83,9 +84,28 @@ grep -q '^\[Resume\]' "$INI" && fail "the resumed game was left in the profile"
 
 # Ended by a signal, as at logout: kept too.
 click_cell 4 120 15
+wait_until 5 "the window never settled" window_settled "$WINDOW"
+ended=$(read_board 4 120)
 kill -TERM "$GAME_PID"
 game_ends "on SIGTERM"
 grep -q '^\[Resume\]' "$INI" || fail "a game ended by SIGTERM was not kept"
+
+# A newer kept game whose picture is gone: Resume says so, once, and the next Resume reaches
+# the game kept before it.
+kept=$(sed -n '/^\[Resume\]/,/^\[/{/^\[/d;p}' "$INI")
+sed -i 's/^\[Resume\]$/[Resume2]/' "$INI"
+{ echo '[Resume]'; echo "$kept" | sed "s|^Picture=.*|Picture=$WORK/gone.bmp|"; } >>"$INI"
+start_game "$GAME"
+choose g l
+wait_until 5 "Resume said nothing of the picture gone" message_shown
+xdotool key Return
+wait_until 5 "the message did not close" not message_shown
+choose g l
+wait_until 5 "the next Resume did not reach the game kept before" board_is "$ended" 4 120
+if grep -q 'gone\.bmp' "$INI"; then fail "the game whose picture is gone is still kept"; fi
+click_cell 4 120 12
+kill -TERM "$GAME_PID"
+game_ends "on SIGTERM"
 
 # A kept game whose move counter stands at its limit is a damaged one: nothing to resume, so
 # the item is greyed and the game is never taken up to overflow at the next move.

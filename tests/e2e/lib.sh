@@ -33,7 +33,8 @@ SCRATCH=$(mktemp -d)
 cleanup() {
     local pid
     for pid in ${GAME_PID:-} ${OTHER_PIDS:-} ${WM_PID:-}; do
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+        # What a killed process ends with is no failure of the script.
+        kill "$pid" 2>/dev/null && { wait "$pid" 2>/dev/null || true; }
     done
     rm -rf "$SCRATCH" || true
 }

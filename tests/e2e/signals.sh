@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game ended by a signal, as a logout, Ctrl+C in a terminal or kill ends it: it closes
-# as if its window were closed, with its settings saved, also with a dialog open; a gift
-# copy leaves nothing of its picture behind.
+# as if its window were closed, with its settings saved, also with a dialog open; a game
+# won at that moment is not kept, and its result is entered; a gift copy leaves nothing of
+# its picture behind.
 # Usage: xvfb-run -a signals.sh path/to/tilewright path/to/picture.bmp
 set -euo pipefail
 GAME=$(realpath "$1")
@@ -29,6 +30,35 @@ window_named "About Tilewright" >/dev/null
 kill -s TERM "$GAME_PID"
 game_ends "on SIGTERM with the about box open"
 [ "$(ini_value "$INI" Grid)" = 0 ] || fail "the settings were not saved with a dialog open"
+
+# A signal as the game is won, while the congratulations ask for a name or while the hints'
+# message shows: the won game is not kept, and the result goes in under the name shown.
+# kept_one_swap_from_solved HINTS: a kept 3 x 3 tile-swap game whose first two tiles are
+# swapped.
+kept_one_swap_from_solved() {
+    sed -i '/^\[Resume\]/,$d' "$INI"
+    printf '[Resume]\nPicture=%s\nZipIndex=0\nBuiltIn=0\nPuzzleMode=0\nDimension=3\n' \
+        "$WORK/grid.bmp" >>"$INI"
+    printf 'Board=1 0 2 3 4 5 6 7 8\nJumble=1 0 2 3 4 5 6 7 8\nMoves=1\nElapsed=0\nHints=%s\n' \
+        "$1" >>"$INI"
+}
+win_and_signal() { # win_and_signal SIGNAL WINDOW_TITLE
+    start_game "$GAME"
+    choose g l
+    click_cell 3 120 0
+    click_cell 3 120 1
+    window_named "$2" >/dev/null
+    kill -s "$1" "$GAME_PID"
+    game_ends "on SIG$1 at the win"
+    if grep -q '^\[Resume' "$INI"; then fail "the game won at SIG$1 was kept as unfinished"; fi
+}
+grid_picture 3 360 "$WORK/grid.bmp"
+printf '[Scores]\nPlayerName=Ann\n' >>"$INI"
+kept_one_swap_from_solved 0
+win_and_signal TERM "Congratulations!"
+on_board Scores Ann 3 || fail "the result shown at SIGTERM did not go on the scoreboard"
+kept_one_swap_from_solved 1
+win_and_signal HUP Tilewright
 
 # A gift copy, with a temporary folder of its own to look into afterwards.
 GIFT="$WORK/Signal gift"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Special files never freeze the game: a FIFO as the settings file or as its lock, FIFOs
 # named like a picture and an archive typed into the open dialog; and under a file-size
-# limit a gift that cannot be written is reported, not fatal.
+# limit a gift that cannot be written is reported, not fatal, and a failed save opens nothing
+# planted beside the settings; a FIFO as the sound module and a sound server that never
+# answers hold up nothing.
 # Usage: xvfb-run -a special_files.sh path/to/tilewright path/to/picture.bmp
 set -euo pipefail
 GAME=$(realpath "$1")
@@ -77,6 +79,48 @@ xdotool windowactivate --sync "$dialog" key Escape
 wait_until 5 "the gift dialog did not close" window_gone "Make Gift puzzle"
 close_game
 [ -z "$(ls -A "$WORK/gifts")" ] || fail "a failed gift left $(ls -A "$WORK/gifts")"
+
+# A save that fails (here under a file-size limit below what the settings take) is
+# explained without opening what is planted beside the settings file: a link's target stays
+# as it was, and a FIFO there does not hold the game.
+printf '[Notes]\nText=%s\n' "$(head -c 3000 /dev/zero | tr '\0' x)" >>"$INI"
+echo "my notes" >"$WORK/notes.txt"
+for planted in link FIFO; do
+    if [ "$planted" = link ]; then
+        ln -s "$WORK/notes.txt" "$INI.write-test"
+    else
+        mkfifo "$INI.write-test"
+    fi
+    start_game bash -c 'ulimit -f 2; exec "$0"' "$GAME"
+    close_unsaved "under a file-size limit, a $planted planted beside the settings"
+    [ "$(cat "$WORK/notes.txt")" = "my notes" ] || fail "the planted link's target was written"
+    rm "$INI.write-test"
+done
+
+# The sound module: a FIFO in its place beside the program is never opened, and a sound
+# server that takes the connection and never answers holds up no move and no key.
+python3 -c '
+import socket, sys
+server = socket.socket(socket.AF_UNIX)
+server.bind(sys.argv[1])
+server.listen(8)
+taken = []
+while True:
+    taken.append(server.accept())
+' "$WORK/silent" &
+OTHER_PIDS=$!
+wait_until 5 "the silent sound server did not start" test -S "$WORK/silent"
+mkdir "$WORK/bin"
+cp "$GAME" "$WORK/bin/"
+mkfifo "$WORK/bin/tilewright-sound.so"
+for game in "$WORK/bin/$(basename "$GAME")" "$GAME"; do
+    start_game env PULSE_SERVER="unix:$WORK/silent" "$game"
+    top=$(($(client_height "$WINDOW") - 360))
+    redrawn_after xdotool mousemove --window "$WINDOW" 20 $((top + 20)) click 1 \
+        mousemove --window "$WINDOW" 140 $((top + 20)) click 1
+    redrawn_after xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+g
+    close_game
+done
 
 # A settings folder that cannot be written: leaving by the close box says so first.
 export XDG_CONFIG_HOME=$WORK/unwritable
