@@ -1,18 +1,21 @@
 // Background sounds: the sound system started and played where the window never waits.
 #include "backgroundsounds.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QEvent>
 #include <QThread>
 #include <mutex>
 #include <optional>
 
-class SoundThread : public QThread {
+namespace {
+// Lives on the sound thread: makes the player there, and at each call delivered to it plays
+// the sound asked for last.
+class SoundDesk : public QObject {
 public:
-    explicit SoundThread(BackgroundSoundPlayer::PlayerMaker make)
+    explicit SoundDesk(BackgroundSoundPlayer::PlayerMaker make)
         : make_(std::move(make))
-    {
-        context_.moveToThread(this);
-    }
+    {}
 
     void post(const QString& name)
     {
@@ -23,20 +26,16 @@ public:
             if (asked)
                 return; // the call already on its way plays the latest
         }
-        QMetaObject::invokeMethod(
-            &context_, [this] { playPending(); }, Qt::QueuedConnection);
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
     }
+
+    void dropPlayer() { player_.reset(); }
 
 protected:
-    void run() override
+    bool event(QEvent* event) override
     {
-        exec();
-        player_.reset(); // its sounds belong to this thread
-    }
-
-private:
-    void playPending()
-    {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
         if (!player_)
             player_ = make_();
         std::optional<QString> name;
@@ -46,13 +45,36 @@ private:
         }
         if (player_ && name)
             player_->play(*name);
+        return true;
     }
 
+private:
     BackgroundSoundPlayer::PlayerMaker make_;
-    std::unique_ptr<SoundPlayer> player_; // on this thread only
-    QObject context_;                     // where the calls to play are delivered
+    std::unique_ptr<SoundPlayer> player_; // on the sound thread only
     std::mutex mutex_;
     std::optional<QString> pending_;
+};
+} // namespace
+
+class SoundThread : public QThread {
+public:
+    explicit SoundThread(BackgroundSoundPlayer::PlayerMaker make)
+        : desk_(std::move(make))
+    {
+        desk_.moveToThread(this);
+    }
+
+    void post(const QString& name) { desk_.post(name); }
+
+protected:
+    void run() override
+    {
+        exec();
+        desk_.dropPlayer(); // its sounds belong to this thread
+    }
+
+private:
+    SoundDesk desk_;
 };
 
 BackgroundSoundPlayer::BackgroundSoundPlayer(PlayerMaker make)
