@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Special files never freeze the game: a FIFO as the settings file or as its lock, FIFOs
 # named like a picture and an archive typed into the open dialog; and under a file-size
-# limit a gift that cannot be written is reported, not fatal, and a failed save opens nothing
+# limit a gift that cannot be written is reported, not fatal; a failed save opens nothing
 # planted beside the settings; a FIFO as the sound module and a sound server that never
 # answers hold up nothing.
 # Usage: xvfb-run -a special_files.sh path/to/tilewright path/to/picture.bmp
@@ -80,19 +80,34 @@ wait_until 5 "the gift dialog did not close" window_gone "Make Gift puzzle"
 close_game
 [ -z "$(ls -A "$WORK/gifts")" ] || fail "a failed gift left $(ls -A "$WORK/gifts")"
 
-# A save that fails (here under a file-size limit below what the settings take) is
-# explained without opening what is planted beside the settings file: a link's target stays
-# as it was, and a FIFO there does not hold the game.
-printf '[Notes]\nText=%s\n' "$(head -c 3000 /dev/zero | tr '\0' x)" >>"$INI"
+# A save that fails, in a settings folder the player cannot write, is explained without
+# opening what is planted beside the settings file: a link's target stays as it was, and a
+# FIFO there does not hold the game. Run as an unprivileged user where root would ignore the
+# folder's modes; the link's target is the player's own file and the FIFO open to all, as an
+# attacker would leave them.
 echo "my notes" >"$WORK/notes.txt"
+mkdir "$WORK/bin"
+cp "$GAME" "$WORK/bin/"
+chmod 755 "$SCRATCH" "$WORK" "$WORK/bin"
+player=()
+if [ "$(id -u)" = 0 ]; then
+    player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    chown nobody "$WORK/notes.txt"
+    if [ -n "${XAUTHORITY:-}" ]; then
+        install -m 644 "$XAUTHORITY" "$WORK/xauthority"
+        player+=(env XAUTHORITY="$WORK/xauthority")
+    fi
+fi
 for planted in link FIFO; do
     if [ "$planted" = link ]; then
         ln -s "$WORK/notes.txt" "$INI.write-test"
     else
-        mkfifo "$INI.write-test"
+        mkfifo -m 666 "$INI.write-test"
     fi
-    start_game bash -c 'ulimit -f 2; exec "$0"' "$GAME"
-    close_unsaved "under a file-size limit, a $planted planted beside the settings"
+    chmod 555 "$XDG_CONFIG_HOME/Tilewright"
+    start_game "${player[@]}" env HOME="$WORK" "$WORK/bin/$(basename "$GAME")"
+    close_unsaved "in a folder it cannot write, a $planted planted beside the settings"
+    chmod 755 "$XDG_CONFIG_HOME/Tilewright"
     [ "$(cat "$WORK/notes.txt")" = "my notes" ] || fail "the planted link's target was written"
     rm "$INI.write-test"
 done
@@ -110,8 +125,6 @@ while True:
 ' "$WORK/silent" &
 OTHER_PIDS=$!
 wait_until 5 "the silent sound server did not start" test -S "$WORK/silent"
-mkdir "$WORK/bin"
-cp "$GAME" "$WORK/bin/"
 mkfifo "$WORK/bin/tilewright-sound.so"
 for game in "$WORK/bin/$(basename "$GAME")" "$GAME"; do
     start_game env PULSE_SERVER="unix:$WORK/silent" "$game"
