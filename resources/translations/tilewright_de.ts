@@ -389,9 +389,13 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>The picture of the unfinished puzzle can no longer be loaded:
-%1</source>
+%1
+
+The puzzle is no longer kept.</source>
         <translation>Das Bild des unvollendeten Puzzles kann nicht mehr geladen werden:
-%1</translation>
+%1
+
+Das Puzzle wird nicht mehr aufbewahrt.</translation>
     </message>
     <message>
         <source>Your settings and the unfinished puzzle cannot be saved:

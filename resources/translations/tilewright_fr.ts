@@ -389,9 +389,13 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>The picture of the unfinished puzzle can no longer be loaded:
-%1</source>
+%1
+
+The puzzle is no longer kept.</source>
         <translation>L&apos;image du puzzle inachevé ne peut plus être chargée&#xa0;:
-%1</translation>
+%1
+
+Ce puzzle n&apos;est plus conservé.</translation>
     </message>
     <message>
         <source>Your settings and the unfinished puzzle cannot be saved:

@@ -147,9 +147,11 @@ void MainFrame::resumeLastPuzzle()
         QMessageBox::information(this, ProductName, tr("There is no unfinished puzzle to resume."));
         break;
     case Resumption::Outcome::PictureGone:
-        QMessageBox::warning(this, ProductName,
-                             tr("The picture of the unfinished puzzle can no longer be loaded:\n%1")
-                                 .arg(QDir::toNativeSeparators(resumed.picturePath)));
+        QMessageBox::warning(
+            this, ProductName,
+            tr("The picture of the unfinished puzzle can no longer be loaded:\n%1\n\nThe "
+               "puzzle is no longer kept.")
+                .arg(QDir::toNativeSeparators(resumed.picturePath)));
         break;
     }
 }

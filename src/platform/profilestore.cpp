@@ -14,6 +14,10 @@
 #include <QStringList>
 #include <QTemporaryFile>
 #include <algorithm>
+#if defined(Q_OS_UNIX)
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
 
 ProfileStore::ProfileStore(const QString& iniPath)
     : fileName_(iniPath)
@@ -26,6 +30,33 @@ namespace {
 bool absentOrRegular(const QString& path)
 {
     return !QFileInfo::exists(path) || isRegularFile(path);
+}
+} // namespace
+
+namespace {
+// When the file was last changed, in milliseconds; nothing when it is not there.
+std::optional<qint64> modifiedAt(const QString& path)
+{
+    const QFileInfo file(path);
+    return file.exists() ? std::optional(file.lastModified().toMSecsSinceEpoch()) : std::nullopt;
+}
+
+// QSettings tells a changed file by its size and its time to the millisecond: rewritten at
+// the same size within the millisecond, the file would look unchanged to another copy, which
+// would then write over what this one wrote. A write always moves the time on.
+void moveTimeOn(const QString& path, const std::optional<qint64>& before)
+{
+#if defined(Q_OS_UNIX)
+    const std::optional<qint64> after = modifiedAt(path);
+    if (!before || !after || *after > *before)
+        return;
+    const qint64 next = *before + 1;
+    const timespec times[2] = {{0, UTIME_OMIT}, {next / 1000, (next % 1000) * 1'000'000}};
+    utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW);
+#else
+    Q_UNUSED(path);
+    Q_UNUSED(before);
+#endif
 }
 } // namespace
 
@@ -186,7 +217,9 @@ bool ProfileStore::sync()
                                                             ? fileName_ + QStringLiteral(".lock")
                                                             : fileName_)));
     // Writes of this sync, or of one that failed, which QSettings still holds.
-    if (!unsynced_.isEmpty() || !removedSections_.isEmpty() || !lastError_.isEmpty()) {
+    const bool writes =
+        !unsynced_.isEmpty() || !removedSections_.isEmpty() || !lastError_.isEmpty();
+    if (writes) {
         if (const QString held = heldElsewhere(); !held.isEmpty())
             return failed(held);
         if (const QString why = noRoomFor(bytesToWrite()); !why.isEmpty())
@@ -199,6 +232,7 @@ bool ProfileStore::sync()
     for (auto written = unsynced_.cbegin(); written != unsynced_.cend(); ++written)
         settings_->setValue(written.key(), written.value());
     unsynced_.clear();
+    const std::optional<qint64> before = modifiedAt(fileName_);
     settings_->sync();
     // A damaged line read leaves a status though the write went through, and a failure once
     // met stays. A new object shares the file's pending writes and tries them again as it
@@ -211,6 +245,8 @@ bool ProfileStore::sync()
                           : QCoreApplication::translate("ProfileStore", "%1 cannot be written.")
                                 .arg(QDir::toNativeSeparators(fileName_)));
     }
+    if (writes)
+        moveTimeOn(fileName_, before);
     lastError_.clear();
     return true;
 }

@@ -181,6 +181,22 @@ private slots:
         QCOMPARE(profileFile.raw(QStringLiteral("Settings/Dimension")), QStringLiteral("6"));
     }
 
+    // Another copy tells a changed file by its size and its time to the millisecond: every
+    // write moves the time on, however fast the writes of one size come.
+    void everyWriteMovesTheFileTimeOn()
+    {
+        const TempProfile profileFile;
+        ProfileStore profile(profileFile.path);
+        qint64 last = -1;
+        for (int write = 0; write < 20; ++write) {
+            profile.writeInt(Section, QStringLiteral("Grid"), write % 2);
+            QVERIFY(profile.sync());
+            const qint64 now = QFileInfo(profileFile.path).lastModified().toMSecsSinceEpoch();
+            QVERIFY(now > last);
+            last = now;
+        }
+    }
+
     void syncThatWorksHasNoError()
     {
         const TempProfile profileFile;

@@ -211,7 +211,8 @@ private slots:
         QTest::newRow("moves no number") << QByteArray("Moves3") << QByteArray("x");
         QTest::newRow("grid of 2147483647")
             << QByteArray("Difficulty3") << QByteArray("-2147483648");
-        QTest::newRow("grid of 2") << QByteArray("Difficulty3") << QByteArray("-3");
+        QTest::newRow("grid of -5") << QByteArray("Difficulty3") << QByteArray("4");
+        QTest::newRow("grid of 11") << QByteArray("Difficulty3") << QByteArray("-12");
         QTest::newRow("time -8") << QByteArray("Time3") << QByteArray("7");
         QTest::newRow("moves -1") << QByteArray("Moves3") << QByteArray("0");
     }
