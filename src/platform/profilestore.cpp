@@ -27,13 +27,14 @@ ProfileStore::ProfileStore(const QString& iniPath)
 {}
 
 namespace {
+// At least this much is tried, to tell a nearly full disk from a full one.
+constexpr qint64 LeastRoom = qint64{64} * 1024;
+
 bool absentOrRegular(const QString& path)
 {
     return !QFileInfo::exists(path) || isRegularFile(path);
 }
-} // namespace
 
-namespace {
 // When the file was last changed, in milliseconds; nothing when it is not there.
 std::optional<qint64> modifiedAt(const QString& path)
 {
@@ -159,11 +160,6 @@ bool ProfileStore::failed(const QString& why)
     lastError_ = why;
     return false;
 }
-
-namespace {
-// At least this much is tried, to tell a nearly full disk from a full one.
-constexpr qint64 LeastRoom = qint64{64} * 1024;
-} // namespace
 
 // Whether the folder has room for that many bytes more, tried with a file written beside
 // the settings; why not, in the system's words, or nothing. QSettings cannot be asked: a
