@@ -1,11 +1,15 @@
-// Benchmarks of the board: jumbling the largest board in either mode, and the first hint.
+// Benchmarks of the board: jumbling the largest board in either mode, and the hints.
 #include "game/board.h"
 #include "game/hintplanner.h"
+#include "game/movehistory.h"
 #include "platform/randomengine.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -28,33 +32,94 @@ void BM_JumbleTileSwap10x10(benchmark::State& run)
 {
     jumble(run, PuzzleMode::TileSwap);
 }
-// The first hint on each of 100 slider jumbles of the size range(0), which plans the whole
-// solution: the median and the worst, in milliseconds.
-void BM_FirstSliderHint(benchmark::State& run)
+double millisecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+// Every hint on each of 100 slider jumbles of the size range(0), played until solved: the
+// first, which plans the whole solution, and the later ones, each at its median and worst
+// in milliseconds; and the hints a game takes, on average.
+void BM_SliderHints(benchmark::State& run)
 {
     const int n = static_cast<int>(run.range(0));
     RandomEngine random(2027);
     std::vector<Board> jumbles(100, Board(PuzzleMode::Slider, n));
     for (Board& board : jumbles)
         board.jumble(random);
-    std::vector<double> latencies;
+    std::vector<double> first;
+    std::vector<double> later;
+    double hints = 0;
     for (auto _ : run) {
-        latencies.clear();
-        for (const Board& board : jumbles) {
+        for (Board board : jumbles) {
             HintPlanner planner;
-            const auto start = std::chrono::steady_clock::now();
-            benchmark::DoNotOptimize(planner.next(board));
-            latencies.push_back(
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                    .count());
+            for (bool planned = false;; planned = true) {
+                const auto start = std::chrono::steady_clock::now();
+                const std::optional<Move> move = planner.next(board);
+                (planned ? later : first).push_back(millisecondsSince(start));
+                if (!move)
+                    break;
+                playMove(board, *move, Way::Forward);
+                ++hints;
+            }
         }
     }
-    std::sort(latencies.begin(), latencies.end());
-    run.counters["median_ms"] = latencies[latencies.size() / 2];
-    run.counters["worst_ms"] = latencies.back();
+    const auto counters = [&run](std::vector<double>& latencies, const std::string& name) {
+        std::sort(latencies.begin(), latencies.end());
+        run.counters[name + "_median_ms"] = latencies[latencies.size() / 2];
+        run.counters[name + "_worst_ms"] = latencies.back();
+    };
+    counters(first, "first");
+    counters(later, "later");
+    run.counters["hints_per_game"] = hints / static_cast<double>(jumbles.size());
+}
+
+// The hints that solve each 4 x 4 board of the test set against its fewest one-tile slides:
+// the share on the whole set and on its worst board.
+void BM_FourByFourHintsAgainstShortest(benchmark::State& run)
+{
+    std::ifstream set(TW_FOUR_BY_FOUR_SET);
+    std::vector<std::pair<Board, int>> boards;
+    for (std::string line; std::getline(set, line);) {
+        std::istringstream numbers(line);
+        std::vector<int> tiles(16);
+        int shortest = 0;
+        if (line.starts_with('#') || !(numbers >> tiles[0]))
+            continue;
+        for (int i = 1; i < 16; ++i)
+            numbers >> tiles[static_cast<size_t>(i)];
+        numbers >> shortest;
+        if (const std::optional<Board> board = Board::fromTiles(PuzzleMode::Slider, 4, tiles))
+            boards.emplace_back(*board, shortest);
+    }
+    if (boards.empty()) {
+        run.SkipWithError("no boards in " TW_FOUR_BY_FOUR_SET);
+        return;
+    }
+    double hints = 0;
+    double shortest = 0;
+    double worst = 0;
+    for (auto _ : run) {
+        for (auto [board, fewest] : boards) {
+            HintPlanner planner;
+            int taken = 0;
+            while (const std::optional<Move> move = planner.next(board)) {
+                playMove(board, *move, Way::Forward);
+                ++taken;
+            }
+            hints += taken;
+            shortest += fewest;
+            worst = std::max(worst, taken / static_cast<double>(fewest));
+        }
+    }
+    run.counters["boards"] = static_cast<double>(boards.size());
+    run.counters["share_of_shortest"] = hints / shortest;
+    run.counters["worst_share"] = worst;
 }
 } // namespace
 
-BENCHMARK(BM_FirstSliderHint)->DenseRange(3, 10)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SliderHints)->DenseRange(3, 10)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FourByFourHintsAgainstShortest)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_JumbleSlider10x10)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_JumbleTileSwap10x10)->Unit(benchmark::kMicrosecond);

@@ -2,6 +2,7 @@
 #include "slidersolver.h"
 
 #include "slidesearch.h"
+#include "slidetable.h"
 
 #include <algorithm>
 #include <queue>
@@ -29,14 +30,11 @@ public:
         return true;
     }
 
-    // The last 3 x 3, solved shortest, and every click in the whole board's cells.
+    // The last 3 x 3 in the fewest moves, after every click so far.
     std::vector<Cell> finish()
     {
-        const std::optional<std::vector<Cell>> last =
-            solveCorner(tiles_, n_, 3, {{SearchTry{4, UnlimitedPositions}}});
-        if (!last)
-            return {};
-        clicks_.insert(clicks_.end(), last->begin(), last->end());
+        const std::vector<Cell> last = solveLastThree(tiles_, n_);
+        clicks_.insert(clicks_.end(), last.begin(), last.end());
         return clicks_;
     }
 
@@ -185,8 +183,9 @@ std::vector<Cell> solveSlider(const Board& board)
     // Only a position slides can solve is searched: any other would never end.
     if (!board.hasHole() || !Board::fromTiles(PuzzleMode::Slider, board.dimension(), board.tiles()))
         return {};
+    const Cell hole{board.holeCol(), board.holeRow()};
     if (board.dimension() == 4)
-        return solveFourByFour(board);
+        return inRuns(hole, solveFourByFour(board));
     Reduction reduction(board);
-    return reduction.reduceToThree() ? reduction.finish() : std::vector<Cell>{};
+    return reduction.reduceToThree() ? inRuns(hole, reduction.finish()) : std::vector<Cell>{};
 }

@@ -135,8 +135,9 @@ private slots:
     {
         GameFixture game({"picture.jpg"});
         QVERIFY(game.show());
-        Board nearly(PuzzleMode::Slider, 3);
+        Board nearly(PuzzleMode::Slider, 3); // two moves from home
         QVERIFY(nearly.slide({0, 2}));
+        QVERIFY(nearly.slide({0, 0}));
         QVERIFY(game.resumeOn(nearly));
         ScoreTables before;
         before.load(game.profile);

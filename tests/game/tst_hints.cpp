@@ -59,8 +59,8 @@ std::uint64_t key(const Board& board)
     return packed;
 }
 
-// The shortest number of single-tile slides from every 3 x 3 position to the solved one,
-// found breadth first from the solved board.
+// The fewest moves from every 3 x 3 position to the solved one, a slide of one tile or two
+// a move, found breadth first from the solved board.
 const std::unordered_map<std::uint64_t, int>& threeByThreeDistances()
 {
     static const std::unordered_map<std::uint64_t, int> distances = [] {
@@ -72,14 +72,10 @@ const std::unordered_map<std::uint64_t, int>& threeByThreeDistances()
             const Board board = queue.front();
             queue.pop_front();
             const int distance = found[key(board)];
-            const Cell hole{board.holeCol(), board.holeRow()};
-            for (const Cell next : {Cell{hole.col - 1, hole.row}, Cell{hole.col + 1, hole.row},
-                                    Cell{hole.col, hole.row - 1}, Cell{hole.col, hole.row + 1}}) {
-                if (next.col < 0 || next.row < 0 || next.col > 2 || next.row > 2)
-                    continue;
+            for (int cell = 0; cell < 9; ++cell) {
                 Board after = board;
-                after.slide(next);
-                if (found.emplace(key(after), distance + 1).second)
+                if (after.slide(after.homeCell(cell)) &&
+                    found.emplace(key(after), distance + 1).second)
                     queue.push_back(after);
             }
         }
@@ -136,7 +132,7 @@ private slots:
         }
     }
 
-    void everyThreeByThreeHintIsOneSlideCloser()
+    void everyThreeByThreeHintIsOneMoveCloser()
     {
         RandomEngine random(33);
         for (int i = 0; i < 200; ++i) {
@@ -144,7 +140,7 @@ private slots:
             board.jumble(random);
             HintPlanner planner;
             int distance = distanceOf(board);
-            QVERIFY(distance <= 31);
+            QVERIFY(distance <= 24); // the most moves any 3 x 3 position needs
             while (const std::optional<Move> move = planner.next(board)) {
                 play(board, *move);
                 QCOMPARE(distanceOf(board), distance - 1);
@@ -154,11 +150,11 @@ private slots:
         }
     }
 
-    void fourByFourWithinAThirdOfTheShortest()
+    void fourByFourInFewerMovesThanTheShortestOneTileSolution()
     {
-        // Each line: the tiles in reading order (-1 the hole), then the fewest slides that
-        // solve them, found once by an unbounded search with an estimate that never
-        // overshoots.
+        // Each line: the tiles in reading order (-1 the hole), then the fewest one-tile slides
+        // that solve them, found once by an unbounded search with an estimate that never
+        // overshoots. Slides of several tiles take a good deal fewer moves.
         QFile file(testData(QStringLiteral("fourbyfour-shortest.txt")));
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         int boards = 0;
@@ -174,9 +170,8 @@ private slots:
             QVERIFY(board);
             const int shortest = numbers[16].toInt();
             const int hints = hintsToSolve(*board, 200);
-            QVERIFY(hints >= shortest);
             QVERIFY2(
-                hints <= shortest * 13 / 10,
+                hints <= shortest * 85 / 100,
                 qPrintable(QStringLiteral("%1 hints for a board of %2").arg(hints).arg(shortest)));
             ++boards;
         }
