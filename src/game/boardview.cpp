@@ -74,7 +74,10 @@ void BoardView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || tile_.isEmpty())
         return;
-    setPeek(false);
+    if (peek_) { // a click on a board it cannot see only ends the peek
+        setPeek(false);
+        return;
+    }
     const QPoint at = event->position().toPoint();
     play([&] { return flow_.click({at.x() / tile_.width(), at.y() / tile_.height()}); });
 }
