@@ -54,6 +54,7 @@ MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
         tr("The jumbled picture's tiles. Click two tiles to swap them, or a tile in the hole's "
            "row or column to slide it."));
     setCentralWidget(board_);
+    board_->setFocus(); // the keys play at once
     board_->peekWithSpaceIn(this);
     board_->setCongratulate([this] { congratulate(); });
     board_->setChanged([this] {

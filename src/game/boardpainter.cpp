@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <array>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -89,6 +90,34 @@ void drawSelection(QPainter& painter, const DeviceGrid& grid, Cell at, const QCo
     shadow.setAlpha(90);
     drawFrame(painter, within.adjusted(inner, inner, -inner, -inner), shade, shadow);
 }
+// Brackets at the cell's four corners, white edged with black so they show on any picture,
+// and unlike the selection's outline, so a focus on the selected tile shows both.
+void drawFocus(QPainter& painter, const DeviceGrid& grid, Cell at)
+{
+    const QRect cell = grid.cell(at.col, at.row);
+    const int edge = grid.line;
+    const int thick = 2 * grid.line;
+    const int inset = 3 * grid.line;
+    const int arm = std::min(cell.width(), cell.height()) / 4;
+    if (arm <= inset + thick + 2 * edge)
+        return; // too small a cell to mark without hiding it
+    const QRect box = cell.adjusted(inset, inset, -inset, -inset);
+    for (const auto& [corner, dx, dy] :
+         {std::tuple{box.topLeft(), 1, 1}, std::tuple{box.topRight() + QPoint(1, 0), -1, 1},
+          std::tuple{box.bottomLeft() + QPoint(0, 1), 1, -1},
+          std::tuple{box.bottomRight() + QPoint(1, 1), -1, -1}}) {
+        const auto bar = [&](int width, int height, int grow, const QColor& colour) {
+            const QRect r(corner.x() - (dx < 0 ? width : 0), corner.y() - (dy < 0 ? height : 0),
+                          width, height);
+            painter.fillRect(r.adjusted(-grow, -grow, grow, grow), colour);
+        };
+        for (const auto& [grow, colour] :
+             {std::pair{edge, QColor(Qt::black)}, std::pair{0, QColor(Qt::white)}}) {
+            bar(arm, thick, grow, colour);
+            bar(thick, arm, grow, colour);
+        }
+    }
+}
 } // namespace
 
 QColor gridColour(GridColour colour)
@@ -163,5 +192,7 @@ void BoardPainter::paint(QPainter& painter, const BoardScene& scene, const Pictu
         drawGrid(painter, grid, gridColour(settings.gridColour));
     if (round.selected && !scene.peek)
         drawSelection(painter, grid, *round.selected, selectionColour(settings.selColour));
+    if (scene.focus && !scene.peek)
+        drawFocus(painter, grid, *scene.focus);
     painter.restore();
 }

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QSize>
+#include <optional>
 
 struct PlayerSettings;
 struct Round;
@@ -18,7 +19,8 @@ QColor gridColour(GridColour colour);
 QColor selectionColour(SelectionColour colour);
 
 // What one paint shows: the round's board and selection, as the settings draw it, in tiles of
-// the given logical size, with the tiles of a move on their way; or, in a peek, the whole
+// the given logical size, with the tiles of a move on their way and the keyboard's focus cell
+// marked at its corners; or, in a peek, the whole
 // finished picture alone. A finished game's board shows whole: the slider's missing tile in
 // the hole and no tile numbers, as far as the motion's finish has come.
 struct BoardScene {
@@ -27,6 +29,7 @@ struct BoardScene {
     QSize tile;
     BoardMotion motion = {};
     bool peek = false;
+    std::optional<Cell> focus = {}; // the keyboard's cell, once a key has been used
 };
 
 // Draws the whole board with its top-left corner at the painter's origin, in the device

@@ -1,6 +1,7 @@
-// BoardView: the board on the screen; turns left clicks into moves and shows them.
+// BoardView: the board on the screen; turns left clicks and keys into moves and shows them.
 #include "boardview.h"
 
+#include "boardkeys.h"
 #include "gameflow.h"
 #include "peekkey.h"
 #include "playersettings.h"
@@ -18,6 +19,7 @@ BoardView::BoardView(const PlayerSettings& settings, GameFlow& flow, const Pictu
     , changed_([] {})
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     animation_.setStartValue(0.0);
     animation_.setEndValue(1.0);
     connect(&animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
@@ -63,10 +65,17 @@ void BoardView::setPeek(bool peek)
     repaint();
 }
 
+bool BoardView::endPeek()
+{
+    const bool peeking = peek_;
+    setPeek(false);
+    return peeking;
+}
+
 void BoardView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter_.paint(painter, {flow_.round(), settings_, tile_, motion_, peek_}, picture_,
+    painter_.paint(painter, {flow_.round(), settings_, tile_, motion_, peek_, focus_}, picture_,
                    {palette().color(QPalette::Button), palette().color(QPalette::Dark)});
 }
 
@@ -74,12 +83,29 @@ void BoardView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || tile_.isEmpty())
         return;
-    if (peek_) { // a click on a board it cannot see only ends the peek
-        setPeek(false);
+    focus_.reset(); // the mouse plays now
+    if (endPeek())
         return;
-    }
     const QPoint at = event->position().toPoint();
     play([&] { return flow_.click({at.x() / tile_.width(), at.y() / tile_.height()}); });
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    const std::optional<KeyPlay> key =
+        keyPlay(flow_.round(), focus_, event->key(), event->modifiers());
+    if (!key || tile_.isEmpty()) {
+        QWidget::keyPressEvent(event); // the window's own keys
+        return;
+    }
+    if (endPeek())
+        return;
+    focus_ = key->focus;
+    if (key->click)
+        play([&] { return flow_.click(*key->click); });
+    else if (key->dropSelection)
+        play([this] { return flow_.dropSelection(); });
+    repaint(); // the focus cell where it now is
 }
 
 void BoardView::play(const std::function<bool()>& move)

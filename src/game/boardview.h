@@ -1,4 +1,4 @@
-// BoardView: the board on the screen; turns left clicks into moves and shows them.
+// BoardView: the board on the screen; turns left clicks and keys into moves and shows them.
 #pragma once
 
 #include "boardmotion.h"
@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 struct PlayerSettings;
 class GameFlow;
@@ -46,14 +47,19 @@ public:
     void fitBoard(QSize board, int n);
     // One tile's logical size; empty before the first board.
     QSize tileSize() const { return tile_; }
+    // The keyboard's cell, from the first key that plays until the next click.
+    std::optional<Cell> focusCell() const { return focus_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     enum class Phase { Still, Gliding, Finishing };
 
+    // A click or key on a board hidden by a peek only ends the peek: true when it did.
+    bool endPeek();
     void start(Phase phase, int milliseconds);
     void phaseEnded();
     void showChange();
@@ -71,5 +77,6 @@ private:
     Phase phase_ = Phase::Still;
     BoardMotion motion_;
     bool peek_ = false;
+    std::optional<Cell> focus_;
     std::unique_ptr<PeekKey> peekKey_;
 };

@@ -42,6 +42,14 @@ bool GameFlow::click(Cell cell)
     return round_.board.mode() == PuzzleMode::Slider ? slide(cell) : selectOrSwap(cell);
 }
 
+bool GameFlow::dropSelection()
+{
+    if (!round_.selected)
+        return false;
+    round_.selected.reset();
+    return true;
+}
+
 bool GameFlow::slide(Cell cell)
 {
     const Cell hole{round_.board.holeCol(), round_.board.holeRow()};

@@ -72,6 +72,8 @@ public:
     // A left click on a cell of the board. True when the board or the selection changed
     // and must be repainted before checkCompletion() runs.
     bool click(Cell cell);
+    // Lets go of the tile-swap tile waiting for its partner; false when none was.
+    bool dropSelection();
 
     // After the repaint of a click: when a move has just solved the board of a game still
     // running, fixes the time, plays the fanfare, calls congratulate (which may show a

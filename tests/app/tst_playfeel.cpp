@@ -126,13 +126,14 @@ private slots:
         QVERIFY(enabled(second, CommandId::ResumeLast));
     }
 
-    void theHintKeyMakesAMove()
+    void theBoardHasTheKeysAndTheHintKeyMakesAMove()
     {
         GameFixture game({"picture.jpg"});
         QVERIFY(game.show());
         game.frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(game.frame.get()));
-        QTest::keyClick(game.frame.get(), Qt::Key_H);
+        QCOMPARE(QApplication::focusWidget(), game.frame->boardView());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_H);
         QCOMPARE(game.round().moves, 1);
         QCOMPARE(game.round().hints, 1);
         QCOMPARE(game.sounds.played, QStringList{Sound::Shuffle});

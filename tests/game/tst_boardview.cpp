@@ -168,6 +168,31 @@ private slots:
         QCOMPARE(quick.flow.round().moves, 3);
     }
 
+    void keysPlayAsClicksAndShowTheirCell()
+    {
+        Table table(PuzzleMode::TileSwap);
+        // A point on the focus cell's top-left bracket, in the top-left cell's own colour
+        // until a key has been used.
+        const auto bracket = [&table] {
+            return table.at(6, 4);
+        };
+        QCOMPARE(bracket(), Quarters::TopLeft);
+        QTest::keyClick(&table.view, Qt::Key_Return); // selects the top-left tile
+        QCOMPARE(table.flow.round().selected, (Cell{0, 0}));
+        QCOMPARE(bracket(), QColor(Qt::white));
+        QTest::keyClick(&table.view, Qt::Key_Right);
+        QTest::keyClick(&table.view, Qt::Key_Return); // and swaps it, as two clicks do
+        QCOMPARE(table.flow.round().moves, 1);
+        QCOMPARE(table.sounds.played, QStringList{Sound::Shuffle});
+        table.click(3, 3);
+        QVERIFY(!table.view.focusCell());
+        QCOMPARE(table.at(56, 4), Quarters::TopLeft); // the tile swapped in, unmarked
+        Table slider(PuzzleMode::Slider);
+        QTest::keyClick(&slider.view, Qt::Key_Right); // the tile left of the hole slides in
+        QCOMPARE(slider.flow.round().moves, 1);
+        QCOMPARE(slider.flow.round().board.holeCol(), 2);
+    }
+
     void animationsOffShowTheFinishAtOnce()
     {
         Table table(PuzzleMode::Slider);
