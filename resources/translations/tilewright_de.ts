@@ -227,6 +227,14 @@
         <source>Time: %1</source>
         <translation>Zeit: %1</translation>
     </message>
+    <message>
+        <source>%1 of %2 in place</source>
+        <translation>%1 von %2 am Platz</translation>
+    </message>
+    <message>
+        <source>Hints: %1</source>
+        <translation>Tipps: %1</translation>
+    </message>
 </context>
 <context>
     <name>GiftDialog</name>

@@ -227,6 +227,14 @@
         <source>Time: %1</source>
         <translation>Temps&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>%1 of %2 in place</source>
+        <translation>%1 sur %2 en place</translation>
+    </message>
+    <message>
+        <source>Hints: %1</source>
+        <translation>Indices&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>GiftDialog</name>

@@ -1,9 +1,11 @@
-// GameStatusBar: the moves and the time of the game under way, below the board.
+// GameStatusBar: the moves, progress and time of the game under way, below the board.
 #include "gamestatusbar.h"
 
+#include "game/gameflow.h"
 #include "scores/timetext.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <algorithm>
 
 namespace {
@@ -23,17 +25,38 @@ void showText(QLabel* label, const QString& text)
     if (needed.width() > label->minimumWidth() || needed.height() != label->minimumHeight())
         label->setFixedSize(std::max(needed.width(), label->minimumWidth()), needed.height());
 }
+// A label that asks for no width of its own and shortens its text to the width it gets.
+class ShorteningLabel : public QLabel {
+public:
+    explicit ShorteningLabel(QWidget* parent)
+        : QLabel(parent)
+    {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        setAlignment(Qt::AlignCenter);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(contentsRect(), int(alignment()),
+                         fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width()));
+    }
+};
 } // namespace
 
-GameStatusBar::GameStatusBar(std::function<GameFigures()> figures, QWidget* parent)
+GameStatusBar::GameStatusBar(const GameFlow& flow, QWidget* parent)
     : QStatusBar(parent)
-    , figures_(std::move(figures))
+    , flow_(flow)
     , moves_(new QLabel(this))
+    , progress_(new ShorteningLabel(this))
     , time_(new QLabel(this))
 {
     setSizeGripEnabled(false);                            // the window follows the board
     setContentsMargins(StatusMargin, 0, StatusMargin, 0); // text clear of the window's edges
     addWidget(moves_);
+    addWidget(progress_, 1);
     time_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     addPermanentWidget(time_);
     connect(&ticks_, &QTimer::timeout, this, &GameStatusBar::refresh);
@@ -43,14 +66,25 @@ GameStatusBar::GameStatusBar(std::function<GameFigures()> figures, QWidget* pare
 
 void GameStatusBar::refresh()
 {
-    const GameFigures figures = figures_();
+    const GameFigures figures = flow_.figures();
     showText(moves_, tr("Moves: %1").arg(figures.moves));
+    const Round& round = flow_.round();
+    QString progress =
+        tr("%1 of %2 in place").arg(round.board.tilesHome()).arg(round.board.tileCount());
+    if (round.hints > 0)
+        progress += QStringLiteral("  \u00b7  ") + tr("Hints: %1").arg(round.hints);
+    progress_->setText(progress);
     showText(time_, tr("Time: %1").arg(::timeText(figures.seconds, TimeStyle::Clock)));
 }
 
 QString GameStatusBar::movesText() const
 {
     return moves_->text();
+}
+
+QString GameStatusBar::progressText() const
+{
+    return progress_->text();
 }
 
 QString GameStatusBar::timeText() const

@@ -1,25 +1,26 @@
-// GameStatusBar: the moves and the time of the game under way, below the board.
+// GameStatusBar: the moves, progress and time of the game under way, below the board.
 #pragma once
-
-#include "game/gameflow.h"
 
 #include <QCoreApplication>
 #include <QStatusBar>
 #include <QTimer>
-#include <functional>
 
+class GameFlow;
 class QLabel;
 
-// Shows "Moves: N" and "Time: M:SS" from the figures it is given: at once when told, and
-// while it is shown, whenever the clock's second changes.
+// Shows "Moves: N", how many tiles are in place and the hints used, and "Time: M:SS", from
+// the game: at once when told, and while it is shown, whenever the clock's second changes.
+// The window follows the board, so the progress takes only the room the others leave and
+// shortens its text, ending in "...", when that is too little.
 class GameStatusBar : public QStatusBar {
     Q_DECLARE_TR_FUNCTIONS(GameStatusBar)
 
 public:
-    explicit GameStatusBar(std::function<GameFigures()> figures, QWidget* parent = nullptr);
+    explicit GameStatusBar(const GameFlow& flow, QWidget* parent = nullptr);
 
     void refresh();
     QString movesText() const;
+    QString progressText() const;
     QString timeText() const;
 
 protected:
@@ -27,8 +28,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    std::function<GameFigures()> figures_;
+    const GameFlow& flow_;
     QLabel* moves_;
+    QLabel* progress_;
     QLabel* time_;
     QTimer ticks_;
 };

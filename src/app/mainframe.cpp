@@ -44,7 +44,7 @@ MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
     , session_(services.profile, services.random, services.sounds, services.clock,
                program.sampleFolder.isEmpty() ? program.folder : program.sampleFolder)
     , board_(new BoardView(session_.settings(), session_.flow(), session_.loader().picture(), this))
-    , status_(new GameStatusBar([this] { return session_.flow().figures(); }, this))
+    , status_(new GameStatusBar(session_.flow(), this))
     , programPath_(program.path)
     , helpPage_(program.helpPage)
 {

@@ -129,6 +129,16 @@ bool Board::isSolved() const
     });
 }
 
+int Board::tilesHome() const
+{
+    int home = 0;
+    allInReadingOrder(n_, [&](Cell cell) {
+        home += at(cell) == homeNumber(cell) ? 1 : 0;
+        return true;
+    });
+    return home;
+}
+
 void Board::fillSolved()
 {
     allInReadingOrder(n_, [&](Cell cell) {

@@ -73,6 +73,9 @@ public:
 
     // In slider mode the bottom-right cell is not compared.
     bool isSolved() const;
+    // The tiles in their home cells, of tileCount(): the slider's hole is no tile.
+    int tilesHome() const;
+    int tileCount() const { return hasHole_ ? cellCount() - 1 : cellCount(); }
 
     // Every tile at home, the bottom-right one included, so the whole picture shows. The
     // board has no hole afterwards until the next jumble.

@@ -154,6 +154,23 @@ private slots:
                  game.inFolder(QStringLiteral("picture.jpg")));
     }
 
+    void progressAndHintsShowBesideTheMoves()
+    {
+        GameFixture game({"picture.jpg"});
+        QVERIFY(game.show());
+        game.frame->execute(CommandId::Slider);
+        Board moved(PuzzleMode::Slider, 4);
+        QVERIFY(moved.slide({3, 1})); // two tiles of the last column leave home
+        QVERIFY(moved.slide({0, 1})); // and three of the second row
+        QVERIFY(game.resumeOn(moved));
+        const GameStatusBar* status = game.frame->gameStatusBar();
+        QCOMPARE(status->progressText(), QStringLiteral("10 of 15 in place"));
+        game.frame->execute(CommandId::Hint); // not the last move: no message to answer
+        QVERIFY(!game.round().board.isSolved());
+        QCOMPARE(status->progressText(), QStringLiteral("%1 of 15 in place  \u00b7  Hints: 1")
+                                             .arg(game.round().board.tilesHome()));
+    }
+
     void timeRunsAndStopsAtTheEnd()
     {
         GameFixture game({"picture.jpg"});

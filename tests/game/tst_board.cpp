@@ -179,6 +179,22 @@ private slots:
         QVERIFY(board.isSolved());
     }
 
+    void tilesHomeAreCountedWithoutTheHole()
+    {
+        Board slider = sliderStart(4);
+        QCOMPARE(slider.tileCount(), 15);
+        QCOMPARE(slider.tilesHome(), 15);
+        QVERIFY(slider.slide({1, 3})); // two tiles leave home
+        QCOMPARE(slider.tilesHome(), 13);
+        slider.fillSolved(); // the missing tile is in: sixteen
+        QCOMPARE(slider.tilesHome(), 16);
+        QCOMPARE(slider.tileCount(), 16);
+        Board swap(PuzzleMode::TileSwap, 3);
+        swap.swap({0, 0}, {2, 1});
+        QCOMPARE(swap.tilesHome(), 7);
+        QCOMPARE(swap.tileCount(), 9);
+    }
+
     void sliderIgnoresTheCornerWhenJudgingSolved()
     {
         Board board = sliderStart(5);
