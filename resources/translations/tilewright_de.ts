@@ -170,6 +170,10 @@
         <source>&amp;Animate moves</source>
         <translation>Züge &amp;animieren</translation>
     </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
 </context>
 <context>
     <name>CongratulationsDialog</name>

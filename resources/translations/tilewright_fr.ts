@@ -170,6 +170,10 @@
         <source>&amp;Animate moves</source>
         <translation>&amp;Animer les coups</translation>
     </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>Plein &amp;écran</translation>
+    </message>
 </context>
 <context>
     <name>CongratulationsDialog</name>

@@ -150,6 +150,11 @@ const std::vector<Command>& commandTable()
          KeyUse::Held},
         {Id::Animations, QT_TRANSLATE_NOOP("Command", "&Animate moves"), nullptr,
          H::flip<&S::animations>, isOn<&S::animations>},
+        {Id::FullScreen, QT_TRANSLATE_NOOP("Command", "&Full screen"), "F11",
+         call<&F::toggleFullScreen>,
+         [](const F& f) {
+             return f.inFullScreen();
+         }},
     };
     return table;
 }
@@ -189,7 +194,9 @@ const std::vector<Menu>& menuBarLayout()
           {Id::StatusBar},
           {Id::Separator},
           {Id::TileNumbers},
-          {Id::Animations}}},
+          {Id::Animations},
+          {Id::Separator},
+          {Id::FullScreen}}},
         {QT_TRANSLATE_NOOP("Menu", "&Options"),
          {{Id::Separator,
            QT_TRANSLATE_NOOP("Menu", "Puzzle size"),

@@ -47,6 +47,7 @@ enum class CommandId {
     Hint = 40047,
     Peek = 40048,
     Animations = 40049,
+    FullScreen = 40050,
     Open = 57601,
     Toolbar = 59392,
 };

@@ -1,6 +1,7 @@
 // MainFrame: the game's one top-level window, with its menus, toolbar and board.
 #include "mainframe.h"
 
+#include "boardstage.h"
 #include "game/boardview.h"
 #include "game/solutiondialog.h"
 #include "gamestatusbar.h"
@@ -15,6 +16,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -43,7 +45,9 @@ MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
     // The installed sample pictures, or the program's own folder.
     , session_(services.profile, services.random, services.sounds, services.clock,
                program.sampleFolder.isEmpty() ? program.folder : program.sampleFolder)
-    , board_(new BoardView(session_.settings(), session_.flow(), session_.loader().picture(), this))
+    , stage_(new BoardStage(this))
+    , board_(
+          new BoardView(session_.settings(), session_.flow(), session_.loader().picture(), stage_))
     , status_(new GameStatusBar(session_.flow(), this))
     , programPath_(program.path)
     , helpPage_(program.helpPage)
@@ -53,7 +57,8 @@ MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
     board_->setAccessibleDescription(
         tr("The jumbled picture's tiles. Click two tiles to swap them, or a tile in the hole's "
            "row or column to slide it."));
-    setCentralWidget(board_);
+    setCentralWidget(stage_);
+    stage_->setResized([this] { fillStage(); });
     board_->setFocus(); // the keys play at once
     board_->peekWithSpaceIn(this);
     board_->setCongratulate([this] { congratulate(); });
@@ -202,6 +207,10 @@ BoardRoom MainFrame::boardRoom() const
 
 PictureFit MainFrame::boardFit() const
 {
+    if (inFullScreen())
+        return [area = stage_->size(), ratio = devicePixelRatioF()](QSize natural) {
+            return devicePixels(boardFillingSize(natural, area, 1), ratio);
+        };
     return [room = boardRoom(), ratio = devicePixelRatioF()](QSize natural) {
         return boardPixelsFor(natural, room, ratio);
     };
@@ -209,11 +218,29 @@ PictureFit MainFrame::boardFit() const
 
 void MainFrame::layOutBoard()
 {
+    if (inFullScreen()) {
+        fillStage();
+        return;
+    }
     const BoardRoom room = boardRoom();
     board_->fitBoard(boardSizeFor(picture().size(), room, settings().dimension),
                      settings().dimension);
+    board_->move(0, 0);
+    stage_->setFixedSize(board_->size());
     adjustSize();
     move(keptOnScreen(frameGeometry(), screen()->availableGeometry(), room.available));
+}
+
+void MainFrame::fillStage()
+{
+    if (!inFullScreen())
+        return;
+    session_.loader().cover(boardFit());
+    const int n = settings().dimension;
+    board_->fitBoard(boardFillingSize(picture().size(), stage_->size(), n), n);
+    board_->move((stage_->width() - board_->width()) / 2,
+                 (stage_->height() - board_->height()) / 2);
+    board_->repaint();
 }
 
 QMenu* MainFrame::createPopupMenu()
@@ -261,6 +288,14 @@ void MainFrame::closeEvent(QCloseEvent* event)
     board_->settle(); // a game its last move has just won ends as won
     saveOnLeaving();
     event->accept();
+}
+
+void MainFrame::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && inFullScreen())
+        execute(CommandId::FullScreen);
+    else
+        QMainWindow::keyPressEvent(event);
 }
 
 void MainFrame::showEvent(QShowEvent* event)

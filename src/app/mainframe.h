@@ -13,6 +13,7 @@
 #include <optional>
 
 struct ProgramFile;
+class BoardStage;
 class BoardView;
 class GameStatusBar;
 class MainToolBar;
@@ -75,12 +76,16 @@ public:
     SolutionDialog* solutionWindow() const;
     // Whether the profile keeps an unfinished game to resume.
     bool hasKeptGame() const { return session_.hasKeptGame(); }
+    // The board on the whole screen, as large as the picture's shape allows.
+    bool inFullScreen() const { return windowed_.has_value(); }
 
     // No context menu of Qt's own over the toolbar and menu bar.
     QMenu* createPopupMenu() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape leaves full screen.
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // A picture file or archive dropped on the window is opened; anything else is refused.
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -101,6 +106,7 @@ private:
     void setPuzzleSize(int n);
     void setPuzzleMode(PuzzleMode mode);
     void toggleStatusBar();
+    void toggleFullScreen();
     void resumeLastPuzzle();
     void showHelp();
     void showAbout();
@@ -123,6 +129,8 @@ private:
     PictureFit boardFit() const;
     void screenChanged();
     void layOutBoard();
+    // In full screen: the board as large as the stage allows, its picture sharp at that size.
+    void fillStage();
     void showModeless(QDialog* dialog);
     void closeSolution();
     void congratulate();
@@ -130,6 +138,7 @@ private:
     FrameServices services_;
     GameSession session_;
     WindowBands bands_;
+    BoardStage* stage_;
     BoardView* board_;
     GameStatusBar* status_;
     MainToolBar* toolbar_ = nullptr;
@@ -138,6 +147,7 @@ private:
     QPointer<QDialog> modeless_;
     QString programPath_;
     QString helpPage_;
-    bool quiet_ = false; // closing after a signal: nobody to tell
+    bool quiet_ = false;            // closing after a signal: nobody to tell
+    std::optional<QRect> windowed_; // in full screen: the window's place to go back to
     std::map<CommandId, QAction*> actions_;
 };

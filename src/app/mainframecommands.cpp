@@ -1,5 +1,6 @@
 // MainFrame's commands: what each menu item, shortcut and toolbar button does.
 #include "about/aboutdialog.h"
+#include "boardstage.h"
 #include "controls/hyperlinklabel.h"
 #include "game/boardview.h"
 #include "game/solutiondialog.h"
@@ -14,6 +15,7 @@
 #include "scores/scoreboarddialog.h"
 
 #include <QDir>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -112,6 +114,29 @@ void MainFrame::toggleStatusBar()
     bool& shown = session_.settings().statusBar;
     shown = !shown;
     status_->setVisible(shown); // the window grows or shrinks by its height
+}
+
+void MainFrame::toggleFullScreen()
+{
+    if (const std::optional<QRect> windowed = windowed_) {
+        windowed_.reset();
+        stage_->setDarkGround(false);
+        showNormal();
+        setGeometry(*windowed); // where it was, whatever frame the full screen left off
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        layOutBoard(); // the board it had, unless its picture or size changed meanwhile
+        return;
+    }
+    windowed_ = geometry();
+    // The window no longer follows the board: the board follows the screen.
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    stage_->setMinimumSize(0, 0);
+    stage_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    stage_->setDarkGround(true);
+    showFullScreen();
+    fillStage();
 }
 
 void MainFrame::showHelp()

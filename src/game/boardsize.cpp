@@ -74,6 +74,17 @@ QSize boardSizeFor(QSize picture, const BoardRoom& room, int n)
     return {boardWidth - boardWidth % n, boardHeight - boardHeight % n};
 }
 
+QSize boardFillingSize(QSize picture, QSize area, int n)
+{
+    const long double width = std::max(1, picture.width());
+    const long double height = std::max(1, picture.height());
+    const long double scale = std::min(area.width() / width, area.height() / height);
+    const int smallest = n * MinTilePixels;
+    const int boardWidth = std::max(truncated(width * scale), smallest);
+    const int boardHeight = std::max(truncated(height * scale), smallest);
+    return {boardWidth - boardWidth % n, boardHeight - boardHeight % n};
+}
+
 QSize boardPixelsFor(QSize picture, const BoardRoom& room, qreal devicePixelRatio)
 {
     return devicePixels(boardSizeFor(picture, room, 1), devicePixelRatio);

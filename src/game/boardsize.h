@@ -35,6 +35,10 @@ QPoint keptOnScreen(QRect frame, QRect work, QSize available);
 QSize boardSizeFor(QSize picture, const BoardRoom& room, int n);
 constexpr int MinTilePixels = 8;
 
+// The board filling an area, in full screen: as large as fits with the picture's shape, cut
+// down to whole tiles, never of tiles smaller than MinTilePixels.
+QSize boardFillingSize(QSize picture, QSize area, int n);
+
 // The pixels to decode of a picture for any board of it in this room, on a screen of the
 // given device pixel ratio: whole tiles are cut from these at every grid size.
 QSize boardPixelsFor(QSize picture, const BoardRoom& room, qreal devicePixelRatio);

@@ -187,6 +187,35 @@ private slots:
         QCOMPARE(status->movesText(), QStringLiteral("Moves: 1"));
     }
 
+    void fullScreenFillsTheScreenAndComesBackAsItWas()
+    {
+        GameFixture game({"picture.jpg"});
+        QVERIFY(showActive(game));
+        QVERIFY(game.startOnFlatPicture(QSize(2000, 1500))); // larger than the screen
+        BoardView* board = game.frame->boardView();
+        const QRect window = game.frame->geometry();
+        const QSize windowed = board->size();
+        const QRect screen = game.frame->screen()->geometry();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
+        QTRY_COMPARE(game.frame->geometry(), screen);
+        QVERIFY(game.checked(CommandId::FullScreen));
+        // As large as the middle allows, one way filled, centred, the picture's shape kept.
+        const QWidget* stage = game.frame->centralWidget();
+        QTRY_VERIFY(board->width() > stage->width() - 4 || board->height() > stage->height() - 4);
+        QVERIFY(board->width() <= stage->width() && board->height() <= stage->height());
+        QVERIFY(std::abs(board->x() * 2 + board->width() - stage->width()) <= 1);
+        QVERIFY(std::abs(board->y() * 2 + board->height() - stage->height()) <= 1);
+        const int n = game.frame->settings().dimension; // whole tiles cut up to n pixels off
+        QVERIFY(std::abs(board->width() * 3 - board->height() * 4) <= n * (3 + 4));
+        // The picture was decoded anew for the larger board: its tiles come from as many pixels.
+        QVERIFY(game.frame->picture().pixels().width() >=
+                board->width() * game.frame->devicePixelRatioF());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_COMPARE(game.frame->geometry(), window);
+        QCOMPARE(board->size(), windowed);
+        QVERIFY(!game.checked(CommandId::FullScreen));
+    }
+
     void statusBarTakesItsOwnBand()
     {
         GameFixture game({"picture.jpg"});

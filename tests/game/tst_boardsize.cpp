@@ -77,6 +77,32 @@ private slots:
         QCOMPARE(boardSizeFor(picture, room, 4), board);
     }
 
+    void fullScreenFillsOneWayKeepingTheShape_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QSize>("board");
+        QTest::newRow("3:2 photo, as tall as the area")
+            << QSize(3000, 2000) << QSize(1920, 1000) << 4 << QSize(1500, 1000);
+        QTest::newRow("small picture grows to the width")
+            << QSize(300, 100) << QSize(1920, 1000) << 3 << QSize(1920, 639);
+        QTest::newRow("portrait") << QSize(1000, 2000) << QSize(1920, 1000) << 7 << QSize(497, 994);
+        QTest::newRow("whole tiles at 4K")
+            << QSize(350, 351) << QSize(3840, 2000) << 10 << QSize(1990, 2000);
+        QTest::newRow("never tiles under 8 pixels")
+            << QSize(4000, 10) << QSize(800, 600) << 10 << QSize(800, 80);
+    }
+
+    void fullScreenFillsOneWayKeepingTheShape()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, area);
+        QFETCH(int, n);
+        QFETCH(QSize, board);
+        QCOMPARE(boardFillingSize(picture, area, n), board);
+    }
+
     void roomLeavesTheWindowsBands()
     {
         const QRect work(0, 30, 1920, 1050);
