@@ -11,7 +11,7 @@ BUILD_PACKAGES := build-essential cmake pkgconf qt6-base-dev qt6-multimedia-dev 
 	libminizip-dev zlib1g-dev
 PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev \
 	xvfb xauth xdotool openbox x11-utils imagemagick desktop-file-utils appstream python3 \
-	librsvg2-bin
+	librsvg2-bin at-spi2-core python3-pyatspi dbus
 DEB_PACKAGES := debhelper dpkg-dev fakeroot lintian
 LINT_PACKAGES := clang-format clang-tidy
 

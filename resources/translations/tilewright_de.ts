@@ -17,6 +17,21 @@
     </message>
 </context>
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>In place</source>
+        <translation>Am Platz</translation>
+    </message>
+    <message>
+        <source>Empty cell</source>
+        <translation>Leeres Feld</translation>
+    </message>
+    <message>
+        <source>Tile %1, belongs in row %2, column %3</source>
+        <translation>Kachel %1, gehört in Zeile %2, Spalte %3</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>&amp;New</source>
@@ -388,10 +403,6 @@ keine Anwendung zugeordnet.</translation>
         <translation>Puzzlebrett</translation>
     </message>
     <message>
-        <source>The jumbled picture&apos;s tiles. Click two tiles to swap them, or a tile in the hole&apos;s row or column to slide it.</source>
-        <translation>Die Kacheln des gemischten Bildes. Klicken Sie auf zwei Kacheln, um sie zu tauschen, oder auf eine Kachel in der Zeile oder Spalte des Lochs, um sie zu schieben.</translation>
-    </message>
-    <message>
         <source>There is only 1 picture in this zip file!</source>
         <translation>Dieses Zip-Archiv enthält nur ein Bild!</translation>
     </message>
@@ -438,6 +449,10 @@ Das Puzzle wird nicht mehr aufbewahrt.</translation>
 
 %2</translation>
     </message>
+    <message>
+        <source>The jumbled picture&apos;s tiles. Click two tiles to swap them, or a tile in the hole&apos;s row or column to slide it. Keys: in the slider the arrows slide a tile into the hole; the arrows, or Shift and the arrows in the slider, move the focus cell, and Enter acts on it as a click.</source>
+        <translation>Die Kacheln des gemischten Bildes. Klicken Sie auf zwei Kacheln, um sie zu tauschen, oder auf eine Kachel in der Zeile oder Spalte des Lochs, um sie zu schieben. Tasten: Beim Schiebepuzzle schieben die Pfeiltasten eine Kachel ins Loch; die Pfeiltasten, beim Schiebepuzzle Umschalt und die Pfeiltasten, bewegen die Fokuszelle, und Eingabe wirkt auf sie wie ein Klick.</translation>
+    </message>
 </context>
 <context>
     <name>MainToolBar</name>
@@ -476,6 +491,10 @@ Das Puzzle wird nicht mehr aufbewahrt.</translation>
     <message>
         <source>From this Zip</source>
         <translation>Aus diesem Zip-Archiv</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Weitere Schaltflächen</translation>
     </message>
 </context>
 <context>

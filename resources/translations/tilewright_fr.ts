@@ -17,6 +17,21 @@
     </message>
 </context>
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>In place</source>
+        <translation>En place</translation>
+    </message>
+    <message>
+        <source>Empty cell</source>
+        <translation>Case vide</translation>
+    </message>
+    <message>
+        <source>Tile %1, belongs in row %2, column %3</source>
+        <translation>Pièce %1, va en ligne %2, colonne %3</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>&amp;New</source>
@@ -388,10 +403,6 @@ with the given filename extension.</source>
         <translation>Plateau du puzzle</translation>
     </message>
     <message>
-        <source>The jumbled picture&apos;s tiles. Click two tiles to swap them, or a tile in the hole&apos;s row or column to slide it.</source>
-        <translation>Les pièces de l&apos;image mélangée. Cliquez sur deux pièces pour les échanger, ou sur une pièce de la ligne ou de la colonne du trou pour la faire glisser.</translation>
-    </message>
-    <message>
         <source>There is only 1 picture in this zip file!</source>
         <translation>Cette archive Zip ne contient qu&apos;une image&#xa0;!</translation>
     </message>
@@ -438,6 +449,10 @@ Ce puzzle n&apos;est plus conservé.</translation>
 
 %2</translation>
     </message>
+    <message>
+        <source>The jumbled picture&apos;s tiles. Click two tiles to swap them, or a tile in the hole&apos;s row or column to slide it. Keys: in the slider the arrows slide a tile into the hole; the arrows, or Shift and the arrows in the slider, move the focus cell, and Enter acts on it as a click.</source>
+        <translation>Les pièces de l&apos;image mélangée. Cliquez sur deux pièces pour les échanger, ou sur une pièce de la ligne ou de la colonne du trou pour la faire glisser. Touches&#xa0;: au taquin, les flèches font glisser une pièce dans le trou&#xa0;; les flèches, au taquin Maj et les flèches, déplacent la case de focus, et Entrée agit sur elle comme un clic.</translation>
+    </message>
 </context>
 <context>
     <name>MainToolBar</name>
@@ -476,6 +491,10 @@ Ce puzzle n&apos;est plus conservé.</translation>
     <message>
         <source>From this Zip</source>
         <translation>Depuis cette archive Zip</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Autres boutons</translation>
     </message>
 </context>
 <context>

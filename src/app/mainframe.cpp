@@ -56,7 +56,9 @@ MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
     board_->setAccessibleName(tr("Puzzle board"));
     board_->setAccessibleDescription(
         tr("The jumbled picture's tiles. Click two tiles to swap them, or a tile in the hole's "
-           "row or column to slide it."));
+           "row or column to slide it. Keys: in the slider the arrows slide a tile into the "
+           "hole; the arrows, or Shift and the arrows in the slider, move the focus cell, and "
+           "Enter acts on it as a click."));
     setCentralWidget(stage_);
     stage_->setResized([this] { fillStage(); });
     board_->setFocus(); // the keys play at once

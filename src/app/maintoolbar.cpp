@@ -65,6 +65,10 @@ MainToolBar::MainToolBar(const ActionFor& actionFor, const Execute& execute, QWi
         widgetForAction(action)->setFixedSize(ButtonSize);
     }
     this->button(CommandId::PuzzleDifficulty)->setPopupMode(QToolButton::InstantPopup);
+    // The toolbar's own button for the buttons that do not fit, named for screen readers.
+    for (QToolButton* own : findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+        if (own->defaultAction() == nullptr && own->accessibleName().isEmpty())
+            own->setAccessibleName(tr("More buttons"));
     loadImages();
 }
 

@@ -1,6 +1,7 @@
 // BoardView: the board on the screen; turns left clicks and keys into moves and shows them.
 #include "boardview.h"
 
+#include "boardaccessible.h"
 #include "boardkeys.h"
 #include "gameflow.h"
 #include "peekkey.h"
@@ -20,6 +21,7 @@ BoardView::BoardView(const PlayerSettings& settings, GameFlow& flow, const Pictu
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    QAccessible::registerAccessibleInterface(boardAccessible(this));
     animation_.setStartValue(0.0);
     animation_.setEndValue(1.0);
     connect(&animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
@@ -65,6 +67,11 @@ void BoardView::setPeek(bool peek)
     repaint();
 }
 
+const Round& BoardView::round() const
+{
+    return flow_.round();
+}
+
 bool BoardView::endPeek()
 {
     const bool peeking = peek_;
@@ -100,18 +107,22 @@ void BoardView::keyPressEvent(QKeyEvent* event)
     }
     if (endPeek())
         return;
+    const bool moved = focus_ != key->focus;
     focus_ = key->focus;
     if (key->click)
         play([&] { return flow_.click(*key->click); });
     else if (key->dropSelection)
         play([this] { return flow_.dropSelection(); });
     repaint(); // the focus cell where it now is
+    if (moved)
+        announceFocus(*this);
 }
 
 void BoardView::play(const std::function<bool()>& move)
 {
     settle(); // the move before ends first, so no click is lost to it
     const Board before = flow_.round().board;
+    const std::optional<Cell> selectedBefore = flow_.round().selected;
     if (!move())
         return;
     motion_ = {};
@@ -122,6 +133,7 @@ void BoardView::play(const std::function<bool()>& move)
     else if (settings_.animations && finishShows())
         start(Phase::Finishing, FinishMilliseconds);
     showChange();
+    announceMove(*this, before, selectedBefore);
     if (!isMoving())
         flow_.checkCompletion(congratulate_);
 }

@@ -49,6 +49,7 @@ public:
     QSize tileSize() const { return tile_; }
     // The keyboard's cell, from the first key that plays until the next click.
     std::optional<Cell> focusCell() const { return focus_; }
+    const Round& round() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

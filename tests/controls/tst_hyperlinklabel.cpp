@@ -4,6 +4,7 @@
 #include "messageboxes.h"
 #include "testregistry.h"
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QTest>
 
@@ -168,6 +169,18 @@ private slots:
         const QImage focused = page.link->grab().toImage();
         before->setFocus();
         QVERIFY(page.link->grab().toImage() != focused);
+    }
+
+    void aScreenReaderMeetsALinkItCanPress()
+    {
+        Page page;
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(page.link);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), QStringLiteral("Tilewright on the web"));
+        QAccessibleActionInterface* actions = link->actionInterface();
+        QVERIFY(actions != nullptr);
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(page.shell.opened.size(), 1);
     }
 
     void failureTexts()

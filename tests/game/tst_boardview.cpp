@@ -8,6 +8,7 @@
 #include "quarters.h"
 #include "testregistry.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QTest>
 #include <QtMath>
@@ -191,6 +192,34 @@ private slots:
         QTest::keyClick(&slider.view, Qt::Key_Right); // the tile left of the hole slides in
         QCOMPARE(slider.flow.round().moves, 1);
         QCOMPARE(slider.flow.round().board.holeCol(), 2);
+    }
+
+    void aScreenReaderReadsEachCell()
+    {
+        Table table(PuzzleMode::TileSwap);
+        table.view.activateWindow(); // the focus cell is focused while the board has the keys
+        QVERIFY(QTest::qWaitForWindowActive(&table.view));
+        table.click(0, 0);
+        table.click(3, 1);                           // tiles 1 and 8 change places
+        QTest::keyClick(&table.view, Qt::Key_Right); // the focus on the second cell
+        QTest::keyClick(&table.view, Qt::Key_Return);
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&table.view);
+        QCOMPARE(board->role(), QAccessible::Table);
+        QCOMPARE(board->childCount(), 16);
+        QAccessibleInterface* moved = board->tableInterface()->cellAt(1, 3);
+        QCOMPARE(moved->text(QAccessible::Name),
+                 QStringLiteral("Tile 1, belongs in row 1, column 1"));
+        QCOMPARE(moved->text(QAccessible::Description), QString());
+        QAccessibleInterface* home = board->child(1);
+        QCOMPARE(home->text(QAccessible::Name),
+                 QStringLiteral("Tile 2, belongs in row 1, column 2"));
+        QCOMPARE(home->text(QAccessible::Description), QStringLiteral("In place"));
+        QVERIFY(home->state().selected && home->state().focused);
+        QVERIFY(!moved->state().selected && !moved->state().focused);
+        QCOMPARE(board->focusChild(), home);
+        Table slider(PuzzleMode::Slider);
+        QAccessibleInterface* hole = QAccessible::queryAccessibleInterface(&slider.view)->child(15);
+        QCOMPARE(hole->text(QAccessible::Name), QStringLiteral("Empty cell"));
     }
 
     void animationsOffShowTheFinishAtOnce()
