@@ -1,10 +1,11 @@
 // HyperlinkLabel: a label that looks and acts like a web link.
 #include "hyperlinklabel.h"
 
+#include "linkaccessible.h"
 #include "platform/product.h"
 #include "platform/shell.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -46,36 +47,6 @@ QColor readable(const QColor& wanted, const QColor& fallback, const QColor& back
     return moved.toRgb();
 }
 
-// A screen reader meets the label as a link, named by its text, that can be pressed.
-class LinkAccessible : public QAccessibleWidget {
-public:
-    explicit LinkAccessible(HyperlinkLabel* label)
-        : QAccessibleWidget(label, QAccessible::Link)
-    {}
-
-    QString text(QAccessible::Text kind) const override
-    {
-        const auto* label = static_cast<const HyperlinkLabel*>(widget());
-        if (kind == QAccessible::Name)
-            return label->text();
-        if (kind == QAccessible::Description)
-            return label->target();
-        return QAccessibleWidget::text(kind);
-    }
-    QStringList actionNames() const override
-    {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& action) override
-    {
-        if (action != pressAction()) {
-            QAccessibleWidget::doAction(action);
-            return;
-        }
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QCoreApplication::sendEvent(widget(), &press); // as Enter opens it
-    }
-};
 } // namespace
 
 HyperlinkLabel::HyperlinkLabel(const QString& text, const QString& target, Shell& shell,
@@ -85,7 +56,7 @@ HyperlinkLabel::HyperlinkLabel(const QString& text, const QString& target, Shell
     , target_(target.isEmpty() ? text : target)
 {
     // Taken before a label's own: Qt's, that of any label, would make it plain text.
-    QAccessible::registerAccessibleInterface(new LinkAccessible(this));
+    QAccessible::registerAccessibleInterface(linkAccessible(this));
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);

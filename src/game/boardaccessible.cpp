@@ -27,7 +27,10 @@ public:
         return view_ != nullptr && index_ < view_->round().board.cellCount();
     }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return view_->window()->windowHandle(); }
+    QWindow* window() const override
+    {
+        return view_ != nullptr ? view_->window()->windowHandle() : nullptr;
+    }
     QAccessibleInterface* parent() const override
     {
         return QAccessible::queryAccessibleInterface(view_);
@@ -89,8 +92,8 @@ public:
     bool isSelected() const override { return isValid() && view_->round().selected == cell(); }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return cell().col; }
-    int rowIndex() const override { return cell().row; }
+    int columnIndex() const override { return isValid() ? cell().col : -1; }
+    int rowIndex() const override { return isValid() ? cell().row : -1; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }

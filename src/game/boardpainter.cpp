@@ -7,7 +7,6 @@
 
 #include <QPainter>
 #include <array>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -90,6 +89,14 @@ void drawSelection(QPainter& painter, const DeviceGrid& grid, Cell at, const QCo
     shadow.setAlpha(90);
     drawFrame(painter, within.adjusted(inner, inner, -inner, -inner), shade, shadow);
 }
+
+// A corner of a rectangle, just outside its last pixels, and the way into it.
+struct Corner {
+    QPoint at;
+    int dx;
+    int dy;
+};
+
 // Brackets at the cell's four corners, white edged with black so they show on any picture,
 // and unlike the selection's outline, so a focus on the selected tile shows both.
 void drawFocus(QPainter& painter, const DeviceGrid& grid, Cell at)
@@ -102,13 +109,13 @@ void drawFocus(QPainter& painter, const DeviceGrid& grid, Cell at)
     if (arm <= inset + thick + 2 * edge)
         return; // too small a cell to mark without hiding it
     const QRect box = cell.adjusted(inset, inset, -inset, -inset);
-    for (const auto& [corner, dx, dy] :
-         {std::tuple{box.topLeft(), 1, 1}, std::tuple{box.topRight() + QPoint(1, 0), -1, 1},
-          std::tuple{box.bottomLeft() + QPoint(0, 1), 1, -1},
-          std::tuple{box.bottomRight() + QPoint(1, 1), -1, -1}}) {
+    for (const Corner corner :
+         {Corner{box.topLeft(), 1, 1}, Corner{box.topRight() + QPoint(1, 0), -1, 1},
+          Corner{box.bottomLeft() + QPoint(0, 1), 1, -1},
+          Corner{box.bottomRight() + QPoint(1, 1), -1, -1}}) {
         const auto bar = [&](int width, int height, int grow, const QColor& colour) {
-            const QRect r(corner.x() - (dx < 0 ? width : 0), corner.y() - (dy < 0 ? height : 0),
-                          width, height);
+            const QRect r(corner.at.x() - (corner.dx < 0 ? width : 0),
+                          corner.at.y() - (corner.dy < 0 ? height : 0), width, height);
             painter.fillRect(r.adjusted(-grow, -grow, grow, grow), colour);
         };
         for (const auto& [grow, colour] :

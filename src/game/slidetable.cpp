@@ -125,8 +125,8 @@ std::vector<Cell> solveLastThree(const std::vector<int>& tiles, int n)
     const int offset = n - Side;
     Square square{};
     for (int cell = 0; cell < Cells; ++cell) {
-        const int tile =
-            tiles[static_cast<size_t>((offset + cell / Side) * n + offset + cell % Side)];
+        const int tile = tiles[static_cast<size_t>(offset + cell / Side) * static_cast<size_t>(n) +
+                               static_cast<size_t>(offset + cell % Side)];
         square[cell] =
             tile == Board::Hole ? HoleTile : (tile / n - offset) * Side + (tile % n - offset);
     }
