@@ -3,7 +3,6 @@
 #include "game/boardview.h"
 #include "gamefixture.h"
 #include "messageboxes.h"
-#include "modaldialogs.h"
 #include "scores/congratulationsdialog.h"
 #include "scores/scoretables.h"
 #include "tempprofile.h"
@@ -26,12 +25,6 @@ std::vector<CommandId> itemsOf(const GameFixture& game, int menu)
         ids.push_back(id);
     }
     return ids;
-}
-
-QPoint centreOf(Cell cell, QSize tile)
-{
-    return {cell.col * tile.width() + tile.width() / 2,
-            cell.row * tile.height() + tile.height() / 2};
 }
 
 bool enabled(const GameFixture& game, CommandId id)
@@ -200,35 +193,6 @@ private slots:
         QTest::mouseClick(game.frame->boardView(), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!game.frame->boardView()->isPeeking());
         QVERIFY(!game.round().selected); // a click on a board the player cannot see plays nothing
-    }
-
-    void theFirstMoveAfterAWinAndJumbleGlides()
-    {
-        GameFixture game({"picture.jpg"});
-        QVERIFY(game.show());
-        game.frame->execute(CommandId::Slider);
-        game.frame->execute(CommandId::Size3);
-        Board nearly(PuzzleMode::Slider, 3);
-        QVERIFY(nearly.slide({2, 1}));
-        QVERIFY(game.resumeOn(nearly));
-        BoardView* board = game.frame->boardView();
-        const QSize tile = board->tileSize();
-        {
-            // The winning glide and fade end in the dialog; a player takes a while to answer.
-            ModalGuard<CongratulationsDialog> ok([](CongratulationsDialog& dialog) {
-                QTest::qWait(300);
-                dialog.accept();
-            });
-            QTest::mouseClick(board, Qt::LeftButton, {}, centreOf({2, 2}, tile));
-            QTRY_VERIFY(game.round().puzzleOver);
-        }
-        game.frame->execute(CommandId::Jumble);
-        const Cell hole{game.round().board.holeCol(), game.round().board.holeRow()};
-        QTest::mouseClick(board, Qt::LeftButton, {},
-                          centreOf({hole.col == 0 ? 1 : 0, hole.row}, tile));
-        QCOMPARE(game.round().moves, 1);
-        QVERIFY(board->isMoving());
-        QTRY_VERIFY(!board->isMoving()); // and it runs to its end by itself
     }
 
     void undoGoesOnAfterAResume()

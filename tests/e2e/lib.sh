@@ -3,6 +3,11 @@
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# The system's own tools first, Debian's Python among them, which the Makefile installs and
+# which has the accessibility module: a version manager's shim found first on the PATH costs
+# a fifth of a second a call, and the board is read off the screen with it again and again.
+PATH=/usr/bin:$PATH
+
 # wait_until SECONDS FAILURE COMMAND...: runs the command every tenth of a second until it
 # succeeds; fails with the FAILURE message when it has not within the time.
 wait_until() {

@@ -18,6 +18,6 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_game "$GAME"
 xdotool windowactivate --sync "$WINDOW"
 # A jumbled slider has its hole in the bottom-right corner: Right slides the tile beside it.
-/usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$(basename "$GAME")" Right
+python3 "$(dirname "$0")/screen_reader.py" "$(basename "$GAME")" Right
 close_game
 echo "screen_reader: passed"
