@@ -109,22 +109,22 @@ void BoardView::keyPressEvent(QKeyEvent* event)
         return;
     const bool moved = focus_ != key->focus;
     focus_ = key->focus;
-    if (key->click)
-        play([&] { return flow_.click(*key->click); });
-    else if (key->dropSelection)
-        play([this] { return flow_.dropSelection(); });
-    repaint(); // the focus cell where it now is
+    const bool played = key->click           ? play([&] { return flow_.click(*key->click); })
+                        : key->dropSelection ? play([this] { return flow_.dropSelection(); })
+                                             : false;
+    if (!played)
+        repaint(); // the focus cell where it now is; a move has shown it already
     if (moved)
         announceFocus(*this);
 }
 
-void BoardView::play(const std::function<bool()>& move)
+bool BoardView::play(const std::function<bool()>& move)
 {
     settle(); // the move before ends first, so no click is lost to it
     const Board before = flow_.round().board;
     const std::optional<Cell> selectedBefore = flow_.round().selected;
     if (!move())
-        return;
+        return false;
     motion_ = {};
     if (settings_.animations)
         motion_.glides = glidesBetween(before, flow_.round().board);
@@ -136,6 +136,7 @@ void BoardView::play(const std::function<bool()>& move)
     announceMove(*this, before, selectedBefore);
     if (!isMoving())
         flow_.checkCompletion(congratulate_);
+    return true;
 }
 
 void BoardView::showChange()

@@ -34,7 +34,8 @@ public:
     void setChanged(std::function<void()> changed);
     // Runs a move of the flow (a click's, an undo's, a hint's); when it made one, shows it:
     // the tiles' glide, the changed callback, and the end of the game when it solved it.
-    void play(const std::function<bool()>& move);
+    // True when it made one.
+    bool play(const std::function<bool()>& move);
     // Ends a glide or fade under way at once, and the game with it when the move solved it.
     void settle();
     bool isMoving() const { return phase_ != Phase::Still; }

@@ -5,6 +5,7 @@
 #include "slidetable.h"
 
 #include <algorithm>
+#include <optional>
 #include <queue>
 
 namespace {
@@ -166,6 +167,29 @@ private:
     std::vector<Cell> clicks_;
 };
 
+Cell direction(Cell from, Cell to)
+{
+    return {(to.col > from.col) - (to.col < from.col), (to.row > from.row) - (to.row < from.row)};
+}
+
+// Merges the slides that carry the hole on in the same direction into one slide of several
+// tiles, one move of the game: the same path, in as many moves as it has straight runs.
+std::vector<Cell> inRuns(Cell hole, const std::vector<Cell>& clicks)
+{
+    std::vector<Cell> runs;
+    std::optional<Cell> heading;
+    for (const Cell click : clicks) {
+        const Cell way = direction(hole, click);
+        if (heading == way)
+            runs.back() = click;
+        else
+            runs.push_back(click);
+        heading = way;
+        hole = click;
+    }
+    return runs;
+}
+
 std::vector<Cell> solveFourByFour(const Board& board)
 {
     // Shortest if it comes soon; else ever more weight on the estimate, each try as quick.
@@ -174,7 +198,7 @@ std::vector<Cell> solveFourByFour(const Board& board)
     for (const int weight : FourByFourWeights)
         tries.push_back({weight, weight == FourByFourWeights.back() ? UnlimitedPositions
                                                                     : FourByFourNodeBudget});
-    return solveCorner(board.tiles(), 4, 4, tries).value_or(std::vector<Cell>{});
+    return searchFourByFour(board.tiles(), tries).value_or(std::vector<Cell>{});
 }
 } // namespace
 

@@ -1,4 +1,4 @@
-// Slide search: shortest (or nearly shortest) slides for the last small square of a board.
+// Slide search: shortest (or nearly shortest) slides for a 4 x 4 board.
 #include "slidesearch.h"
 
 #include <algorithm>
@@ -121,7 +121,7 @@ public:
         , estimate_(board)
         , budget_(budget)
         , weight_(weight)
-        , longest_(weight * (board.k == 3 ? 31 : 80)) // the most slides any position needs
+        , longest_(weight * 80) // the most slides any 4 x 4 position needs
     {}
 
     std::optional<std::vector<int>> run()
@@ -192,29 +192,23 @@ private:
 };
 } // namespace
 
-std::optional<std::vector<Cell>> solveCorner(const std::vector<int>& tiles, int n, int k,
-                                             const std::vector<SearchTry>& tries)
+std::optional<std::vector<Cell>> searchFourByFour(const std::vector<int>& tiles,
+                                                  const std::vector<SearchTry>& tries)
 {
-    const int offset = n - k;
-    SmallBoard small{k, {}, 0};
-    for (int row = 0; row < k; ++row) {
-        for (int col = 0; col < k; ++col) {
-            const int tile = tiles[static_cast<size_t>(offset + row) * n + offset + col];
-            const int local = row * k + col;
-            if (tile == Board::Hole) {
-                small.tiles[local] = small.holeValue();
-                small.hole = local;
-            } else {
-                small.tiles[local] = (tile / n - offset) * k + (tile % n - offset);
-            }
-        }
+    constexpr int Side = 4;
+    SmallBoard small{Side, {}, 0};
+    for (int cell = 0; cell < Side * Side; ++cell) {
+        const int tile = tiles[static_cast<size_t>(cell)];
+        small.tiles[static_cast<size_t>(cell)] = tile == Board::Hole ? small.holeValue() : tile;
+        if (tile == Board::Hole)
+            small.hole = cell;
     }
     for (const SearchTry& next : tries) {
         if (const std::optional<std::vector<int>> path =
                 Search(small, next.budget, next.weight).run()) {
             std::vector<Cell> clicks;
-            for (const int local : *path)
-                clicks.push_back({offset + local % k, offset + local / k});
+            for (const int cell : *path)
+                clicks.push_back({cell % Side, cell / Side});
             return clicks;
         }
     }

@@ -1,4 +1,4 @@
-// Slide search: shortest (or nearly shortest) slides for the last small square of a board.
+// Slide search: shortest (or nearly shortest) slides for a 4 x 4 board.
 #pragma once
 
 #include "board.h"
@@ -30,9 +30,8 @@ struct SearchTry {
 };
 constexpr long UnlimitedPositions = 1L << 40;
 
-// The slides, one tile each, that bring home the k x k square (k = 3 or 4) in the
-// bottom-right corner of an N x N board whose other tiles are all home: tiles in reading
-// order, Board::Hole the hole. The tries are made in turn until one finds a solution; nothing
-// when none does.
-std::optional<std::vector<Cell>> solveCorner(const std::vector<int>& tiles, int n, int k,
-                                             const std::vector<SearchTry>& tries);
+// The slides, one tile each, that bring a 4 x 4 board home: tiles in reading order,
+// Board::Hole the hole. The tries are made in turn until one finds a solution; nothing when
+// none does.
+std::optional<std::vector<Cell>> searchFourByFour(const std::vector<int>& tiles,
+                                                  const std::vector<SearchTry>& tries);

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <optional>
 
 namespace {
 constexpr int Side = 3;
@@ -35,11 +34,11 @@ Square fromRank(int rank)
         codes[i] = rank % (Cells - i);
         rank /= Cells - i;
     }
-    std::vector<int> unused{0, 1, 2, 3, 4, 5, 6, 7, 8};
+    Square unused{0, 1, 2, 3, 4, 5, 6, 7, 8}; // its first Cells - i entries, in order
     Square square{};
     for (int i = 0; i < Cells; ++i) {
-        square[i] = unused[static_cast<size_t>(codes[i])];
-        unused.erase(unused.begin() + codes[i]);
+        square[i] = unused[codes[i]];
+        std::copy(unused.begin() + codes[i] + 1, unused.end(), unused.begin() + codes[i]);
     }
     return square;
 }
@@ -98,27 +97,7 @@ std::uint8_t distanceOf(const Square& square)
     return distances[static_cast<size_t>(rankOf(square))];
 }
 
-Cell direction(Cell from, Cell to)
-{
-    return {(to.col > from.col) - (to.col < from.col), (to.row > from.row) - (to.row < from.row)};
-}
 } // namespace
-
-std::vector<Cell> inRuns(Cell hole, const std::vector<Cell>& clicks)
-{
-    std::vector<Cell> runs;
-    std::optional<Cell> heading;
-    for (const Cell click : clicks) {
-        const Cell way = direction(hole, click);
-        if (heading == way)
-            runs.back() = click;
-        else
-            runs.push_back(click);
-        heading = way;
-        hole = click;
-    }
-    return runs;
-}
 
 std::vector<Cell> solveLastThree(const std::vector<int>& tiles, int n)
 {

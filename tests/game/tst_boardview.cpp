@@ -188,10 +188,6 @@ private slots:
         table.click(3, 3);
         QVERIFY(!table.view.focusCell());
         QCOMPARE(table.at(56, 4), Quarters::TopLeft); // the tile swapped in, unmarked
-        Table slider(PuzzleMode::Slider);
-        QTest::keyClick(&slider.view, Qt::Key_Right); // the tile left of the hole slides in
-        QCOMPARE(slider.flow.round().moves, 1);
-        QCOMPARE(slider.flow.round().board.holeCol(), 2);
     }
 
     void aScreenReaderReadsEachCell()
