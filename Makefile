@@ -8,10 +8,10 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian's itself), then what the tests need.
 BUILD_PACKAGES := build-essential cmake pkgconf qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins \
 	qt6-image-formats-plugins qt6-wayland qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
-	libminizip-dev zlib1g-dev
+	libminizip-dev zlib1g-dev libheif-dev libjxl-dev
 PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev \
 	xvfb xauth xdotool openbox x11-utils imagemagick desktop-file-utils appstream python3 \
-	librsvg2-bin at-spi2-core python3-pyatspi dbus
+	librsvg2-bin at-spi2-core python3-pyatspi dbus libheif-examples libavif-bin libjxl-tools
 DEB_PACKAGES := debhelper dpkg-dev fakeroot lintian
 LINT_PACKAGES := clang-format clang-tidy
 

@@ -554,6 +554,10 @@ Das Puzzle wird nicht mehr aufbewahrt.</translation>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>PictureFormats</name>

@@ -554,6 +554,10 @@ Ce puzzle n&apos;est plus conservé.</translation>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
     </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
 </context>
 <context>
     <name>PictureFormats</name>

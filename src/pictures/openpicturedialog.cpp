@@ -52,7 +52,8 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent)
     setFileMode(QFileDialog::AnyFile); // the named file need not exist
     setAcceptMode(QFileDialog::AcceptOpen);
     setFilter(filter() & ~QDir::CaseSensitive); // PHOTO.JPG is a picture too
-    setNameFilter(openFilterPatterns());
+    // A picture named as no format's is still offered for the game to judge by its content.
+    setNameFilters({openFilterPatterns(), tr("All files (*)")});
     fitFileListColumns();
     // Show the filter as players know it, whole; the patterns behind it stay Qt's own.
     if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {

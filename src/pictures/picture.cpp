@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -60,7 +61,8 @@ bool withinLimits(const QImageReader& reader, const PictureFormat& format, QSize
                             : QImage::toPixelFormat(output).bitsPerPixel();
     const bool reduced = reducesTo(format, natural, wanted);
     const QSize held = reduced ? reducedSize(natural, wanted) : natural;
-    const int pictures = reduced || reader.supportsAnimation() ? 2 : 1;
+    const int pictures =
+        std::max(format.decoderPictures, reduced || reader.supportsAnimation() ? 2 : 1);
     const QSize handedOver = reduced ? wanted : natural;
     const qint64 heldBytes = pixelsOf(held) * bits / 8 * pictures +
                              (qint64{wanted.width()} * handedOver.height() + pixelsOf(wanted)) * 4;

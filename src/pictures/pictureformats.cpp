@@ -1,7 +1,14 @@
 // Picture formats: every kind of picture file the game reads, in one table.
 #include "pictureformats.h"
 
+#include "codecs/signatures.h"
+
 #include <QCoreApplication>
+#include <QtPlugin>
+
+// HEIF, AVIF and JPEG XL, for every reader of pictures in the program: whatever reads one
+// asks this table first.
+Q_IMPORT_PLUGIN(PhotoCodecPlugin)
 
 namespace {
 // Functions, not constants: other files' constants are made from these before main runs.
@@ -31,6 +38,21 @@ bool tiffSigned(QByteArrayView head)
            startsWith(head, QByteArrayView("MM\0*", 4));
 }
 
+bool heifSigned(QByteArrayView head)
+{
+    return photoCodecOf(head) == PhotoCodec::Heif;
+}
+
+bool avifSigned(QByteArrayView head)
+{
+    return photoCodecOf(head) == PhotoCodec::Avif;
+}
+
+bool jxlSigned(QByteArrayView head)
+{
+    return photoCodecOf(head) == PhotoCodec::Jxl;
+}
+
 QStringList patternsOf(const QStringList& extensions)
 {
     QStringList patterns;
@@ -43,12 +65,35 @@ QStringList patternsOf(const QStringList& extensions)
 const std::vector<PictureFormat>& pictureFormats()
 {
     static const std::vector<PictureFormat> formats{
-        {"bmp", "image/bmp", {".bmp"}, {".bmp"}, true, nullptr, 32, false},
-        {"gif", "image/gif", {".gif"}, {".gif"}, true, nullptr, 32, false},
-        {"jpeg", "image/jpeg", {".jpg", ".jpeg"}, {".jpg"}, true, nullptr, 32, true},
-        {"png", "image/png", {".png"}, {".png"}, false, pngSigned, 64, false},
-        {"webp", "image/webp", {".webp"}, {".webp"}, false, webpSigned, 32, false},
-        {"tiff", "image/tiff", {".tif", ".tiff"}, {".tif", ".tiff"}, false, tiffSigned, 128, false},
+        {"bmp", "BMP", {"image/bmp"}, {".bmp"}, {".bmp"}, true, nullptr, 32, false, 1},
+        {"gif", "GIF", {"image/gif"}, {".gif"}, {".gif"}, true, nullptr, 32, false, 1},
+        {"jpeg", "JPEG", {"image/jpeg"}, {".jpg", ".jpeg"}, {".jpg"}, true, nullptr, 32, true, 1},
+        {"png", "PNG", {"image/png"}, {".png"}, {".png"}, false, pngSigned, 64, false, 1},
+        {"webp", "WebP", {"image/webp"}, {".webp"}, {".webp"}, false, webpSigned, 32, false, 1},
+        {"tiff",
+         "TIFF",
+         {"image/tiff"},
+         {".tif", ".tiff"},
+         {".tif", ".tiff"},
+         false,
+         tiffSigned,
+         128,
+         false,
+         1},
+        // The decoders' planes of up to 16 bits a sample, then their 8-bit output.
+        {"heif",
+         "HEIF",
+         {"image/heif", "image/heic"},
+         {".heic", ".heif"},
+         {".heic", ".heif"},
+         false,
+         heifSigned,
+         32,
+         false,
+         3},
+        {"avif", "AVIF", {"image/avif"}, {".avif"}, {".avif"}, false, avifSigned, 32, false, 3},
+        // Floating-point planes, each as large as the 8-bit output.
+        {"jxl", "JPEG XL", {"image/jxl"}, {".jxl"}, {".jxl"}, false, jxlSigned, 32, false, 5},
     };
     return formats;
 }
@@ -111,6 +156,6 @@ QStringList pictureMimeTypes()
 {
     QStringList types;
     for (const PictureFormat& format : pictureFormats())
-        types << format.mimeType;
+        types << format.mimeTypes;
     return types;
 }

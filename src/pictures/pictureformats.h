@@ -9,7 +9,8 @@
 
 struct PictureFormat {
     QByteArray readerName;    // the format as Qt's image reader names it
-    QString mimeType;         // for the desktop entry
+    QString name;             // as players know it
+    QStringList mimeTypes;    // for the desktop entry
     QStringList extensions;   // lower case, dot included; the first is the usual one
     QStringList archiveNames; // the extensions an archive entry of this format may carry
     bool sinceFirstRelease;   // BMP, GIF and JPEG; the later ones are listed after archives
@@ -19,12 +20,14 @@ struct PictureFormat {
     int widestPixelBits;
     // Whether its decoder skips detail to decode at a half, a quarter or an eighth of the size.
     bool decodesReduced;
+    // How many pictures of its own output's size the decoder holds at once at most.
+    int decoderPictures;
 };
 
 // The entry of the format Qt's reader names so; nullptr for a format the game does not show.
 const PictureFormat* pictureFormatNamed(const QByteArray& readerName);
 
-// BMP, GIF, JPEG, then PNG, WebP and TIFF.
+// BMP, GIF, JPEG, then PNG, WebP, TIFF, HEIF, AVIF and JPEG XL.
 const std::vector<PictureFormat>& pictureFormats();
 
 // Whether a path ends in a picture file's extension (any case); archives are not pictures.

@@ -1,6 +1,7 @@
 // makecorpus: writes the hostile and the well-formed files that the picture tests and the
 // fuzzers start from. Usage: makecorpus FOLDER
 #include "../../resources/art/gifwriter.h"
+#include "photoencoder.h"
 #include "pngwriter.h"
 #include "testzip.h"
 
@@ -98,6 +99,13 @@ bool writeSeeds(const QDir& seeds)
         {"truecolour.webp", encoded(quarters, "WEBP")},
         {"quarters.gif", encodeGif(quarters)},
         {"quarters.jpg", encoded(quarters, "JPG")},
+        {"turned.heic", encodedPhoto(PhotoCodec::Heif, {quarters}, {.orientation = 6})},
+        {"deep.heic", encodedPhoto(PhotoCodec::Heif, {quarters}, {.bits = 10})},
+        {"mirrored.avif", encodedPhoto(PhotoCodec::Avif, {quarters}, {.orientation = 2})},
+        {"alpha.avif", encodedPhoto(PhotoCodec::Avif, {quarters}, {.alpha = true})},
+        {"turned.jxl", encodedPhoto(PhotoCodec::Jxl, {quarters}, {.orientation = 8})},
+        {"deepalpha.jxl", encodedPhoto(PhotoCodec::Jxl, {quarters}, {.bits = 16, .alpha = true})},
+        {"animated.jxl", encodedPhoto(PhotoCodec::Jxl, {quarters, twoColours})},
     };
     bool ok = true;
     for (const Seed& seed : all) {

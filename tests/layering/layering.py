@@ -11,7 +11,7 @@ from pathlib import Path
 
 # The allowed graph, once: a library may include the libraries of lower layers; a widget
 # library may also include its own folder's logic; a logic library never includes widgets.
-LAYER = {"platform": 0, "pictures": 1, "controls": 1, "sound": 1,
+LAYER = {"platform": 0, "codecs": 0, "pictures": 1, "controls": 1, "sound": 1,
          "game": 2, "gift": 2, "about": 2, "scores": 2, "app": 3}
 PROGRAM = "tilewright"  # the executable's own main(), above every library
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)

@@ -60,10 +60,12 @@ private slots:
         QVERIFY(!open.dialog.showsPreview());
         const auto* types = open.dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
         QVERIFY(types != nullptr);
-        // The long-known label first, the later formats after it.
-        QCOMPARE(
-            types->currentText(),
-            QStringLiteral("Supported files (*.BMP;*.GIF;*.JPG;*.ZIP;*.PNG;*.WEBP;*.TIF;*.TIFF)"));
+        // The long-known label first, the later formats after it; every file second.
+        QCOMPARE(types->currentText(),
+                 QStringLiteral("Supported files (*.BMP;*.GIF;*.JPG;*.ZIP;*.PNG;*.WEBP;*.TIF;"
+                                "*.TIFF;*.HEIC;*.HEIF;*.AVIF;*.JXL)"));
+        QCOMPARE(types->count(), 2);
+        QCOMPARE(types->itemText(1), QStringLiteral("All files (*)"));
     }
 
     void picturesPreviewWhateverTheirCase()
