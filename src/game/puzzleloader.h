@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 class RandomEngine;
 
@@ -23,9 +24,39 @@ struct PictureSource {
 // The picture path of a gift's picture, which lives in PictureSource::giftPicture alone.
 inline const QString GiftPictureName = QStringLiteral("gift.bmp");
 
+// A picture the player chose that could not be shown, and why.
+struct UnshownPicture {
+    QString path;  // the file or archive; GiftPictureName for a gift's
+    QString entry; // in an archive, the picture's name there
+    PictureLoad why;
+};
+
+// What a load is to show: where the picture comes from, decided on the window's thread (where
+// the random picks are drawn), so that anything may fetch it.
+struct PictureRequest {
+    PictureSource source;
+    // A fault found in deciding (an archive without pictures): nothing is read for it.
+    PictureLoad decided;
+};
+
+// A request's picture, or the built-in one in its place, and why.
+struct FetchedPicture {
+    Picture picture;
+    PictureLoad load;
+    int zipCount = 0; // an archive's pictures, as the fetch found them
+    QString entry;    // in an archive, the picture's name there
+};
+
+// Reads and decodes the request's picture at the fit; the built-in picture when that fails.
+// It touches nothing but what it is given, so it runs on any thread.
+FetchedPicture fetchPicture(const PictureRequest& request, const PictureFit& fit);
+
 // Owns the picture and where it comes from. Whatever cannot be found, opened or decoded
-// gives the built-in picture instead, and defaultPictureShown says which happened; an
-// archive stays open between loads. Pixels are decoded as each call's fit asks.
+// gives the built-in picture instead, and defaultPictureShown says which happened. Pixels
+// are decoded as each call's fit asks.
+//
+// A load is a request (decided at once), a fetch (the slow part, on any thread) and a show;
+// the load and open calls do all three in turn.
 class PuzzleLoader {
 public:
     // The engine must outlive the loader.
@@ -38,30 +69,43 @@ public:
 
     // A random file of the folder (as the scanner lists it) other than the current one, and
     // in an archive a random picture.
-    void loadRandom(const QString& folder, const PictureFit& fit);
+    PictureRequest randomRequest(const QString& folder);
     // The current file again, at its remembered position in an archive.
-    void loadCurrent(const PictureFit& fit);
+    PictureRequest currentRequest() const;
     // A picture file or archive as Open chose it, at that position of that many pictures.
-    void open(const QString& path, int zipIndex, int zipCount, const PictureFit& fit);
-    // Another random picture of the current archive; false, nothing loaded, when it holds
-    // no other.
-    bool loadOtherFromZip(const PictureFit& fit);
+    PictureRequest openRequest(const QString& path, int zipIndex, int zipCount);
+    // Another random picture of the current archive; nothing when it holds no other.
+    std::optional<PictureRequest> otherFromZipRequest();
     // A gift's picture, served from memory from now on while the gift's picture is chosen.
-    void loadGift(QByteArray picture, const PictureFit& fit);
-    // A kept game's picture in place of the current one; false, nothing changed, when it
-    // can no longer be shown.
+    PictureRequest giftRequest(QByteArray picture) const;
+    // A kept game's picture.
+    PictureRequest keptRequest(const QString& path, int zipIndex, bool builtIn) const;
+
+    // Shows what was fetched for the request; when that is the built-in picture in place of
+    // the one asked for, says which and why.
+    std::optional<UnshownPicture> show(PictureRequest request, FetchedPicture fetched);
+    // Shows a kept game's picture; when it cannot be, changes nothing and says why.
+    std::optional<UnshownPicture> showKept(PictureRequest request, FetchedPicture fetched);
+
+    void loadRandom(const QString& folder, const PictureFit& fit);
+    std::optional<UnshownPicture> loadCurrent(const PictureFit& fit);
+    std::optional<UnshownPicture> open(const QString& path, int zipIndex, int zipCount,
+                                       const PictureFit& fit);
+    // False, nothing loaded, when the archive holds no other picture.
+    bool loadOtherFromZip(const PictureFit& fit);
+    std::optional<UnshownPicture> loadGift(QByteArray picture, const PictureFit& fit);
+    // False, nothing changed, when the kept game's picture can no longer be shown.
     bool loadKept(const QString& path, int zipIndex, bool builtIn, const PictureFit& fit);
     // Decodes the picture again if its pixels fall short of the fit; the built-in picture
     // when that fails.
     void cover(const PictureFit& fit);
 
 private:
-    bool load(PictureSource& source, Picture& picture, bool randomPick, const PictureFit& fit);
-    void showChosen(bool shown, const PictureFit& fit);
+    // The current source, to be chosen again or changed.
+    PictureRequest chosen() const;
 
     RandomEngine& random_;
     PictureSource source_;
     Picture picture_;
-    ZipPictureSource zip_;
     FolderScanner folderScanner_; // remembers which archives hold pictures
 };

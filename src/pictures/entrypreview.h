@@ -18,6 +18,11 @@ inline const QString CantCreatePicture =
     QStringLiteral(QT_TRANSLATE_NOOP("EntryProblem", "Cant Create Picture"));
 } // namespace EntryProblem
 
+// Loads the source's current picture into the Picture. An entry too large to hold leaves the
+// Picture as it was; any other failure leaves it empty. An entry that cannot be extracted
+// whole (short, long or failing its checksum) is unreadable.
+PictureLoad loadCurrentEntry(ZipPictureSource& zip, Picture& picture, const PictureFit& fit = {});
+
 // Loads the source's current picture into the Picture. Returns the problems in the order a
 // dialog reports them, one message box each; empty when the picture is shown. An entry too
 // large to hold leaves the Picture as it was; any other failure leaves it empty.

@@ -70,9 +70,14 @@ bool withinLimits(const QImageReader& reader, const PictureFormat& format, QSize
     return heldBytes <= MaxDecodeBytes && readBytes <= MaxReadBytes;
 }
 
+PictureLoad tooLarge(QSize pixels)
+{
+    return {PictureFault::TooLarge, pixels};
+}
+
 // Decodes the whole picture at the wanted size. A reducing decoder (JPEG) is asked for the
 // wanted size itself; every other decodes whole, and the result is averaged down from that.
-QImage decode(const QByteArray& bytes, QSize* natural, const PictureFit& fit)
+PictureLoad decode(const QByteArray& bytes, const PictureFit& fit, QImage* pixels, QSize* natural)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -82,48 +87,63 @@ QImage decode(const QByteArray& bytes, QSize* natural, const PictureFit& fit)
     reader.setAllocationLimit(static_cast<int>(MaxDecodeBytes / (qint64{1024} * 1024)));
     const PictureFormat* format = pictureFormatNamed(reader.format());
     if (format == nullptr)
-        return {};
+        return {PictureFault::UnknownFormat};
     const QSize stored = reader.size();
-    if (stored.isEmpty() || pixelsOf(stored) > MaxPicturePixels)
-        return {};
+    if (stored.isEmpty())
+        return {PictureFault::Damaged};
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
     *natural = turned ? stored.transposed() : stored;
+    if (pixelsOf(stored) > MaxPicturePixels)
+        return tooLarge(*natural);
     const QSize wanted = fitted(fit, *natural);
     if (!withinLimits(reader, *format, *natural, wanted))
-        return {};
+        return tooLarge(*natural);
     if (reducesTo(*format, *natural, wanted))
         reader.setScaledSize(turned ? wanted.transposed() : wanted);
     const QImage image = reader.read();
-    return image.size().boundedTo(wanted) == wanted ? downscaledOpaque(image, wanted) : QImage();
+    if (image.size().boundedTo(wanted) != wanted)
+        return {PictureFault::Damaged};
+    *pixels = downscaledOpaque(image, wanted);
+    return {};
 }
 } // namespace
 
-bool Picture::loadFromFile(const QString& path, const PictureFit& fit)
+PictureLoad Picture::loadFromFile(const QString& path, const PictureFit& fit)
 {
     release();
     QFile file(path);
     // A device or pipe could block or stream forever; pictures are regular files of bounded
     // size.
-    if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly) || file.size() > MaxPictureBytes)
-        return false;
-    return loadFromMemory(file.readAll(), fit);
+    if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly))
+        return {PictureFault::Unreadable};
+    if (file.size() > MaxPictureBytes)
+        return {PictureFault::TooLarge, {}, file.size()};
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size())
+        return {PictureFault::Unreadable};
+    return loadFromMemory(bytes, fit);
 }
 
-bool Picture::loadFromMemory(const QByteArray& bytes, const PictureFit& fit)
+PictureLoad Picture::loadFromMemory(const QByteArray& bytes, const PictureFit& fit)
 {
     release();
-    if (bytes.isEmpty() || bytes.size() > MaxPictureBytes)
-        return false;
+    if (bytes.isEmpty())
+        return {PictureFault::Damaged};
+    if (bytes.size() > MaxPictureBytes)
+        return {PictureFault::TooLarge, {}, bytes.size()};
     QSize natural;
-    pixels_ = decode(bytes, &natural, fit);
-    if (pixels_.isNull())
-        return false;
+    const PictureLoad load = decode(bytes, fit, &pixels_, &natural);
+    if (!load || pixels_.isNull()) {
+        pixels_ = QImage();
+        return load ? PictureLoad{PictureFault::Damaged} : load;
+    }
     encoded_ = bytes;
     size_ = natural;
-    return true;
+    return {};
 }
 
-bool Picture::loadFromResource(const QString& name, const QString& type, const PictureFit& fit)
+PictureLoad Picture::loadFromResource(const QString& name, const QString& type,
+                                      const PictureFit& fit)
 {
     return loadFromFile(QStringLiteral(":/%1/%2").arg(type, name), fit);
 }
@@ -149,13 +169,13 @@ void Picture::release()
     size_ = QSize(0, 0);
 }
 
-bool Picture::cover(QSize pixels)
+PictureLoad Picture::cover(QSize pixels)
 {
     if (isEmpty())
-        return false;
+        return {PictureFault::Unreadable};
     const QSize wanted = pixels.boundedTo(size_);
     if (pixels_.width() >= wanted.width() && pixels_.height() >= wanted.height())
-        return true;
+        return {};
     const QByteArray bytes = encoded_;
     return loadFromMemory(bytes, [pixels](QSize) { return pixels; });
 }

@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QPainter;
 class QRect;
@@ -25,6 +26,33 @@ inline const QString Type = QStringLiteral("BMP");
 // never decoded beyond the natural size; without a fit, all of them are decoded.
 using PictureFit = std::function<QSize(QSize natural)>;
 
+// Why a picture cannot be shown.
+enum class PictureFault {
+    Unreadable,    // missing, no regular file, or its bytes cannot be read
+    UnknownFormat, // the bytes are no picture of a format the game reads
+    Damaged,       // a known format, but its header or data do not decode
+    TooLarge,      // more bytes, pixels or memory than a picture may take
+    NoPictures,    // an archive without a picture the game reads
+};
+
+// How a load went: well, or its fault, with what made a picture too large where known.
+struct PictureLoad {
+    PictureLoad() = default;
+    // A fault is a failed load.
+    PictureLoad(PictureFault why, QSize tooMany = {},
+                qint64 tooLong = 0) // NOLINT(google-explicit-constructor)
+        : fault(why)
+        , pixels(tooMany)
+        , bytes(tooLong)
+    {}
+
+    std::optional<PictureFault> fault;
+    QSize pixels;     // a picture too large: its size, from its header
+    qint64 bytes = 0; // a file too large: its length
+
+    explicit operator bool() const { return !fault.has_value(); }
+};
+
 // Every load releases the old picture first, so a failed load leaves the Picture empty.
 // The format always comes from the bytes, never from a file name. The natural size comes
 // from the header, turned as the picture's orientation says; the pixels are the whole
@@ -34,13 +62,17 @@ public:
     Picture() = default;
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
+    // Handed from the thread that decoded it to the window's.
+    Picture(Picture&&) = default;
+    Picture& operator=(Picture&&) = default;
 
-    // False for a missing, unreadable, empty or oversized file, or undecodable bytes.
-    bool loadFromFile(const QString& path, const PictureFit& fit = {});
-    bool loadFromMemory(const QByteArray& bytes, const PictureFit& fit = {});
+    // Failed for a missing, unreadable, empty or oversized file, or undecodable bytes.
+    PictureLoad loadFromFile(const QString& path, const PictureFit& fit = {});
+    PictureLoad loadFromMemory(const QByteArray& bytes, const PictureFit& fit = {});
     // A picture carried in the program's resources, addressed by type and name.
-    bool loadFromResource(const QString& name, const QString& type, const PictureFit& fit = {});
-    bool loadBuiltIn(const PictureFit& fit = {})
+    PictureLoad loadFromResource(const QString& name, const QString& type,
+                                 const PictureFit& fit = {});
+    PictureLoad loadBuiltIn(const PictureFit& fit = {})
     {
         return loadFromResource(BuiltInPicture::Name, BuiltInPicture::Type, fit);
     }
@@ -49,8 +81,8 @@ public:
     void release();
 
     // Decodes the bytes again unless the pixels hold at least this many each way (or all
-    // there are); false, and the Picture empty, when that decoding fails.
-    bool cover(QSize pixels);
+    // there are); failed, and the Picture empty, when that decoding fails.
+    PictureLoad cover(QSize pixels);
 
     bool isEmpty() const { return pixels_.isNull(); }
     QSize size() const { return size_; }

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(PictureFault)
+
 class TestPuzzleLoader : public QObject {
     Q_OBJECT
 
@@ -68,6 +70,51 @@ private slots:
         QVERIFY(loader.loadKept(QString(), 0, true, {}));
         QVERIFY(loader.source().defaultPictureShown);
         QCOMPARE(loader.picture().height(), 351);
+    }
+
+    void aChosenPictureNotShownSaysWhichAndWhy_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("zipIndex");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<PictureFault>("fault");
+        QTest::newRow("text") << "text.jpg" << 1 << "" << PictureFault::UnknownFormat;
+        QTest::newRow("no pictures") << "jpeg-only.zip" << 1 << "" << PictureFault::NoPictures;
+        QTest::newRow("not an archive") << "not-a-zip.zip" << 1 << "" << PictureFault::Damaged;
+        QTest::newRow("bad checksum")
+            << "bad-crc.zip" << 1 << "broken.jpg" << PictureFault::Unreadable;
+        QTest::newRow("past the last") << "three.zip" << 4 << "" << PictureFault::NoPictures;
+    }
+    void aChosenPictureNotShownSaysWhichAndWhy()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, zipIndex);
+        QFETCH(QString, entry);
+        QFETCH(PictureFault, fault);
+        RandomEngine random(3);
+        PuzzleLoader loader(random);
+        QCOMPARE(loader.open(testData("picture.jpg"), 1, 0, {}), std::nullopt);
+        const std::optional<UnshownPicture> unshown = loader.open(testData(file), zipIndex, 0, {});
+        QVERIFY(unshown.has_value());
+        QCOMPARE(unshown->path, testData(file));
+        QCOMPARE(unshown->entry, entry);
+        QCOMPARE(unshown->why.fault, fault);
+        QVERIFY(loader.source().defaultPictureShown);
+        QCOMPARE(loader.picture().height(), 351); // the built-in picture
+    }
+
+    void fetchingTouchesNothingOfTheLoader()
+    {
+        // A request is decided first; until it is shown, the loader shows what it showed.
+        RandomEngine random(3);
+        PuzzleLoader loader(random);
+        loader.open(testData("picture.jpg"), 1, 0, {});
+        const PictureRequest request = loader.openRequest(testData("picture.gif"), 1, 0);
+        FetchedPicture fetched = fetchPicture(request, {});
+        QCOMPARE(loader.picture().saveEncoded(), readFile(testData("picture.jpg")));
+        QCOMPARE(loader.show(request, std::move(fetched)), std::nullopt);
+        QCOMPARE(loader.source().picturePath, testData("picture.gif"));
+        QCOMPARE(loader.picture().saveEncoded(), readFile(testData("picture.gif")));
     }
 };
 

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <zlib.h>
 
+Q_DECLARE_METATYPE(PictureFault)
+
 namespace {
 const QColor Red(230, 60, 40); // the test pictures' top-left quarter
 const QColor Blue(40, 120, 200);
@@ -90,28 +92,50 @@ private slots:
     void hostileFilesLeaveItEmpty_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::newRow("empty file") << testData("empty.jpg");
-        QTest::newRow("text named .jpg") << testData("text.jpg");
-        QTest::newRow("truncated jpeg") << testData("truncated.jpg");
-        QTest::newRow("100000 x 100000 bmp header") << testData("huge-header.bmp");
-        QTest::newRow("40-byte gif") << testData("tiny.gif");
-        QTest::newRow("zip archive") << testData("three.zip");
-        QTest::newRow("missing file") << testData("no-such-picture.jpg");
-        QTest::newRow("a folder") << QStringLiteral(TW_TEST_DATA);
-        QTest::newRow("endless device") << QStringLiteral("/dev/zero");
-        QTest::newRow("1000-character name") << QString(1000, QLatin1Char('p'));
+        QTest::addColumn<PictureFault>("fault");
+        const auto row = [](const char* name, const QString& path, PictureFault fault) {
+            QTest::newRow(name) << path << fault;
+        };
+        using F = PictureFault;
+        row("empty file", testData("empty.jpg"), F::Damaged);
+        row("text named .jpg", testData("text.jpg"), F::UnknownFormat);
+        row("truncated jpeg", testData("truncated.jpg"), F::Damaged);
+        row("100000 x 100000 bmp header", testData("huge-header.bmp"), F::Damaged); // Qt refuses it
+        row("40-byte gif", testData("tiny.gif"), F::Damaged);
+        row("zip archive", testData("three.zip"), F::UnknownFormat);
+        row("missing file", testData("no-such-picture.jpg"), F::Unreadable);
+        row("a folder", QStringLiteral(TW_TEST_DATA), F::Unreadable);
+        row("endless device", QStringLiteral("/dev/zero"), F::Unreadable);
+        row("1000-character name", QString(1000, QLatin1Char('p')), F::Unreadable);
     }
 
     void hostileFilesLeaveItEmpty()
     {
         QFETCH(QString, path);
+        QFETCH(PictureFault, fault);
         Picture picture;
         QVERIFY(picture.loadFromFile(testData("picture.bmp")));
-        QVERIFY(!picture.loadFromFile(path));
+        QCOMPARE(picture.loadFromFile(path).fault, fault);
         QVERIFY(picture.isEmpty());
         QCOMPARE(picture.width(), 0);
         QCOMPARE(picture.height(), 0);
         QVERIFY(picture.saveEncoded().isEmpty());
+    }
+
+    void tooLargeSaysByHowMuch()
+    {
+        // Pixels by the header's promise, bytes by the file's length (a sparse file).
+        Picture picture;
+        const PictureLoad pixels = picture.loadFromMemory(forgedPng(12000, 12000));
+        QCOMPARE(pixels.fault, PictureFault::TooLarge);
+        QCOMPARE(pixels.pixels, QSize(12000, 12000));
+        QTemporaryDir dir;
+        QFile large(dir.filePath(QStringLiteral("large.png")));
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(MaxPictureBytes + 1));
+        large.close();
+        const PictureLoad bytes = picture.loadFromFile(large.fileName());
+        QCOMPARE(bytes.fault, PictureFault::TooLarge);
+        QCOMPARE(bytes.bytes, MaxPictureBytes + 1);
     }
 
     void laterFormatsShowTheirPixels_data()

@@ -27,6 +27,6 @@ inline bool load(Picture& picture)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
-    return picture.loadFromMemory(bytes);
+    return static_cast<bool>(picture.loadFromMemory(bytes));
 }
 } // namespace Quarters
