@@ -254,6 +254,10 @@
         <source>Hints: %1</source>
         <translation>Tipps: %1</translation>
     </message>
+    <message>
+        <source>Loading picture...</source>
+        <translation>Bild wird geladen...</translation>
+    </message>
 </context>
 <context>
     <name>GiftDialog</name>
@@ -411,16 +415,6 @@ keine Anwendung zugeordnet.</translation>
         <translation>Es gibt kein unvollendetes Puzzle zum Fortsetzen.</translation>
     </message>
     <message>
-        <source>The picture of the unfinished puzzle can no longer be loaded:
-%1
-
-The puzzle is no longer kept.</source>
-        <translation>Das Bild des unvollendeten Puzzles kann nicht mehr geladen werden:
-%1
-
-Das Puzzle wird nicht mehr aufbewahrt.</translation>
-    </message>
-    <message>
         <source>Your settings and the unfinished puzzle cannot be saved:
 %1</source>
         <translation>Ihre Einstellungen und das unvollendete Puzzle können nicht gespeichert werden:
@@ -452,6 +446,18 @@ Das Puzzle wird nicht mehr aufbewahrt.</translation>
     <message>
         <source>The jumbled picture&apos;s tiles. Click two tiles to swap them, or a tile in the hole&apos;s row or column to slide it. Keys: in the slider the arrows slide a tile into the hole; the arrows, or Shift and the arrows in the slider, move the focus cell, and Enter acts on it as a click.</source>
         <translation>Die Kacheln des gemischten Bildes. Klicken Sie auf zwei Kacheln, um sie zu tauschen, oder auf eine Kachel in der Zeile oder Spalte des Lochs, um sie zu schieben. Tasten: Beim Schiebepuzzle schieben die Pfeiltasten eine Kachel ins Loch; die Pfeiltasten, beim Schiebepuzzle Umschalt und die Pfeiltasten, bewegen die Fokuszelle, und Eingabe wirkt auf sie wie ein Klick.</translation>
+    </message>
+    <message>
+        <source>The picture of the unfinished puzzle can no longer be loaded:
+%1
+
+%2
+The puzzle is no longer kept.</source>
+        <translation>Das Bild des unvollendeten Puzzles kann nicht mehr geladen werden:
+%1
+
+%2
+Das Puzzle wird nicht mehr aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -564,6 +570,45 @@ Das Puzzle wird nicht mehr aufbewahrt.</translation>
     <message>
         <source>Supported files (%1)</source>
         <translation>Unterstützte Dateien (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProblem</name>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Its format is not one the game reads.</source>
+        <translation>Ihr Format kann das Spiel nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The picture is damaged.</source>
+        <translation>Das Bild ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>At %1 the file is too large to show.</source>
+        <translation>Mit %1 ist die Datei zu groß, um sie zu zeigen.</translation>
+    </message>
+    <message>
+        <source>At %1 x %2 pixels the picture is too large to show.</source>
+        <translation>Mit %1 x %2 Pixeln ist das Bild zu groß, um es zu zeigen.</translation>
+    </message>
+    <message>
+        <source>The archive holds no picture the game reads.</source>
+        <translation>Das Archiv enthält kein Bild, das das Spiel lesen kann.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be shown:
+%1
+
+%2
+The built-in picture is shown instead.</source>
+        <translation>Das Bild kann nicht gezeigt werden:
+%1
+
+%2
+Stattdessen wird das eingebaute Bild gezeigt.</translation>
     </message>
 </context>
 <context>

@@ -254,6 +254,10 @@
         <source>Hints: %1</source>
         <translation>Indices&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Loading picture...</source>
+        <translation>Chargement de l&apos;image...</translation>
+    </message>
 </context>
 <context>
     <name>GiftDialog</name>
@@ -411,16 +415,6 @@ with the given filename extension.</source>
         <translation>Il n&apos;y a pas de puzzle inachevé à reprendre.</translation>
     </message>
     <message>
-        <source>The picture of the unfinished puzzle can no longer be loaded:
-%1
-
-The puzzle is no longer kept.</source>
-        <translation>L&apos;image du puzzle inachevé ne peut plus être chargée&#xa0;:
-%1
-
-Ce puzzle n&apos;est plus conservé.</translation>
-    </message>
-    <message>
         <source>Your settings and the unfinished puzzle cannot be saved:
 %1</source>
         <translation>Vos réglages et le puzzle inachevé ne peuvent pas être enregistrés&#xa0;:
@@ -452,6 +446,18 @@ Ce puzzle n&apos;est plus conservé.</translation>
     <message>
         <source>The jumbled picture&apos;s tiles. Click two tiles to swap them, or a tile in the hole&apos;s row or column to slide it. Keys: in the slider the arrows slide a tile into the hole; the arrows, or Shift and the arrows in the slider, move the focus cell, and Enter acts on it as a click.</source>
         <translation>Les pièces de l&apos;image mélangée. Cliquez sur deux pièces pour les échanger, ou sur une pièce de la ligne ou de la colonne du trou pour la faire glisser. Touches&#xa0;: au taquin, les flèches font glisser une pièce dans le trou&#xa0;; les flèches, au taquin Maj et les flèches, déplacent la case de focus, et Entrée agit sur elle comme un clic.</translation>
+    </message>
+    <message>
+        <source>The picture of the unfinished puzzle can no longer be loaded:
+%1
+
+%2
+The puzzle is no longer kept.</source>
+        <translation>L&apos;image du puzzle inachevé ne peut plus être chargée&#xa0;:
+%1
+
+%2
+Ce puzzle n&apos;est plus conservé.</translation>
     </message>
 </context>
 <context>
@@ -564,6 +570,45 @@ Ce puzzle n&apos;est plus conservé.</translation>
     <message>
         <source>Supported files (%1)</source>
         <translation>Fichiers pris en charge (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProblem</name>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Its format is not one the game reads.</source>
+        <translation>Son format n&apos;est pas de ceux que le jeu lit.</translation>
+    </message>
+    <message>
+        <source>The picture is damaged.</source>
+        <translation>L&apos;image est endommagée.</translation>
+    </message>
+    <message>
+        <source>At %1 the file is too large to show.</source>
+        <translation>Avec %1, le fichier est trop grand pour être affiché.</translation>
+    </message>
+    <message>
+        <source>At %1 x %2 pixels the picture is too large to show.</source>
+        <translation>Avec %1 x %2 pixels, l&apos;image est trop grande pour être affichée.</translation>
+    </message>
+    <message>
+        <source>The archive holds no picture the game reads.</source>
+        <translation>L&apos;archive ne contient aucune image que le jeu sait lire.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be shown:
+%1
+
+%2
+The built-in picture is shown instead.</source>
+        <translation>L&apos;image ne peut pas être affichée&#xa0;:
+%1
+
+%2
+L&apos;image intégrée est affichée à la place.</translation>
     </message>
 </context>
 <context>

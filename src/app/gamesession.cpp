@@ -19,22 +19,36 @@ GameSession::GameSession(ProfileStore& profile, RandomEngine& random, SoundPlaye
     loadSettings(settings_, profile_, firstFolder);
 }
 
-bool GameSession::loadGift(const QString& programPath, const PictureFit& fit)
+std::optional<PictureRequest> GameSession::giftRequest(const QString& programPath)
 {
     std::optional<GiftPayload> gift = readGift(programPath);
     if (!gift)
-        return false;
+        return std::nullopt;
     if (gift->modeByte == 0 || gift->modeByte == 1)
         settings_.puzzleMode = puzzleModeFromSetting(gift->modeByte);
     // Served from memory, so nothing of the gift is left behind however the game ends.
-    loader_.loadGift(std::move(gift->picture), fit);
-    return true;
+    return loader_.giftRequest(std::move(gift->picture));
 }
 
-void GameSession::open(const QString& path, int zipIndex, int zipCount, const PictureFit& fit)
+std::optional<UnshownPicture> GameSession::open(const QString& path, int zipIndex, int zipCount,
+                                                const PictureFit& fit)
 {
-    loader_.open(path, zipIndex, zipCount, fit);
+    PictureRequest request = openRequest(path, zipIndex, zipCount);
+    FetchedPicture fetched = fetchPicture(request, fit);
+    return showOpened(std::move(request), std::move(fetched));
+}
+
+PictureRequest GameSession::openRequest(const QString& path, int zipIndex, int zipCount)
+{
+    return loader_.openRequest(path, zipIndex, zipCount);
+}
+
+std::optional<UnshownPicture> GameSession::showOpened(PictureRequest request,
+                                                      FetchedPicture fetched)
+{
+    std::optional<UnshownPicture> unshown = loader_.show(std::move(request), std::move(fetched));
     settings_.folder = QFileInfo(loader_.source().picturePath).absolutePath();
+    return unshown;
 }
 
 QString GameSession::openFolder() const
@@ -65,22 +79,42 @@ bool GameSession::hasKeptGame() const
 
 Resumption GameSession::resumeLast(const PictureFit& fit)
 {
-    profile_.sync(); // what another copy kept meanwhile
-    const std::vector<KeptGame> games = readKeptGames(profile_);
-    if (games.empty())
+    const std::optional<KeptGame> kept = newestKeptGame();
+    if (!kept)
         return {};
-    const KeptGame& kept = games.front();
+    PictureRequest request = keptRequest(*kept);
+    FetchedPicture fetched = fetchPicture(request, fit);
+    return resume(*kept, std::move(request), std::move(fetched));
+}
+
+std::optional<KeptGame> GameSession::newestKeptGame()
+{
+    profile_.sync(); // what another copy kept meanwhile
+    std::vector<KeptGame> games = readKeptGames(profile_);
+    if (games.empty())
+        return std::nullopt;
+    return std::move(games.front());
+}
+
+PictureRequest GameSession::keptRequest(const KeptGame& kept) const
+{
+    return loader_.keptRequest(kept.picturePath, kept.zipIndex, kept.builtIn);
+}
+
+Resumption GameSession::resume(const KeptGame& kept, PictureRequest request, FetchedPicture fetched)
+{
     const std::optional<KeptGame> underWay = gameUnderWay();
-    if (!loader_.loadKept(kept.picturePath, kept.zipIndex, kept.builtIn, fit)) {
+    if (const std::optional<UnshownPicture> unshown =
+            loader_.showKept(std::move(request), std::move(fetched))) {
         // It could never be resumed, and would stand before every game kept after it.
         dropKeptGame(profile_, kept);
-        return {Resumption::Outcome::PictureGone, kept.picturePath};
+        return {Resumption::Outcome::PictureGone, kept.picturePath, unshown->why};
     }
     keepGamesWith(profile_, settings_, underWay, kept);
     flow_.resume(kept.game);
     settings_.puzzleMode = kept.game.board.mode();
     settings_.dimension = kept.game.board.dimension();
-    return {Resumption::Outcome::Resumed, kept.picturePath};
+    return {Resumption::Outcome::Resumed, kept.picturePath, {}};
 }
 
 std::optional<KeptGame> GameSession::gameUnderWay() const

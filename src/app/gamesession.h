@@ -16,11 +16,12 @@ class ProfileStore;
 class RandomEngine;
 class SoundPlayer;
 
-// How Resume last puzzle went, and the kept game's picture when that is gone.
+// How Resume last puzzle went, and the kept game's picture when that is gone, and why.
 struct Resumption {
     enum class Outcome { Resumed, NothingKept, PictureGone };
     Outcome outcome = Outcome::NothingKept;
     QString picturePath;
+    PictureLoad why;
 };
 
 // Owns the player's settings, the picture and the game under way. The window asks it and
@@ -39,11 +40,14 @@ public:
     GameFlow& flow() { return flow_; }
     const GameFlow& flow() const { return flow_; }
 
-    // A program file that carries a gift loads the gift's picture, in the mode its byte names
-    // (0 tile swap, 1 slider; any other leaves the setting); false for a plain program.
-    bool loadGift(const QString& programPath, const PictureFit& fit);
+    // A program file that carries a gift asks for the gift's picture, in the mode its byte
+    // names (0 tile swap, 1 slider; any other leaves the setting); nothing for a plain program.
+    std::optional<PictureRequest> giftRequest(const QString& programPath);
     // A picture file or archive as Open chose it; its folder becomes the picture folder.
-    void open(const QString& path, int zipIndex, int zipCount, const PictureFit& fit);
+    std::optional<UnshownPicture> open(const QString& path, int zipIndex, int zipCount,
+                                       const PictureFit& fit);
+    PictureRequest openRequest(const QString& path, int zipIndex, int zipCount);
+    std::optional<UnshownPicture> showOpened(PictureRequest request, FetchedPicture fetched);
     // Where Open starts: the folder of the picture shown, else the picture folder; empty when
     // neither is there.
     QString openFolder() const;
@@ -59,6 +63,11 @@ public:
     // twice, and the game it replaces is kept as the newest. One whose picture is gone is
     // dropped, so that the next Resume reaches the next; nothing else changes.
     Resumption resumeLast(const PictureFit& fit);
+    // The same in steps: the newest kept game (nothing when none is), the request for its
+    // picture, and the game taken up once the picture is fetched.
+    std::optional<KeptGame> newestKeptGame();
+    PictureRequest keptRequest(const KeptGame& kept) const;
+    Resumption resume(const KeptGame& kept, PictureRequest request, FetchedPicture fetched);
 
     bool hasGameUnderWay() const { return flow_.underWay(); }
     // Keeps the game under way beside those kept before and writes the settings; false when

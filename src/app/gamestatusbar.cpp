@@ -77,6 +77,14 @@ void GameStatusBar::refresh()
     showText(time_, tr("Time: %1").arg(::timeText(figures.seconds, TimeStyle::Clock)));
 }
 
+void GameStatusBar::setLoading(bool loading)
+{
+    if (loading)
+        showMessage(tr("Loading picture..."));
+    else
+        clearMessage();
+}
+
 QString GameStatusBar::movesText() const
 {
     return moves_->text();

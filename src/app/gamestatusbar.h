@@ -19,6 +19,8 @@ public:
     explicit GameStatusBar(const GameFlow& flow, QWidget* parent = nullptr);
 
     void refresh();
+    // "Loading picture..." in place of the moves and progress while a picture loads.
+    void setLoading(bool loading);
     QString movesText() const;
     QString progressText() const;
     QString timeText() const;

@@ -8,8 +8,9 @@ int main(int argc, char** argv)
     PuzzleApp::answerWithoutWindows(argc, argv);
     PuzzleApp app(argc, argv);
     const int code = app.run();
-    // Everything is saved by now; a sound server that never answered holds up nothing more.
-    if (!app.soundsFinished())
+    // Everything is saved by now; a sound server that never answered, or a picture still being
+    // decoded for nobody, holds up nothing more.
+    if (!app.soundsFinished() || !app.picturesFinished())
         std::_Exit(code);
     return code;
 }

@@ -8,12 +8,14 @@
 #include "maintoolbar.h"
 #include "menubar.h"
 #include "pictures/pictureformats.h"
+#include "pictures/problemmessages.h"
 #include "platform/product.h"
 #include "platform/profilestore.h"
 #include "platform/programfile.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -23,6 +25,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -51,6 +54,7 @@ MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
     , status_(new GameStatusBar(session_.flow(), this))
     , programPath_(program.path)
     , helpPage_(program.helpPage)
+    , fetch_(services.pictureThreads)
 {
     setWindowTitle(ProductName);
     board_->setAccessibleName(tr("Puzzle board"));
@@ -84,12 +88,16 @@ MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
     setAcceptDrops(true);
     move(StartPosition);
     // A gift copy exists to show its own picture, so it wins over a picture it is given.
-    if (session_.loadGift(program.path, boardFit()))
-        startPuzzle();
+    std::optional<UnshownPicture> unshown;
+    if (const std::optional<PictureRequest> gift = session_.giftRequest(program.path))
+        unshown = session_.loader().show(*gift, fetchPicture(*gift, boardFit()));
     else if (startPicture.isEmpty())
-        newPuzzle(true);
+        session_.loader().loadRandom(settings().folder, boardFit());
     else
-        openPath(startPicture);
+        unshown = session_.open(startPicture, 1, 0, boardFit());
+    startPuzzle();
+    if (unshown) // once the window shows
+        QTimer::singleShot(0, this, [this, unshown = *unshown] { reportUnshown(unshown); });
 }
 
 MainFrame::~MainFrame() = default;
@@ -177,13 +185,47 @@ void MainFrame::refreshCommands()
     }
 }
 
-void MainFrame::newPuzzle(bool randomPick)
+void MainFrame::newPuzzle()
 {
-    if (randomPick)
-        session_.loader().loadRandom(settings().folder, boardFit());
-    else
-        session_.loader().loadCurrent(boardFit());
-    startPuzzle();
+    // A random pick that cannot be shown gives the built-in picture without a word.
+    fetch(session_.loader().randomRequest(settings().folder),
+          [this](PictureRequest request, FetchedPicture fetched) {
+              session_.loader().show(std::move(request), std::move(fetched));
+              startPuzzle();
+          });
+}
+
+void MainFrame::fetch(PictureRequest request, PictureFetch::Done shown)
+{
+    fetch_.start(std::move(request), boardFit(),
+                 [this, shown = std::move(shown)](PictureRequest done, FetchedPicture fetched) {
+                     showLoading(false);
+                     board_->settle();
+                     shown(std::move(done), std::move(fetched));
+                     board_->repaint();
+                     refreshCommands();
+                     status_->refresh();
+                 });
+    showLoading(true);
+}
+
+void MainFrame::showLoading(bool loading)
+{
+    board_->setWaiting(loading);
+    status_->setLoading(loading);
+    refreshCommands();
+}
+
+void MainFrame::reportUnshown(const UnshownPicture& unshown)
+{
+    if (quiet_)
+        return;
+    // A gift's picture lives in the program file; an archive's is named inside it.
+    QString name = QDir::toNativeSeparators(
+        unshown.path == GiftPictureName && pictureSource().giftMode ? programPath_ : unshown.path);
+    if (!unshown.entry.isEmpty())
+        name += QStringLiteral(": ") + unshown.entry;
+    reportUnshownPicture(this, name, unshown.why);
 }
 
 void MainFrame::startPuzzle()
@@ -263,8 +305,14 @@ void MainFrame::closeSolution()
 
 void MainFrame::openPath(const QString& path, int zipIndex, int zipCount)
 {
-    session_.open(path, zipIndex, zipCount, boardFit());
-    startPuzzle();
+    fetch(session_.openRequest(path, zipIndex, zipCount),
+          [this](PictureRequest request, FetchedPicture fetched) {
+              const std::optional<UnshownPicture> unshown =
+                  session_.showOpened(std::move(request), std::move(fetched));
+              startPuzzle();
+              if (unshown)
+                  reportUnshown(*unshown);
+          });
 }
 
 void MainFrame::saveOnLeaving()
@@ -287,6 +335,8 @@ void MainFrame::closeQuietly()
 
 void MainFrame::closeEvent(QCloseEvent* event)
 {
+    fetch_.drop(); // a picture still on its way is for nobody now
+    showLoading(false);
     board_->settle(); // a game its last move has just won ends as won
     saveOnLeaving();
     event->accept();

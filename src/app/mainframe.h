@@ -3,6 +3,7 @@
 
 #include "commandtable.h"
 #include "game/boardsize.h"
+#include "game/picturefetch.h"
 #include "gamesession.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,7 @@ class RandomEngine;
 class SolutionDialog;
 class Shell;
 class SoundPlayer;
+class QThreadPool;
 
 // The services the window works with; all of them must outlive it.
 struct FrameServices {
@@ -31,6 +33,7 @@ struct FrameServices {
     SoundPlayer& sounds;
     const Clock& clock;
     Shell& shell;
+    QThreadPool& pictureThreads; // where pictures are read and decoded
 };
 
 // A window of fixed size that follows the board: it loads the settings when built, starts a
@@ -41,7 +44,8 @@ class MainFrame : public QMainWindow {
 public:
     static constexpr QPoint StartPosition{50, 10};
 
-    // A start picture (a picture file or an archive) is opened as Open would open it.
+    // A start picture (a picture file or an archive) is opened as Open would open it. The
+    // window's first picture is ready before it shows.
     MainFrame(const FrameServices& services, const ProgramFile& program,
               const QString& startPicture = {}, QWidget* parent = nullptr);
     ~MainFrame() override;
@@ -55,12 +59,15 @@ public:
     // The action behind a command, for menus, toolbar and tests.
     QAction* action(CommandId id) const;
 
-    // Loads a picture (a random one of the folder, or the current one), lays the board out
-    // for it, jumbles it and starts a new game.
-    void newPuzzle(bool randomPick);
+    // Loads a random picture of the folder, lays the board out for it, jumbles it and starts
+    // a new game.
+    void newPuzzle();
     // Starts a new game on a picture file or archive, as Open does; the folder becomes its
     // folder.
     void openPath(const QString& path, int zipIndex = 1, int zipCount = 0);
+    // A picture is being read and decoded: the board shows the game before it, and takes no
+    // move, until it comes.
+    bool loadingPicture() const { return fetch_.busy(); }
 
     const PlayerSettings& settings() const { return session_.settings(); }
     const PictureSource& pictureSource() const { return session_.loader().source(); }
@@ -131,6 +138,12 @@ private:
     void layOutBoard();
     // In full screen: the board as large as the stage allows, its picture sharp at that size.
     void fillStage();
+    // Fetches the request's picture off this thread, the window waiting meanwhile, then
+    // hands it over to what is to be done with it. A newer fetch drops an older one.
+    void fetch(PictureRequest request, PictureFetch::Done shown);
+    void showLoading(bool loading);
+    // Says which picture the player chose is not shown, and why.
+    void reportUnshown(const UnshownPicture& unshown);
     void showModeless(QDialog* dialog);
     void closeSolution();
     void congratulate();
@@ -150,4 +163,5 @@ private:
     bool quiet_ = false;            // closing after a signal: nobody to tell
     std::optional<QRect> windowed_; // in full screen: the window's place to go back to
     std::map<CommandId, QAction*> actions_;
+    PictureFetch fetch_;
 };

@@ -6,9 +6,11 @@
 #include "game/solutiondialog.h"
 #include "gamestatusbar.h"
 #include "gift/giftdialog.h"
+#include "keptgame.h"
 #include "mainframe.h"
 #include "maintoolbar.h"
 #include "pictures/openpicturedialog.h"
+#include "pictures/problemmessages.h"
 #include "platform/product.h"
 #include "platform/shell.h"
 #include "scores/congratulationsdialog.h"
@@ -22,17 +24,25 @@
 void MainFrame::newFromFolder()
 {
     closeSolution();
-    newPuzzle(true);
+    newPuzzle();
 }
 
 void MainFrame::newFromZip()
 {
     closeSolution();
-    if (session_.loader().loadOtherFromZip(boardFit()))
-        startPuzzle();
-    else
+    std::optional<PictureRequest> request = session_.loader().otherFromZipRequest();
+    if (!request) {
         QMessageBox::information(this, ProductName,
                                  tr("There is only 1 picture in this zip file!"));
+        return;
+    }
+    fetch(std::move(*request), [this](PictureRequest chosen, FetchedPicture fetched) {
+        const std::optional<UnshownPicture> unshown =
+            session_.loader().show(std::move(chosen), std::move(fetched));
+        startPuzzle();
+        if (unshown)
+            reportUnshown(*unshown);
+    });
 }
 
 void MainFrame::openPicture()
@@ -162,23 +172,25 @@ void MainFrame::showAbout()
 
 void MainFrame::resumeLastPuzzle()
 {
-    const Resumption resumed = session_.resumeLast(boardFit());
-    switch (resumed.outcome) {
-    case Resumption::Outcome::Resumed:
-        layOutBoard();
-        showBoard();
-        break;
-    case Resumption::Outcome::NothingKept:
+    const std::optional<KeptGame> kept = session_.newestKeptGame();
+    if (!kept) {
         QMessageBox::information(this, ProductName, tr("There is no unfinished puzzle to resume."));
-        break;
-    case Resumption::Outcome::PictureGone:
+        return;
+    }
+    fetch(session_.keptRequest(*kept), [this, kept = *kept](PictureRequest request,
+                                                            FetchedPicture fetched) {
+        const Resumption resumed = session_.resume(kept, std::move(request), std::move(fetched));
+        if (resumed.outcome == Resumption::Outcome::Resumed) {
+            layOutBoard();
+            showBoard();
+            return;
+        }
         QMessageBox::warning(
             this, ProductName,
-            tr("The picture of the unfinished puzzle can no longer be loaded:\n%1\n\nThe "
-               "puzzle is no longer kept.")
-                .arg(QDir::toNativeSeparators(resumed.picturePath)));
-        break;
-    }
+            tr("The picture of the unfinished puzzle can no longer be loaded:\n%1\n\n%2\n"
+               "The puzzle is no longer kept.")
+                .arg(QDir::toNativeSeparators(resumed.picturePath), whyNotShown(resumed.why)));
+    });
 }
 
 void MainFrame::exit()

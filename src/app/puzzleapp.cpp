@@ -70,8 +70,9 @@ PuzzleApp::PuzzleApp(int& argc, char** argv)
     setDesktopFileName(DesktopFileName);
     setWindowIcon(QIcon(QStringLiteral(":/ICON/160")));
     setStyle(new CrispStyle); // the desktop's style, sharp message icons
-    frame_ = std::make_unique<MainFrame>(FrameServices{profile_, random_, sounds_, clock_, shell_},
-                                         program_, startPicture_);
+    frame_ = std::make_unique<MainFrame>(
+        FrameServices{profile_, random_, sounds_, clock_, shell_, pictureThreads_}, program_,
+        startPicture_);
 }
 
 PuzzleApp::~PuzzleApp() = default;

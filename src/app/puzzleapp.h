@@ -11,6 +11,7 @@
 #include "translations.h"
 
 #include <QApplication>
+#include <QThreadPool>
 #include <memory>
 
 class MainFrame;
@@ -29,6 +30,9 @@ public:
     // Whether the sound system has let go once the window is closed: when not, the process
     // is to end without exit handlers, which would wait for it.
     bool soundsFinished() { return sounds_.finish(); }
+    // Whether no picture is being decoded: when one is, the process is to end without waiting
+    // for it.
+    bool picturesFinished() { return pictureThreads_.waitForDone(0); }
 
 private:
     // First, so that no file-size signal raised while the sound and window systems start can
@@ -44,5 +48,6 @@ private:
     BackgroundSoundPlayer sounds_;
     SystemClock clock_;
     DesktopShell shell_;
+    QThreadPool pictureThreads_;
     std::unique_ptr<MainFrame> frame_;
 };

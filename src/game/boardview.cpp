@@ -118,9 +118,20 @@ void BoardView::keyPressEvent(QKeyEvent* event)
         announceFocus(*this);
 }
 
+void BoardView::setWaiting(bool waiting)
+{
+    waiting_ = waiting;
+    if (waiting)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
+}
+
 bool BoardView::play(const std::function<bool()>& move)
 {
-    settle(); // the move before ends first, so no click is lost to it
+    if (waiting_)
+        return false; // a new puzzle is on its way
+    settle();         // the move before ends first, so no click is lost to it
     const Board before = flow_.round().board;
     const std::optional<Cell> selectedBefore = flow_.round().selected;
     if (!move())

@@ -44,6 +44,8 @@ public:
     bool isPeeking() const { return peek_; }
     // Peeks while Space is held down in the window (this view's own, or one it lies in).
     void peekWithSpaceIn(QWidget* window);
+    // While the window waits for a picture: a busy cursor, and no move is played.
+    void setWaiting(bool waiting);
     // Takes the size of a board newly laid out, cut into n x n tiles.
     void fitBoard(QSize board, int n);
     // One tile's logical size; empty before the first board.
@@ -79,6 +81,7 @@ private:
     Phase phase_ = Phase::Still;
     BoardMotion motion_;
     bool peek_ = false;
+    bool waiting_ = false;
     std::optional<Cell> focus_;
     std::unique_ptr<PeekKey> peekKey_;
 };

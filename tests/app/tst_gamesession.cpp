@@ -64,14 +64,15 @@ private slots:
         QFETCH(PuzzleMode, played);
         Session run;
         run.session.settings().puzzleMode = stored;
-        QVERIFY(!run.session.loadGift(QCoreApplication::applicationFilePath(), {}));
+        QVERIFY(!run.session.giftRequest(QCoreApplication::applicationFilePath()));
         QCOMPARE(run.session.settings().puzzleMode, stored);
         const QString gift = run.folder.filePath(QStringLiteral("gift"));
         QVERIFY(writeFile(gift, readFile(QCoreApplication::applicationFilePath()) + byte +
                                     readFile(testData(QStringLiteral("picture.gif")))));
-        QVERIFY(run.session.loadGift(gift, {}));
+        const std::optional<PictureRequest> request = run.session.giftRequest(gift);
+        QVERIFY(request);
         QCOMPARE(run.session.settings().puzzleMode, played);
-        QVERIFY(run.session.loader().source().giftMode);
+        QVERIFY(request->source.giftMode);
     }
 
     // Open starts in the folder of the picture shown, else in the picture folder.

@@ -125,6 +125,7 @@ private slots:
         };
         const QUrl webp = QUrl::fromLocalFile(game.inFolder("picture.webp"));
         QVERIFY(drag({webp}));
+        QVERIFY(game.pictureLoaded());
         QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("picture.webp"));
         QCOMPARE(game.frame->picture().size(), QSize(40, 30));
         QCOMPARE(game.frame->flow().round().moves, 0);
@@ -136,9 +137,13 @@ private slots:
         QVERIFY(!drag({}));
         QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("picture.webp"));
         QVERIFY(game.frame->flow().round().board == board);
-        // A picture name over bytes that are none falls back as Open does.
+        // A picture name over bytes that are none falls back as Open does, and says so.
+        MessageBoxAnswerer answerer;
         QVERIFY(drag({QUrl::fromLocalFile(game.inFolder("text.jpg"))}));
+        QVERIFY(game.pictureLoaded());
         QVERIFY(game.frame->pictureSource().defaultPictureShown);
+        QCOMPARE(answerer.texts.size(), 1);
+        QVERIFY(answerer.texts.first().contains("Its format is not one the game reads."));
     }
 
     void firstPuzzleComesFromTheProgramFolder()
@@ -168,7 +173,7 @@ private slots:
         QVERIFY(game.frame->pictureSource().defaultPictureShown);
         QCOMPARE(game.frame->picture().width(), 350);
         QCOMPARE(game.frame->boardView()->size(), QSize(348, 348));
-        game.frame->execute(CommandId::New);
+        QVERIFY(game.run(CommandId::New));
         QVERIFY(game.frame->pictureSource().defaultPictureShown);
     }
 
@@ -177,7 +182,7 @@ private slots:
         GameFixture game({"picture.jpg", "picture.bmp"});
         QString previous = game.frame->pictureSource().picturePath;
         for (int i = 0; i < 6; ++i) {
-            game.frame->execute(CommandId::New);
+            QVERIFY(game.run(CommandId::New));
             QVERIFY(game.frame->pictureSource().picturePath != previous);
             previous = game.frame->pictureSource().picturePath;
         }
@@ -402,7 +407,7 @@ private slots:
             QTest::mouseClick(dialog.nextButton(), Qt::LeftButton);
             clickAcceptIn(dialog);
         });
-        game.frame->execute(CommandId::Open);
+        QVERIFY(game.run(CommandId::Open));
         QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("album.zip"));
         QCOMPARE(game.frame->pictureSource().zipIndex, 2);
         QCOMPARE(game.frame->pictureSource().zipCount, 3);
@@ -424,7 +429,7 @@ private slots:
         QVERIFY(game.frame->flow().round().board == board);
     }
 
-    void openAMissingFileShowsTheBuiltInPicture()
+    void openAMissingFileShowsTheBuiltInPictureAndSaysWhy()
     {
         GameFixture game({"picture.jpg"});
         const ModalGuard<OpenPictureDialog> modal([&](OpenPictureDialog& dialog) {
@@ -432,9 +437,15 @@ private slots:
             typeFileNameIn(dialog, QStringLiteral("not-there.jpg"));
             clickAcceptIn(dialog);
         });
-        game.frame->execute(CommandId::Open);
+        MessageBoxAnswerer answerer;
+        QVERIFY(game.run(CommandId::Open));
         QCOMPARE(game.frame->pictureSource().picturePath, game.inFolder("not-there.jpg"));
         QVERIFY(game.frame->pictureSource().defaultPictureShown);
+        QCOMPARE(
+            answerer.texts,
+            QStringList(QStringLiteral("The picture cannot be shown:\n%1\n\nThe file cannot be "
+                                       "read.\nThe built-in picture is shown instead.")
+                            .arg(QDir::toNativeSeparators(game.inFolder("not-there.jpg")))));
     }
 
     void giftStartsOnItsPicture_data()

@@ -2,6 +2,7 @@
 // images for light and dark faces, and the window's height as the toolbar comes and goes.
 #include "game/boardview.h"
 #include "gamefixture.h"
+#include "messageboxes.h"
 #include "testregistry.h"
 
 #include <QAccessible>
@@ -73,6 +74,7 @@ private slots:
         // A plain picture file turns both back, New again first in the File menu.
         QFile::copy(testData("picture.jpg"), game.folder.filePath("plain.jpg"));
         game.frame->openPath(game.folder.filePath("plain.jpg"));
+        QVERIFY(game.pictureLoaded());
         QVERIFY(!game.toolbar()->newIsDropDown());
         QCOMPARE(firstFileItem(game), game.frame->action(CommandId::New));
         // The menu shows it as "&New\tCtrl+N": the text, and the shortcut beside it.
@@ -81,8 +83,11 @@ private slots:
 
         // The built-in picture, shown when the archive fails, is plain too.
         game.frame->openPath(game.folder.filePath("three.zip"));
+        QVERIFY(game.pictureLoaded());
         QVERIFY(game.toolbar()->newIsDropDown());
+        MessageBoxAnswerer answerer; // the archive is named as not shown
         game.frame->openPath(game.folder.filePath("missing.zip"));
+        QVERIFY(game.pictureLoaded());
         QVERIFY(game.frame->pictureSource().defaultPictureShown);
         QVERIFY(!game.toolbar()->newIsDropDown());
         QCOMPARE(firstFileItem(game), game.frame->action(CommandId::New));
@@ -126,6 +131,7 @@ private slots:
         QString previous = game.frame->pictureSource().picturePath;
         for (int i = 0; i < 4; ++i) {
             QTest::keyClick(game.frame.get(), Qt::Key_N, Qt::ControlModifier);
+            QVERIFY(game.pictureLoaded());
             QVERIFY(game.frame->pictureSource().picturePath != previous);
             previous = game.frame->pictureSource().picturePath;
         }

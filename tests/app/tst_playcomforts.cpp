@@ -14,15 +14,6 @@
 #include <QTimer>
 
 namespace {
-void clickCell(GameFixture& game, Cell cell)
-{
-    QTest::mouseClick(game.frame->boardView(), Qt::LeftButton, {},
-                      QPoint(cell.col * game.frame->boardView()->tileSize().width() +
-                                 game.frame->boardView()->tileSize().width() / 2,
-                             cell.row * game.frame->boardView()->tileSize().height() +
-                                 game.frame->boardView()->tileSize().height() / 2));
-}
-
 std::vector<int> tilesOf(const GameFixture& game)
 {
     return game.frame->flow().round().board.tiles();
@@ -282,7 +273,7 @@ private slots:
         runs.startSecond();
         GameFixture& second = *runs.second;
         second.clock.now += 9000;
-        second.frame->execute(CommandId::ResumeLast);
+        QVERIFY(second.run(CommandId::ResumeLast));
         QCOMPARE(second.frame->pictureSource().picturePath,
                  first.inFolder(QStringLiteral("picture.jpg")));
         QCOMPARE(second.frame->settings().dimension, 5);
@@ -292,7 +283,7 @@ private slots:
         QCOMPARE(second.frame->gameStatusBar()->timeText(), QStringLiteral("Time: 0:50"));
         QVERIFY(!keptInProfile(runs.ini)); // taken out at once
         MessageBoxAnswerer answerer;
-        second.frame->execute(CommandId::ResumeLast);
+        QVERIFY(second.run(CommandId::ResumeLast));
         QCOMPARE(answerer.texts, QStringList{"There is no unfinished puzzle to resume."});
         QCOMPARE(tilesOf(second), board);
         // Left again while under way: kept again.
@@ -305,22 +296,27 @@ private slots:
         TwoRuns runs({"three.zip"});
         GameFixture& first = *runs.first;
         first.frame->openPath(first.inFolder(QStringLiteral("three.zip")), 2, 3);
+        QVERIFY(first.pictureLoaded());
         clickCell(first, {0, 0});
         clickCell(first, {1, 0});
         QVERIFY(first.frame->close());
         runs.startSecond();
-        runs.second->frame->execute(CommandId::ResumeLast);
+        QVERIFY(runs.second->run(CommandId::ResumeLast));
         QCOMPARE(runs.second->frame->pictureSource().zipIndex, 2);
         QCOMPARE(runs.second->frame->pictureSource().zipCount, 3);
         QCOMPARE(runs.second->frame->picture().size(), QSize(40, 30));
         QVERIFY(runs.second->toolbar()->newIsDropDown());
 
-        first.frame->openPath(first.inFolder(QStringLiteral("missing.jpg")));
+        {
+            const MessageBoxAnswerer answerer; // the missing picture is named
+            first.frame->openPath(first.inFolder(QStringLiteral("missing.jpg")));
+            QVERIFY(first.pictureLoaded());
+        }
         QVERIFY(first.frame->pictureSource().defaultPictureShown);
         clickCell(first, {0, 0});
         clickCell(first, {1, 0});
         QVERIFY(first.frame->close());
-        runs.second->frame->execute(CommandId::ResumeLast);
+        QVERIFY(runs.second->run(CommandId::ResumeLast));
         QVERIFY(runs.second->frame->pictureSource().defaultPictureShown);
         QCOMPARE(runs.second->frame->picture().size(), QSize(350, 351));
     }
@@ -340,9 +336,10 @@ private slots:
         const QString path = second.frame->pictureSource().picturePath;
         const bool builtIn = second.frame->pictureSource().defaultPictureShown;
         MessageBoxAnswerer answerer;
-        second.frame->execute(CommandId::ResumeLast);
+        QVERIFY(second.run(CommandId::ResumeLast));
         QCOMPARE(answerer.texts.size(), 1);
         QVERIFY(answerer.texts[0].contains(QStringLiteral("can no longer be loaded")));
+        QVERIFY(answerer.texts[0].contains(QStringLiteral("The file cannot be read.")));
         QCOMPARE(tilesOf(second), board);
         QCOMPARE(second.frame->pictureSource().picturePath, path);
         QCOMPARE(second.frame->pictureSource().defaultPictureShown, builtIn);

@@ -103,7 +103,7 @@ private slots:
                                   UnfinishedGame{board, board, 3, 0}}});
         lookThroughTheMenus(game);
         QVERIFY(enabled(game, CommandId::ResumeLast));
-        game.frame->execute(CommandId::ResumeLast);
+        QVERIFY(game.run(CommandId::ResumeLast));
         QVERIFY(!enabled(game, CommandId::ResumeLast));
         QVERIFY(enabled(game, CommandId::Hint));
     }
@@ -205,7 +205,7 @@ private slots:
         first.frame->execute(CommandId::Hint);
         first.frame->close();
         GameFixture second({"picture.bmp"}, std::nullopt, profileFile.path);
-        second.frame->execute(CommandId::ResumeLast);
+        QVERIFY(second.run(CommandId::ResumeLast));
         QCOMPARE(second.round().moves, 2);
         QCOMPARE(second.round().hints, 2);
         QVERIFY(enabled(second, CommandId::Undo));

@@ -126,6 +126,13 @@ message_shown() {
     [ "$(xdotool search --all --onlyvisible --pid "$GAME_PID" --name '^Tilewright$' | wc -l)" -ge 2 ]
 }
 
+# answer_message WHAT: a message box shows after WHAT, and Return closes it.
+answer_message() {
+    wait_until 5 "$1 said nothing" message_shown
+    xdotool key Return
+    wait_until 5 "the message after $1 did not close" not message_shown
+}
+
 # window_gone TITLE: no visible window of the game has that title.
 window_gone() {
     ! xdotool search --all --onlyvisible --pid "$GAME_PID" --name "^$1\$" >/dev/null 2>&1

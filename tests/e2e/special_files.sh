@@ -44,7 +44,8 @@ for first_run in yes no; do
     [ "$first_run" = yes ] && mv "$INI.kept" "$INI"
 done
 
-# FIFOs typed into the open dialog give the built-in picture, and the game goes on.
+# FIFOs typed into the open dialog give the built-in picture and a message, and the game
+# goes on.
 mkfifo "$WORK/pictures/pipe.jpg" "$WORK/pictures/pipe.zip"
 start_game "$GAME"
 for pipe in pipe.jpg pipe.zip; do
@@ -53,6 +54,7 @@ for pipe in pipe.jpg pipe.zip; do
     xdotool windowactivate --sync "$open" type --delay 10 "$WORK/pictures/$pipe"
     xdotool key Return
     wait_until 10 "the open dialog stayed open on $pipe" window_gone Open
+    answer_message "opening $pipe"
     # The game answers a key again: it is not stuck reading the FIFO.
     redrawn_after xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+g
     [ "$(xwininfo -id "$WINDOW" | awk '/Width:/ {print $2}')" -eq 348 ] ||

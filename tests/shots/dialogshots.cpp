@@ -25,6 +25,7 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 #include <QTreeView>
 #include <functional>
@@ -193,7 +194,8 @@ int main(int argc, char** argv)
     RecordingSoundPlayer sounds;
     FixedClock clock;
     RecordingShell shell;
-    MainFrame frame({profile, random, sounds, clock, shell},
+    QThreadPool pictureThreads;
+    MainFrame frame({profile, random, sounds, clock, shell, pictureThreads},
                     ProgramFile::at(QDir(folder.path()).filePath(QStringLiteral("tilewright"))),
                     QDir(folder.path()).filePath(QStringLiteral("balloons.bmp")));
     frame.show();
@@ -298,6 +300,8 @@ int main(int argc, char** argv)
     frame.execute(CommandId::TileSwap);
     frame.execute(CommandId::Size4);
     frame.openPath(yellowPath);
+    if (!QTest::qWaitFor([&] { return !frame.loadingPicture(); }))
+        return 1;
     QTest::mouseClick(
         board, Qt::LeftButton, {},
         QPoint(board->tileSize().width() * 3 / 2, board->tileSize().height() * 3 / 2));

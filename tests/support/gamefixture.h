@@ -5,6 +5,7 @@
 #include "app/mainframe.h"
 #include "app/maintoolbar.h"
 #include "fakes.h"
+#include "game/boardview.h"
 #include "platform/profilestore.h"
 #include "platform/programfile.h"
 #include "platform/randomengine.h"
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <memory>
 #include <optional>
 
@@ -28,6 +30,7 @@ struct GameFixture {
     RecordingSoundPlayer sounds;
     FixedClock clock;
     RecordingShell shell;
+    QThreadPool pictureThreads;
     std::unique_ptr<MainFrame> frame;
 
     // With a gift, the program file is a copy of the running test program (a real
@@ -45,12 +48,23 @@ struct GameFixture {
             writeFile(folder.filePath(QStringLiteral("tilewright")),
                       readFile(QCoreApplication::applicationFilePath()) + *gift);
         frame = std::make_unique<MainFrame>(
-            FrameServices{profile, random, sounds, clock, shell},
+            FrameServices{profile, random, sounds, clock, shell, pictureThreads},
             ProgramFile::at(folder.filePath(QStringLiteral("tilewright"))),
             startPicture.isEmpty() ? QString() : folder.filePath(startPicture));
     }
 
     QString inFolder(const QString& name) const { return QDir(folder.path()).filePath(name); }
+    // Waits for the picture a command is loading; false when it never came.
+    bool pictureLoaded() const
+    {
+        return QTest::qWaitFor([this] { return !frame->loadingPicture(); }, 20000);
+    }
+    // Runs a command, and waits for the picture it loads.
+    bool run(CommandId id) const
+    {
+        frame->execute(id);
+        return pictureLoaded();
+    }
     bool checked(CommandId id) const { return frame->action(id)->isChecked(); }
     MainToolBar* toolbar() const { return frame->toolbar(); }
 
@@ -61,8 +75,8 @@ struct GameFixture {
         flat.fill(Qt::darkCyan);
         if (!flat.save(inFolder(QStringLiteral("flat.bmp"))))
             return false;
-        frame->execute(CommandId::New);
-        return frame->pictureSource().picturePath == inFolder(QStringLiteral("flat.bmp"));
+        return run(CommandId::New) &&
+               frame->pictureSource().picturePath == inFolder(QStringLiteral("flat.bmp"));
     }
 
     const Round& round() const { return frame->flow().round(); }
@@ -74,8 +88,7 @@ struct GameFixture {
         const PictureSource& source = frame->pictureSource();
         keepGames(profile, {{source.picturePath, source.zipIndex, source.defaultPictureShown,
                              UnfinishedGame{board, board, moves, 0}}});
-        frame->execute(CommandId::ResumeLast);
-        return round().board == board && round().moves == moves;
+        return run(CommandId::ResumeLast) && round().board == board && round().moves == moves;
     }
 
     // Shows the window and waits until it is on the screen.
@@ -85,3 +98,12 @@ struct GameFixture {
         return QTest::qWaitForWindowExposed(frame.get());
     }
 };
+
+// A real click in the middle of the board's cell.
+inline void clickCell(GameFixture& game, Cell cell)
+{
+    const QSize tile = game.frame->boardView()->tileSize();
+    QTest::mouseClick(game.frame->boardView(), Qt::LeftButton, {},
+                      QPoint(cell.col * tile.width() + tile.width() / 2,
+                             cell.row * tile.height() + tile.height() / 2));
+}
