@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <benchmark/benchmark.h>
 #include <minizip/unzip.h>
 
@@ -187,7 +188,7 @@ void BM_SecondNewOn5000Archives(benchmark::State& run)
 // Selecting an archive of 10,000 pictures in the open dialog: open, count, first preview.
 void BM_DialogSelectsArchiveOf10000(benchmark::State& run)
 {
-    OpenPictureDialog dialog(nullptr);
+    OpenPictureDialog dialog(*QThreadPool::globalInstance(), nullptr);
     for (auto _ : run) {
         emit dialog.currentChanged(manyPicturesZip());
         if (dialog.shownCount() != ManyPictures)

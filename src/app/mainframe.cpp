@@ -195,13 +195,13 @@ void MainFrame::newPuzzle()
           });
 }
 
-void MainFrame::fetch(PictureRequest request, PictureFetch::Done shown)
+void MainFrame::fetch(PictureRequest request, Shown shown)
 {
-    fetch_.start(std::move(request), boardFit(),
-                 [this, shown = std::move(shown)](PictureRequest done, FetchedPicture fetched) {
+    fetch_.start([request, fit = boardFit()] { return fetchPicture(request, fit); },
+                 [this, request, shown = std::move(shown)](FetchedPicture fetched) {
                      showLoading(false);
                      board_->settle();
-                     shown(std::move(done), std::move(fetched));
+                     shown(request, std::move(fetched));
                      board_->repaint();
                      refreshCommands();
                      status_->refresh();

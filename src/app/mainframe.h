@@ -3,8 +3,8 @@
 
 #include "commandtable.h"
 #include "game/boardsize.h"
-#include "game/picturefetch.h"
 #include "gamesession.h"
+#include "pictures/backgroundtask.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -140,7 +140,8 @@ private:
     void fillStage();
     // Fetches the request's picture off this thread, the window waiting meanwhile, then
     // hands it over to what is to be done with it. A newer fetch drops an older one.
-    void fetch(PictureRequest request, PictureFetch::Done shown);
+    using Shown = std::function<void(PictureRequest, FetchedPicture)>;
+    void fetch(PictureRequest request, Shown shown);
     void showLoading(bool loading);
     // Says which picture the player chose is not shown, and why.
     void reportUnshown(const UnshownPicture& unshown);
@@ -163,5 +164,5 @@ private:
     bool quiet_ = false;            // closing after a signal: nobody to tell
     std::optional<QRect> windowed_; // in full screen: the window's place to go back to
     std::map<CommandId, QAction*> actions_;
-    PictureFetch fetch_;
+    BackgroundTask<FetchedPicture> fetch_;
 };

@@ -47,7 +47,7 @@ void MainFrame::newFromZip()
 
 void MainFrame::openPicture()
 {
-    OpenPictureDialog dialog(this);
+    OpenPictureDialog dialog(services_.pictureThreads, this);
     if (const QString folder = session_.openFolder(); !folder.isEmpty())
         dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())

@@ -45,8 +45,9 @@ private:
     const OpenPictureDialog& dialog_;
 };
 
-OpenPictureDialog::OpenPictureDialog(QWidget* parent)
+OpenPictureDialog::OpenPictureDialog(QThreadPool& threads, QWidget* parent)
     : QFileDialog(parent)
+    , decoding_(threads)
 {
     setOption(QFileDialog::DontUseNativeDialog);
     setFileMode(QFileDialog::AnyFile); // the named file need not exist
@@ -138,18 +139,39 @@ QString OpenPictureDialog::chosenPath() const
     return files.isEmpty() ? QString() : files.first();
 }
 
+OpenPictureDialog::~OpenPictureDialog() = default;
+
+void OpenPictureDialog::decodePreview(const QString& path)
+{
+    decoding_.start(
+        [path, fit = previewFit()] {
+            Picture picture;
+            picture.loadFromFile(path, fit);
+            return picture;
+        },
+        [this](Picture decoded) {
+            // A file that does not decode leaves the preview as it was.
+            if (decoded.isEmpty())
+                return;
+            preview_ = std::move(decoded);
+            nothingToShow_ = false;
+            zipMode_ = false;
+            refreshPanel();
+        });
+}
+
 void OpenPictureDialog::selectionChanged(const QString& path)
 {
     selectedPath_ = path;
     zip_.close();
+    decoding_.drop(); // a preview still on its way is of another file
     shownIndex_ = 1;
     if (path.isEmpty())
         return;
     if (hasPictureExtension(path)) {
-        if (!previewOn_ || !preview_.loadFromFile(path, previewFit()))
-            return;
-        nothingToShow_ = false;
-        zipMode_ = false;
+        if (previewOn_)
+            decodePreview(path);
+        return;
     } else if (isArchivePath(path)) {
         if (!previewOn_ || !zip_.open(path))
             return;

@@ -1,6 +1,7 @@
 // OpenPictureDialog: the file dialog for a picture or an archive, with a live preview.
 #pragma once
 
+#include "backgroundtask.h"
 #include "picture.h"
 #include "zippicturesource.h"
 
@@ -14,12 +15,14 @@ class PreviewFrame;
 
 // Qt's own file dialog with a panel below it: a "Preview" check box, the preview frame,
 // and "<" and ">" buttons with a counter for stepping through an archive's pictures. The
-// chosen file need not exist.
+// chosen file need not exist. A picture file's preview is decoded on one of the threads, so a
+// large one never freezes the dialog; the threads must outlive it.
 class OpenPictureDialog : public QFileDialog {
     Q_DECLARE_TR_FUNCTIONS(OpenPictureDialog)
 
 public:
-    explicit OpenPictureDialog(QWidget* parent);
+    OpenPictureDialog(QThreadPool& threads, QWidget* parent);
+    ~OpenPictureDialog() override;
 
     // The chosen path, and for an archive the picture last previewed and the count.
     QString chosenPath() const;
@@ -29,6 +32,8 @@ public:
     // What the panel shows, for tests and for the paint of its frame.
     const Picture& preview() const { return preview_; }
     bool showsPreview() const { return previewOn_ && !nothingToShow_; }
+    // A picture file's preview is being decoded.
+    bool previewing() const { return decoding_.busy(); }
     QCheckBox* previewBox() const { return previewBox_; }
     QPushButton* previousButton() const { return previous_; }
     QPushButton* nextButton() const { return next_; }
@@ -42,6 +47,7 @@ private:
     // One picture on in the archive, or one back.
     void step(bool forward);
     void showEntry();
+    void decodePreview(const QString& path);
     // Pixels enough for the frame, on the screen the dialog is on.
     PictureFit previewFit() const;
     void updateButtons();
@@ -49,6 +55,7 @@ private:
     void refreshPanel();
 
     Picture preview_;
+    BackgroundTask<Picture> decoding_;
     ZipPictureSource zip_;
     bool previewOn_ = true;
     bool nothingToShow_ = true;

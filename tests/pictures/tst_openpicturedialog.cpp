@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QTreeView>
 #include <algorithm>
 
@@ -23,7 +24,8 @@ namespace {
 // The dialog open on a folder of corpus files and one subfolder, "album".
 struct Dialog {
     QTemporaryDir folder;
-    OpenPictureDialog dialog{nullptr};
+    QThreadPool threads;
+    OpenPictureDialog dialog{threads, nullptr};
 
     Dialog()
     {
@@ -36,7 +38,16 @@ struct Dialog {
 
     QString path(const QString& name) const { return QDir(folder.path()).filePath(name); }
 
-    void select(const QString& name) { clickFileIn(dialog, path(name)); }
+    // Clicks the file, and waits for its preview to be decoded; false when it never was.
+    bool select(const QString& name)
+    {
+        clickFileIn(dialog, path(name));
+        return previewed();
+    }
+    bool previewed()
+    {
+        return QTest::qWaitFor([this] { return !dialog.previewing(); }, 20000);
+    }
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     QString counter() const { return dialog.counter()->text(); }
     bool buttonsShown() const
@@ -71,10 +82,10 @@ private slots:
     void picturesPreviewWhateverTheirCase()
     {
         Dialog open;
-        open.select("PHOTO.JPG");
+        QVERIFY(open.select("PHOTO.JPG"));
         QVERIFY(open.dialog.showsPreview());
         QCOMPARE(open.previewWidth(), 48);
-        open.select("picture.gif");
+        QVERIFY(open.select("picture.gif"));
         QCOMPARE(open.previewWidth(), 36);
         QVERIFY(!open.buttonsShown());
     }
@@ -89,10 +100,10 @@ private slots:
                               list->height(), open.dialog.counter()->y()};
         };
         const QList<int> single = layout();
-        open.select("three.zip");
+        QVERIFY(open.select("three.zip"));
         QVERIFY(open.buttonsShown());
         QCOMPARE(layout(), single);
-        open.select("picture.gif");
+        QVERIFY(open.select("picture.gif"));
         QVERIFY(!open.buttonsShown());
         QCOMPARE(layout(), single);
     }
@@ -145,7 +156,7 @@ private slots:
     {
         Dialog open;
         MessageBoxAnswerer answerer;
-        open.select("three.zip");
+        QVERIFY(open.select("three.zip"));
         QVERIFY(open.buttonsShown());
         QCOMPARE(open.counter(), QStringLiteral("1 of 3"));
         QCOMPARE(open.previewWidth(), 48);
@@ -170,7 +181,7 @@ private slots:
     {
         Dialog open;
         MessageBoxAnswerer answerer;
-        open.select("bad-crc.zip");
+        QVERIFY(open.select("bad-crc.zip"));
         QCOMPARE(answerer.texts, QStringList({"Buffer Error", "Cant Create Picture"}));
         QVERIFY(open.buttonsShown());
     }
@@ -178,8 +189,8 @@ private slots:
     void archiveWithoutPicturesBlanksTheFrame()
     {
         Dialog open;
-        open.select("three.zip");
-        open.select("jpeg-only.zip");
+        QVERIFY(open.select("three.zip"));
+        QVERIFY(open.select("jpeg-only.zip"));
         QVERIFY(!open.dialog.showsPreview());
         QVERIFY(!open.buttonsShown());
         QCOMPARE(open.counter(), QString());
@@ -188,9 +199,9 @@ private slots:
     void otherFileKeepsTheArchivesButtons()
     {
         Dialog open;
-        open.select("three.zip");
+        QVERIFY(open.select("three.zip"));
         open.click(open.dialog.nextButton());
-        open.select("album");
+        QVERIFY(open.select("album"));
         QVERIFY(!open.dialog.showsPreview());
         QVERIFY(open.buttonsShown());
         QCOMPARE(open.counter(), QStringLiteral("2 of 3"));
@@ -203,10 +214,11 @@ private slots:
         Dialog open;
         open.click(open.dialog.previewBox());
         QVERIFY(!open.dialog.previewBox()->isChecked());
-        open.select("picture.bmp");
+        QVERIFY(open.select("picture.bmp"));
         QVERIFY(!open.dialog.showsPreview());
         QCOMPARE(open.previewWidth(), 0);
         open.click(open.dialog.previewBox());
+        QVERIFY(open.previewed());
         QVERIFY(open.dialog.showsPreview());
         QCOMPARE(open.previewWidth(), 40);
     }
@@ -214,7 +226,7 @@ private slots:
     void choosingReturnsThePathAndPosition()
     {
         Dialog open;
-        open.select("three.zip");
+        QVERIFY(open.select("three.zip"));
         open.click(open.dialog.nextButton());
         clickAcceptIn(open.dialog);
         QCOMPARE(open.dialog.result(), int(QDialog::Accepted));
