@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -55,6 +56,7 @@ MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
     , programPath_(program.path)
     , helpPage_(program.helpPage)
     , fetch_(services.pictureThreads)
+    , preparing_(services.pictureThreads)
 {
     setWindowTitle(ProductName);
     board_->setAccessibleName(tr("Puzzle board"));
@@ -96,6 +98,8 @@ MainFrame::MainFrame(const FrameServices& services, const ProgramFile& program,
     else
         unshown = session_.open(startPicture, 1, 0, boardFit());
     startPuzzle();
+    if (!unshown && startPicture.isEmpty() && !pictureSource().giftMode)
+        prepareNextNew();
     if (unshown) // once the window shows
         QTimer::singleShot(0, this, [this, unshown = *unshown] { reportUnshown(unshown); });
 }
@@ -188,15 +192,54 @@ void MainFrame::refreshCommands()
 void MainFrame::newPuzzle()
 {
     // A random pick that cannot be shown gives the built-in picture without a word.
-    fetch(session_.loader().randomRequest(settings().folder),
-          [this](PictureRequest request, FetchedPicture fetched) {
-              session_.loader().show(std::move(request), std::move(fetched));
-              startPuzzle();
-          });
+    const auto shown = [this](PictureRequest request, FetchedPicture fetched) {
+        session_.loader().show(std::move(request), std::move(fetched));
+        session_.loader().cover(boardFit()); // the screen may have changed meanwhile
+        startPuzzle();
+        prepareNextNew();
+    };
+    if (std::optional<FetchedPicture> ready = takeNextNew()) {
+        PictureRequest request = std::move(nextNew_->request);
+        nextNew_.reset();
+        shown(std::move(request), std::move(*ready));
+        return;
+    }
+    fetch(session_.loader().randomRequest(settings().folder), shown);
+}
+
+void MainFrame::prepareNextNew()
+{
+    dropNextNew();
+    PictureRequest request = session_.loader().randomRequest(settings().folder);
+    if (!request.decided)
+        return; // nothing to show but the built-in picture
+    const QFileInfo file(request.source.picturePath);
+    nextNew_ = NextNew{request, file.size(), file.lastModified(), std::nullopt};
+    preparing_.start([request, fit = boardFit()] { return fetchPicture(request, fit); },
+                     [this](FetchedPicture fetched) { nextNew_->fetched = std::move(fetched); });
+}
+
+void MainFrame::dropNextNew()
+{
+    preparing_.drop();
+    nextNew_.reset();
+}
+
+std::optional<FetchedPicture> MainFrame::takeNextNew()
+{
+    if (!nextNewReady())
+        return std::nullopt;
+    const QFileInfo file(nextNew_->request.source.picturePath);
+    const Picture& picture = nextNew_->fetched->picture;
+    if (file.size() != nextNew_->fileSize || file.lastModified() != nextNew_->modified ||
+        !picture.covers(boardFit()(picture.size())))
+        return std::nullopt;
+    return std::move(nextNew_->fetched);
 }
 
 void MainFrame::fetch(PictureRequest request, Shown shown)
 {
+    dropNextNew(); // drawn for the picture shown before
     fetch_.start([request, fit = boardFit()] { return fetchPicture(request, fit); },
                  [this, request, shown = std::move(shown)](FetchedPicture fetched) {
                      showLoading(false);

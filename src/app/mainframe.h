@@ -7,6 +7,7 @@
 #include "pictures/backgroundtask.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
@@ -68,6 +69,8 @@ public:
     // A picture is being read and decoded: the board shows the game before it, and takes no
     // move, until it comes.
     bool loadingPicture() const { return fetch_.busy(); }
+    // The next New's picture is drawn and decoded, ready to show at once.
+    bool nextNewReady() const { return nextNew_ && nextNew_->fetched; }
 
     const PlayerSettings& settings() const { return session_.settings(); }
     const PictureSource& pictureSource() const { return session_.loader().source(); }
@@ -143,6 +146,11 @@ private:
     using Shown = std::function<void(PictureRequest, FetchedPicture)>;
     void fetch(PictureRequest request, Shown shown);
     void showLoading(bool loading);
+    // Draws the next New's pick and decodes it in the background; any other load drops it.
+    void prepareNextNew();
+    void dropNextNew();
+    // The next New's picture, when its file is as it was and its pixels cover the board.
+    std::optional<FetchedPicture> takeNextNew();
     // Says which picture the player chose is not shown, and why.
     void reportUnshown(const UnshownPicture& unshown);
     void showModeless(QDialog* dialog);
@@ -165,4 +173,13 @@ private:
     std::optional<QRect> windowed_; // in full screen: the window's place to go back to
     std::map<CommandId, QAction*> actions_;
     BackgroundTask<FetchedPicture> fetch_;
+    // The next New, drawn once a New has settled: its request, and its picture once decoded.
+    struct NextNew {
+        PictureRequest request;
+        qint64 fileSize;
+        QDateTime modified;
+        std::optional<FetchedPicture> fetched;
+    };
+    std::optional<NextNew> nextNew_;
+    BackgroundTask<FetchedPicture> preparing_;
 };

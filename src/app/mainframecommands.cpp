@@ -108,6 +108,7 @@ void MainFrame::toggleToolbar()
 
 void MainFrame::setPuzzleSize(int n)
 {
+    dropNextNew(); // decoded for the board before
     session_.settings().dimension = n;
     session_.loader().cover(boardFit()); // the picture is unchanged: its pixels serve again
     startPuzzle();

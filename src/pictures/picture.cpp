@@ -169,12 +169,17 @@ void Picture::release()
     size_ = QSize(0, 0);
 }
 
+bool Picture::covers(QSize pixels) const
+{
+    const QSize wanted = pixels.boundedTo(size_);
+    return !isEmpty() && pixels_.width() >= wanted.width() && pixels_.height() >= wanted.height();
+}
+
 PictureLoad Picture::cover(QSize pixels)
 {
     if (isEmpty())
         return {PictureFault::Unreadable};
-    const QSize wanted = pixels.boundedTo(size_);
-    if (pixels_.width() >= wanted.width() && pixels_.height() >= wanted.height())
+    if (covers(pixels))
         return {};
     const QByteArray bytes = encoded_;
     return loadFromMemory(bytes, [pixels](QSize) { return pixels; });

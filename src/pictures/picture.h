@@ -80,8 +80,10 @@ public:
     bool loadFrom(const Picture& other, const PictureFit& fit);
     void release();
 
-    // Decodes the bytes again unless the pixels hold at least this many each way (or all
-    // there are); failed, and the Picture empty, when that decoding fails.
+    // Whether the pixels hold at least this many each way, or all there are.
+    bool covers(QSize pixels) const;
+    // Decodes the bytes again unless the pixels cover this many; failed, and the Picture
+    // empty, when that decoding fails.
     PictureLoad cover(QSize pixels);
 
     bool isEmpty() const { return pixels_.isNull(); }

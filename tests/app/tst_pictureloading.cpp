@@ -41,12 +41,12 @@ class TestPictureLoading : public QObject {
 private slots:
     void theBoardWaitsWithTheOldPuzzle()
     {
-        GameFixture game({"picture.jpg", "picture.bmp"});
+        GameFixture game({"picture.jpg"}, std::nullopt, QString(), "picture.jpg");
         QVERIFY(game.show());
         const QString before = game.frame->pictureSource().picturePath;
         const Board board = game.round().board;
         HeldThreads held(game.pictureThreads);
-        game.frame->execute(CommandId::New);
+        game.frame->openPath(testData("picture.bmp"));
         QVERIFY(game.frame->loadingPicture());
         // Commands still answer; the board shows the old puzzle, busy, and takes no move.
         game.frame->execute(CommandId::Grid);
@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(game.frame->pictureSource().picturePath, before);
         held.release();
         QVERIFY(game.pictureLoaded());
-        QVERIFY(game.frame->pictureSource().picturePath != before);
+        QCOMPARE(game.frame->pictureSource().picturePath, testData("picture.bmp"));
         QCOMPARE(game.frame->boardView()->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(game.frame->gameStatusBar()->currentMessage(), QString());
         clickCell(game, {0, 0});
@@ -84,15 +84,42 @@ private slots:
         QVERIFY(answerer.texts.isEmpty());
     }
 
+    void theNextNewIsReadyAtOnce()
+    {
+        // Two pictures: New alternates, each drawn and decoded once the one before settles.
+        GameFixture game({"picture.jpg", "picture.bmp"});
+        const QString first = game.frame->pictureSource().picturePath;
+        QVERIFY(QTest::qWaitFor([&] { return game.frame->nextNewReady(); }));
+        game.frame->execute(CommandId::New);
+        QVERIFY(!game.frame->loadingPicture());
+        QVERIFY(game.frame->pictureSource().picturePath != first);
+        // Its file changed since: it loads as usual.
+        QVERIFY(QTest::qWaitFor([&] { return game.frame->nextNewReady(); }));
+        QFile file(first);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(1),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        game.frame->execute(CommandId::New);
+        QVERIFY(game.frame->loadingPicture());
+        QVERIFY(game.pictureLoaded());
+        QCOMPARE(game.frame->pictureSource().picturePath, first);
+        // A size change drops it.
+        QVERIFY(QTest::qWaitFor([&] { return game.frame->nextNewReady(); }));
+        game.frame->execute(CommandId::Size5);
+        QVERIFY(!game.frame->nextNewReady());
+    }
+
     void closingDuringALoadKeepsTheGameUnderWay()
     {
-        GameFixture game({"picture.jpg", "picture.bmp"});
+        GameFixture game({"picture.jpg"}, std::nullopt, QString(), "picture.jpg");
         QVERIFY(game.show());
         const QString before = game.frame->pictureSource().picturePath;
         clickCell(game, {0, 0});
         clickCell(game, {1, 0});
         HeldThreads held(game.pictureThreads);
-        game.frame->execute(CommandId::New);
+        game.frame->openPath(testData("picture.bmp"));
+        QVERIFY(game.frame->loadingPicture());
         QVERIFY(game.frame->close());
         QVERIFY(game.frame->hasKeptGame());
         // The picture that comes after the window closed is shown nowhere.
