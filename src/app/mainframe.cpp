@@ -198,13 +198,27 @@ void MainFrame::newPuzzle()
         startPuzzle();
         prepareNextNew();
     };
-    if (std::optional<FetchedPicture> ready = takeNextNew()) {
-        PictureRequest request = std::move(nextNew_->request);
-        nextNew_.reset();
-        shown(std::move(request), std::move(*ready));
-        return;
+    if (nextNew_ && fileUnchanged(*nextNew_)) {
+        if (!nextNew_->fetched) { // still decoding: it is shown when it comes
+            nextNew_->wanted = true;
+            showLoading(true);
+            return;
+        }
+        const Picture& ready = nextNew_->fetched->picture;
+        if (ready.covers(boardFit()(ready.size()))) {
+            NextNew next = std::move(*nextNew_);
+            nextNew_.reset();
+            settleLoad([&] { shown(std::move(next.request), std::move(*next.fetched)); });
+            return;
+        }
     }
     fetch(session_.loader().randomRequest(settings().folder), shown);
+}
+
+bool MainFrame::fileUnchanged(const NextNew& next)
+{
+    const QFileInfo file(next.request.source.picturePath);
+    return file.size() == next.fileSize && file.lastModified() == next.modified;
 }
 
 void MainFrame::prepareNextNew()
@@ -214,27 +228,21 @@ void MainFrame::prepareNextNew()
     if (!request.decided)
         return; // nothing to show but the built-in picture
     const QFileInfo file(request.source.picturePath);
-    nextNew_ = NextNew{request, file.size(), file.lastModified(), std::nullopt};
+    nextNew_ = NextNew{request, file.size(), file.lastModified(), std::nullopt, false};
     preparing_.start([request, fit = boardFit()] { return fetchPicture(request, fit); },
-                     [this](FetchedPicture fetched) { nextNew_->fetched = std::move(fetched); });
+                     [this](FetchedPicture fetched) {
+                         nextNew_->fetched = std::move(fetched);
+                         if (nextNew_->wanted)
+                             newPuzzle();
+                     });
 }
 
 void MainFrame::dropNextNew()
 {
     preparing_.drop();
+    if (nextNew_ && nextNew_->wanted)
+        showLoading(false);
     nextNew_.reset();
-}
-
-std::optional<FetchedPicture> MainFrame::takeNextNew()
-{
-    if (!nextNewReady())
-        return std::nullopt;
-    const QFileInfo file(nextNew_->request.source.picturePath);
-    const Picture& picture = nextNew_->fetched->picture;
-    if (file.size() != nextNew_->fileSize || file.lastModified() != nextNew_->modified ||
-        !picture.covers(boardFit()(picture.size())))
-        return std::nullopt;
-    return std::move(nextNew_->fetched);
 }
 
 void MainFrame::fetch(PictureRequest request, Shown shown)
@@ -242,14 +250,19 @@ void MainFrame::fetch(PictureRequest request, Shown shown)
     dropNextNew(); // drawn for the picture shown before
     fetch_.start([request, fit = boardFit()] { return fetchPicture(request, fit); },
                  [this, request, shown = std::move(shown)](FetchedPicture fetched) {
-                     showLoading(false);
-                     board_->settle();
-                     shown(request, std::move(fetched));
-                     board_->repaint();
-                     refreshCommands();
-                     status_->refresh();
+                     settleLoad([&] { shown(request, std::move(fetched)); });
                  });
     showLoading(true);
+}
+
+void MainFrame::settleLoad(const std::function<void()>& show)
+{
+    showLoading(false);
+    board_->settle();
+    show();
+    board_->repaint();
+    refreshCommands();
+    status_->refresh();
 }
 
 void MainFrame::showLoading(bool loading)

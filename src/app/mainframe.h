@@ -68,7 +68,7 @@ public:
     void openPath(const QString& path, int zipIndex = 1, int zipCount = 0);
     // A picture is being read and decoded: the board shows the game before it, and takes no
     // move, until it comes.
-    bool loadingPicture() const { return fetch_.busy(); }
+    bool loadingPicture() const { return fetch_.busy() || (nextNew_ && nextNew_->wanted); }
     // The next New's picture is drawn and decoded, ready to show at once.
     bool nextNewReady() const { return nextNew_ && nextNew_->fetched; }
 
@@ -149,8 +149,8 @@ private:
     // Draws the next New's pick and decodes it in the background; any other load drops it.
     void prepareNextNew();
     void dropNextNew();
-    // The next New's picture, when its file is as it was and its pixels cover the board.
-    std::optional<FetchedPicture> takeNextNew();
+    // Ends the wait for a picture: shows it as asked, and the window as it then stands.
+    void settleLoad(const std::function<void()>& show);
     // Says which picture the player chose is not shown, and why.
     void reportUnshown(const UnshownPicture& unshown);
     void showModeless(QDialog* dialog);
@@ -179,7 +179,9 @@ private:
         qint64 fileSize;
         QDateTime modified;
         std::optional<FetchedPicture> fetched;
+        bool wanted; // New came before its picture: shown as soon as it comes
     };
+    static bool fileUnchanged(const NextNew& next);
     std::optional<NextNew> nextNew_;
     BackgroundTask<FetchedPicture> preparing_;
 };
