@@ -68,14 +68,15 @@ struct GameFixture {
     bool checked(CommandId id) const { return frame->action(id)->isChecked(); }
     MainToolBar* toolbar() const { return frame->toolbar(); }
 
-    // Puts a picture of one colour in the folder and starts a new puzzle on it.
+    // Puts a picture of one colour in the folder and opens it.
     bool startOnFlatPicture(QSize size)
     {
         QImage flat(size, QImage::Format_RGB32);
         flat.fill(Qt::darkCyan);
         if (!flat.save(inFolder(QStringLiteral("flat.bmp"))))
             return false;
-        return run(CommandId::New) &&
+        frame->openPath(inFolder(QStringLiteral("flat.bmp")));
+        return pictureLoaded() &&
                frame->pictureSource().picturePath == inFolder(QStringLiteral("flat.bmp"));
     }
 
