@@ -229,12 +229,11 @@ void MainFrame::prepareNextNew()
         return; // nothing to show but the built-in picture
     const QFileInfo file(request.source.picturePath);
     nextNew_ = NextNew{request, file.size(), file.lastModified(), std::nullopt, false};
-    preparing_.start([request, fit = boardFit()] { return fetchPicture(request, fit); },
-                     [this](FetchedPicture fetched) {
-                         nextNew_->fetched = std::move(fetched);
-                         if (nextNew_->wanted)
-                             newPuzzle();
-                     });
+    fetchInBackground(preparing_, request, boardFit(), [this](FetchedPicture fetched) {
+        nextNew_->fetched = std::move(fetched);
+        if (nextNew_->wanted)
+            newPuzzle();
+    });
 }
 
 void MainFrame::dropNextNew()
@@ -248,10 +247,10 @@ void MainFrame::dropNextNew()
 void MainFrame::fetch(PictureRequest request, Shown shown)
 {
     dropNextNew(); // drawn for the picture shown before
-    fetch_.start([request, fit = boardFit()] { return fetchPicture(request, fit); },
-                 [this, request, shown = std::move(shown)](FetchedPicture fetched) {
-                     settleLoad([&] { shown(request, std::move(fetched)); });
-                 });
+    fetchInBackground(fetch_, request, boardFit(),
+                      [this, request, shown = std::move(shown)](FetchedPicture fetched) {
+                          settleLoad([&] { shown(request, std::move(fetched)); });
+                      });
     showLoading(true);
 }
 
@@ -392,6 +391,7 @@ void MainFrame::closeQuietly()
 void MainFrame::closeEvent(QCloseEvent* event)
 {
     fetch_.drop(); // a picture still on its way is for nobody now
+    dropNextNew();
     showLoading(false);
     board_->settle(); // a game its last move has just won ends as won
     saveOnLeaving();

@@ -47,6 +47,14 @@ FetchedPicture fetchPicture(const PictureRequest& request, const PictureFit& fit
     return fetched;
 }
 
+template class BackgroundTask<FetchedPicture>;
+
+void fetchInBackground(BackgroundTask<FetchedPicture>& task, const PictureRequest& request,
+                       const PictureFit& fit, BackgroundTask<FetchedPicture>::Done done)
+{
+    task.start([request, fit] { return fetchPicture(request, fit); }, std::move(done));
+}
+
 PuzzleLoader::PuzzleLoader(RandomEngine& random)
     : random_(random)
 {}

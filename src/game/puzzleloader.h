@@ -1,6 +1,7 @@
 // Puzzle loader: which picture a puzzle is cut from, and loading it, never failing to show one.
 #pragma once
 
+#include "pictures/backgroundtask.h"
 #include "pictures/folderscanner.h"
 #include "pictures/picture.h"
 #include "pictures/zippicturesource.h"
@@ -47,9 +48,14 @@ struct FetchedPicture {
     QString entry;    // in an archive, the picture's name there
 };
 
+extern template class BackgroundTask<FetchedPicture>;
+
 // Reads and decodes the request's picture at the fit; the built-in picture when that fails.
 // It touches nothing but what it is given, so it runs on any thread.
 FetchedPicture fetchPicture(const PictureRequest& request, const PictureFit& fit);
+// The same on one of the task's threads; done then gets the picture on this one.
+void fetchInBackground(BackgroundTask<FetchedPicture>& task, const PictureRequest& request,
+                       const PictureFit& fit, BackgroundTask<FetchedPicture>::Done done);
 
 // Owns the picture and where it comes from. Whatever cannot be found, opened or decoded
 // gives the built-in picture instead, and defaultPictureShown says which happened. Pixels

@@ -39,8 +39,7 @@ enum class PictureFault {
 struct PictureLoad {
     PictureLoad() = default;
     // A fault is a failed load.
-    PictureLoad(PictureFault why, QSize tooMany = {},
-                qint64 tooLong = 0) // NOLINT(google-explicit-constructor)
+    PictureLoad(PictureFault why, QSize tooMany = {}, qint64 tooLong = 0)
         : fault(why)
         , pixels(tooMany)
         , bytes(tooLong)
