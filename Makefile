@@ -131,10 +131,12 @@ fuzz: deps
 # fuzz_run TARGET SEEDS...: one fuzzer for FUZZ_SECONDS, its corpus kept in $(FUZZ_DIR). An
 # input of up to 1 MiB, and a run that needs more than 1 GiB or one allocation above it is a
 # finding: a small file must never cost the game that much. The sanitizer's quarantine of
-# freed memory is kept small, so what is resident is what the game would hold.
+# freed memory is kept small, so what is resident is what the game would hold. Leaks of the
+# system's libraries are suppressed as in the sanitizer run of the tests.
 define fuzz_run
 	mkdir -p $(FUZZ_DIR)/findings $(FUZZ_DIR)/corpus-$(1)
 	ASAN_OPTIONS=quarantine_size_mb=32 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
 	$(FUZZ_DIR)/fuzz/fuzz_$(1) -max_total_time=$(FUZZ_SECONDS) -max_len=1048576 \
 		-rss_limit_mb=1024 -malloc_limit_mb=1024 \
 		-artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus-$(1) $(2)
