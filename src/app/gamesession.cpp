@@ -77,16 +77,6 @@ bool GameSession::hasKeptGame() const
     return anyKeptGame(profile_);
 }
 
-Resumption GameSession::resumeLast(const PictureFit& fit)
-{
-    const std::optional<KeptGame> kept = newestKeptGame();
-    if (!kept)
-        return {};
-    PictureRequest request = keptRequest(*kept);
-    FetchedPicture fetched = fetchPicture(request, fit);
-    return resume(*kept, std::move(request), std::move(fetched));
-}
-
 std::optional<KeptGame> GameSession::newestKeptGame()
 {
     profile_.sync(); // what another copy kept meanwhile

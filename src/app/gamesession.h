@@ -62,8 +62,7 @@ public:
     // set to its mode and size. It leaves the profile at once, so it can never be finished
     // twice, and the game it replaces is kept as the newest. One whose picture is gone is
     // dropped, so that the next Resume reaches the next; nothing else changes.
-    Resumption resumeLast(const PictureFit& fit);
-    // The same in steps: the newest kept game (nothing when none is), the request for its
+    // In three steps: the newest kept game (nothing when none is), the request for its
     // picture, and the game taken up once the picture is fetched.
     std::optional<KeptGame> newestKeptGame();
     PictureRequest keptRequest(const KeptGame& kept) const;

@@ -162,37 +162,11 @@ void PuzzleLoader::loadRandom(const QString& folder, const PictureFit& fit)
     show(request, fetchPicture(request, fit));
 }
 
-std::optional<UnshownPicture> PuzzleLoader::loadCurrent(const PictureFit& fit)
-{
-    const PictureRequest request = currentRequest();
-    return show(request, fetchPicture(request, fit));
-}
-
 std::optional<UnshownPicture> PuzzleLoader::open(const QString& path, int zipIndex, int zipCount,
                                                  const PictureFit& fit)
 {
     const PictureRequest request = openRequest(path, zipIndex, zipCount);
     return show(request, fetchPicture(request, fit));
-}
-
-bool PuzzleLoader::loadOtherFromZip(const PictureFit& fit)
-{
-    const std::optional<PictureRequest> request = otherFromZipRequest();
-    if (request)
-        show(*request, fetchPicture(*request, fit));
-    return request.has_value();
-}
-
-std::optional<UnshownPicture> PuzzleLoader::loadGift(QByteArray picture, const PictureFit& fit)
-{
-    const PictureRequest request = giftRequest(std::move(picture));
-    return show(request, fetchPicture(request, fit));
-}
-
-bool PuzzleLoader::loadKept(const QString& path, int zipIndex, bool builtIn, const PictureFit& fit)
-{
-    const PictureRequest request = keptRequest(path, zipIndex, builtIn);
-    return !showKept(request, fetchPicture(request, fit));
 }
 
 void PuzzleLoader::cover(const PictureFit& fit)

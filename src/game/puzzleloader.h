@@ -61,8 +61,7 @@ void fetchInBackground(BackgroundTask<FetchedPicture>& task, const PictureReques
 // gives the built-in picture instead, and defaultPictureShown says which happened. Pixels
 // are decoded as each call's fit asks.
 //
-// A load is a request (decided at once), a fetch (the slow part, on any thread) and a show;
-// the load and open calls do all three in turn.
+// A load is a request (decided at once), a fetch (the slow part, on any thread) and a show.
 class PuzzleLoader {
 public:
     // The engine must outlive the loader.
@@ -93,15 +92,10 @@ public:
     // Shows a kept game's picture; when it cannot be, changes nothing and says why.
     std::optional<UnshownPicture> showKept(PictureRequest request, FetchedPicture fetched);
 
+    // The random pick and a file opened, requested, fetched and shown at once.
     void loadRandom(const QString& folder, const PictureFit& fit);
-    std::optional<UnshownPicture> loadCurrent(const PictureFit& fit);
     std::optional<UnshownPicture> open(const QString& path, int zipIndex, int zipCount,
                                        const PictureFit& fit);
-    // False, nothing loaded, when the archive holds no other picture.
-    bool loadOtherFromZip(const PictureFit& fit);
-    std::optional<UnshownPicture> loadGift(QByteArray picture, const PictureFit& fit);
-    // False, nothing changed, when the kept game's picture can no longer be shown.
-    bool loadKept(const QString& path, int zipIndex, bool builtIn, const PictureFit& fit);
     // Decodes the picture again if its pixels fall short of the fit; the built-in picture
     // when that fails.
     void cover(const PictureFit& fit);

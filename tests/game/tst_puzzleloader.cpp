@@ -8,6 +8,26 @@
 
 Q_DECLARE_METATYPE(PictureFault)
 
+namespace {
+// What the window does off its thread, at once.
+std::optional<UnshownPicture> loadNow(PuzzleLoader& loader, const PictureRequest& request)
+{
+    return loader.show(request, fetchPicture(request, {}));
+}
+
+bool otherFromZip(PuzzleLoader& loader)
+{
+    const std::optional<PictureRequest> request = loader.otherFromZipRequest();
+    return request && !loadNow(loader, *request);
+}
+
+bool kept(PuzzleLoader& loader, const QString& path, int zipIndex, bool builtIn)
+{
+    const PictureRequest request = loader.keptRequest(path, zipIndex, builtIn);
+    return !loader.showKept(request, fetchPicture(request, {}));
+}
+} // namespace
+
 class TestPuzzleLoader : public QObject {
     Q_OBJECT
 
@@ -33,12 +53,12 @@ private slots:
         loader.open(testData("three.zip"), 2, 0, {});
         for (int i = 0; i < 10; ++i) {
             const int previous = loader.source().zipIndex;
-            QVERIFY(loader.loadOtherFromZip({}));
+            QVERIFY(otherFromZip(loader));
             QVERIFY(loader.source().zipIndex != previous);
             QVERIFY(!loader.source().defaultPictureShown);
         }
         loader.open(testData("picture.jpg"), 1, 0, {});
-        QVERIFY(!loader.loadOtherFromZip({}));
+        QVERIFY(!otherFromZip(loader));
         QCOMPARE(loader.picture().saveEncoded(), readFile(testData("picture.jpg")));
     }
 
@@ -47,7 +67,7 @@ private slots:
         RandomEngine random(3);
         PuzzleLoader loader(random);
         const QByteArray gift = readFile(testData("picture.gif"));
-        loader.loadGift(gift, {});
+        QCOMPARE(loadNow(loader, loader.giftRequest(gift)), std::nullopt);
         QVERIFY(loader.source().giftMode);
         QVERIFY(!loader.source().defaultPictureShown);
         QCOMPARE(loader.picture().saveEncoded(), gift);
@@ -61,13 +81,13 @@ private slots:
         RandomEngine random(3);
         PuzzleLoader loader(random);
         loader.open(testData("picture.jpg"), 1, 0, {});
-        QVERIFY(!loader.loadKept(testData("missing.jpg"), 0, false, {}));
+        QVERIFY(!kept(loader, testData("missing.jpg"), 0, false));
         QCOMPARE(loader.source().picturePath, testData("picture.jpg"));
         QCOMPARE(loader.picture().saveEncoded(), readFile(testData("picture.jpg")));
-        QVERIFY(loader.loadKept(testData("three.zip"), 3, false, {}));
+        QVERIFY(kept(loader, testData("three.zip"), 3, false));
         QCOMPARE(loader.source().zipIndex, 3);
         QCOMPARE(loader.source().zipCount, 3);
-        QVERIFY(loader.loadKept(QString(), 0, true, {}));
+        QVERIFY(kept(loader, QString(), 0, true));
         QVERIFY(loader.source().defaultPictureShown);
         QCOMPARE(loader.picture().height(), 351);
     }
