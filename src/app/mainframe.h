@@ -151,7 +151,9 @@ private:
     void dropNextNew();
     // Ends the wait for a picture: shows it as asked, and the window as it then stands.
     void settleLoad(const std::function<void()>& show);
-    // Says which picture the player chose is not shown, and why.
+    // A new puzzle on the picture the player chose; when that could not be shown, says which
+    // and why.
+    void startOnChosen(const std::optional<UnshownPicture>& unshown);
     void reportUnshown(const UnshownPicture& unshown);
     void showModeless(QDialog* dialog);
     void closeSolution();

@@ -37,11 +37,7 @@ void MainFrame::newFromZip()
         return;
     }
     fetch(std::move(*request), [this](PictureRequest chosen, FetchedPicture fetched) {
-        const std::optional<UnshownPicture> unshown =
-            session_.loader().show(std::move(chosen), std::move(fetched));
-        startPuzzle();
-        if (unshown)
-            reportUnshown(*unshown);
+        startOnChosen(session_.loader().show(std::move(chosen), std::move(fetched)));
     });
 }
 

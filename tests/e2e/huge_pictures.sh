@@ -36,11 +36,7 @@ holds_for 1 "New from a folder of the huge picture said something" not message_s
 built_in_after "New from a folder of the huge picture"
 
 # The open dialog: typing the name selects the file (its preview is tried), Return opens it.
-xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+o
-open=$(window_named Open)
-xdotool windowactivate --sync "$open" type --delay 10 "$HUGE"
-xdotool key Return
-wait_until 10 "the open dialog stayed open on the huge picture" window_gone Open
+open_typed "$HUGE"
 answer_message "Open on the huge picture"
 wait_until 5 "the board did not settle after Open" window_settled "$WINDOW"
 built_in_after "Open on the huge picture"

@@ -133,6 +133,17 @@ answer_message() {
     wait_until 5 "the message after $1 did not close" not message_shown
 }
 
+# open_typed PATH: Ctrl+O, the path typed into the open dialog (which selects it, its preview
+# tried), and Return, which opens it and closes the dialog.
+open_typed() {
+    local open
+    xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+o
+    open=$(window_named Open)
+    xdotool windowactivate --sync "$open" type --delay 10 "$1"
+    xdotool key Return
+    wait_until 10 "the open dialog stayed open on $1" window_gone Open
+}
+
 # window_gone TITLE: no visible window of the game has that title.
 window_gone() {
     ! xdotool search --all --onlyvisible --pid "$GAME_PID" --name "^$1\$" >/dev/null 2>&1

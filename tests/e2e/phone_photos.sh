@@ -45,11 +45,7 @@ upright() {
 for photo in IMG_0001.HEIC android.avif editor.jxl; do
     start_game "$GAME" "$PHOTOS/$photo"
     upright "$photo named on the command line"
-    xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+o
-    open=$(window_named Open)
-    xdotool windowactivate --sync "$open" type --delay 10 "$PHOTOS/$photo"
-    xdotool key Return
-    wait_until 10 "the open dialog stayed open on $photo" window_gone Open
+    open_typed "$PHOTOS/$photo"
     upright "$photo opened"
     close_game
     start_game "$GAME" "$PHOTOS/$photo.zip"

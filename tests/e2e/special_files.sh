@@ -49,11 +49,7 @@ done
 mkfifo "$WORK/pictures/pipe.jpg" "$WORK/pictures/pipe.zip"
 start_game "$GAME"
 for pipe in pipe.jpg pipe.zip; do
-    xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+o
-    open=$(window_named Open)
-    xdotool windowactivate --sync "$open" type --delay 10 "$WORK/pictures/$pipe"
-    xdotool key Return
-    wait_until 10 "the open dialog stayed open on $pipe" window_gone Open
+    open_typed "$WORK/pictures/$pipe"
     answer_message "opening $pipe"
     # The game answers a key again: it is not stuck reading the FIFO.
     redrawn_after xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+g
