@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QTreeView>
 
 // The preview frame: a group box whose inner area shows the whole picture, stretched.
@@ -61,22 +62,49 @@ OpenPictureDialog::OpenPictureDialog(QThreadPool& threads, QWidget* parent)
         types->setItemText(0, openFilterLabel());
         types->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     }
-    // The size its lists like; the preview's panel below takes its room from them.
-    const QSize wanted = QSize(760, 600).expandedTo(sizeHint());
-    auto* grid = qobject_cast<QGridLayout*>(layout());
-    if (grid != nullptr)
-        grid->addWidget(createPanel(), grid->rowCount(), 0, 1, grid->columnCount());
     connect(this, &QFileDialog::currentChanged, this, &OpenPictureDialog::selectionChanged);
     connect(this, &QFileDialog::directoryEntered, this, [this] {
         nothingToShow_ = true;
         frame_->update();
     });
-    updateButtons();
-    updateCounter();
     // Never beyond the screen's free area, room left for the window's frame and title.
     const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen->availableGeometry().size() - QSize(16, 48);
-    resize(wanted.boundedTo(room));
+    QWidget* panel = createPanel();
+    const bool beside = placePanel(panel, room.height());
+    updateButtons();
+    updateCounter();
+    // The size its lists like, and the panel's room beside them or below them.
+    const QSize lists(760, 600);
+    const QSize wanted = beside ? lists + QSize(panel->sizeHint().width(), 0) : lists;
+    resize(wanted.expandedTo(sizeHint()).boundedTo(room));
+}
+
+bool OpenPictureDialog::placePanel(QWidget* panel, int roomHeight)
+{
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    auto* files = findChild<QSplitter*>(QStringLiteral("splitter"));
+    if (grid == nullptr || files == nullptr || grid->indexOf(files) < 0)
+        return false;
+    int filesRow = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(grid->indexOf(files), &filesRow, &column, &rows, &columns);
+    grid->addWidget(panel, grid->rowCount(), 0, 1, grid->columnCount());
+    // The files take whatever height the dialog has beyond what the rest of it needs.
+    grid->setRowStretch(filesRow, 1);
+    // A short screen (a laptop's at 200 %) would leave the list a few rows under the panel:
+    // the panel goes beside the list instead, which has the width to spare.
+    const auto* list = findChild<QListView*>(QStringLiteral("listView"));
+    const int rowHeight =
+        std::max(list->fontMetrics().height(), list->iconSize().height()) + 2 * list->spacing() + 4;
+    const int listRoom = roomHeight - (sizeHint().height() - files->sizeHint().height());
+    // A row more for the detailed list's headings, and one for a scroll bar.
+    if (listRoom >= (FewestRowsOfFiles + 2) * rowHeight + 2 * list->frameWidth())
+        return false;
+    grid->removeWidget(panel);
+    files->addWidget(panel);
+    files->setCollapsible(files->indexOf(panel), false);
+    files->setStretchFactor(files->indexOf(panel), 0);
+    return true;
 }
 
 QWidget* OpenPictureDialog::createPanel()
@@ -109,12 +137,10 @@ QWidget* OpenPictureDialog::createPanel()
     layout->addWidget(next_, 2, 2, Qt::AlignRight);
     layout->setColumnStretch(1, 1);
     panel->setFixedWidth(frame_->width() + 24);
-    auto* centred = new QWidget;
-    auto* row = new QHBoxLayout(centred);
-    row->addStretch();
-    row->addWidget(panel);
-    row->addStretch();
-    return centred;
+    // Centred below the list, or at the top beside it.
+    auto* place = new QWidget;
+    (new QGridLayout(place))->addWidget(panel, 0, 0, Qt::AlignHCenter | Qt::AlignTop);
+    return place;
 }
 
 void OpenPictureDialog::fitFileListColumns()
@@ -125,6 +151,8 @@ void OpenPictureDialog::fitFileListColumns()
     if (auto* details = findChild<QTreeView*>(QStringLiteral("treeView"))) {
         QHeaderView* header = details->header();
         header->setMinimumSectionSize(header->fontMetrics().horizontalAdvance(QString(10, 'w')));
+        // The name takes the width the others leave, so every heading shows where they fit.
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
         for (int column = 1; column < header->count(); ++column)
             header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }

@@ -13,10 +13,10 @@ class QLabel;
 class QPushButton;
 class PreviewFrame;
 
-// Qt's own file dialog with a panel below it: a "Preview" check box, the preview frame,
-// and "<" and ">" buttons with a counter for stepping through an archive's pictures. The
-// chosen file need not exist. A picture file's preview is decoded on one of the threads, so a
-// large one never freezes the dialog; the threads must outlive it.
+// Qt's own file dialog with a panel below it (beside the list on a short screen): a "Preview"
+// check box, the preview frame, and "<" and ">" buttons with a counter for stepping through an
+// archive's pictures. The chosen file need not exist. A picture file's preview is decoded on one of
+// the threads, so a large one never freezes the dialog; the threads must outlive it.
 class OpenPictureDialog : public QFileDialog {
     Q_DECLARE_TR_FUNCTIONS(OpenPictureDialog)
 
@@ -39,8 +39,13 @@ public:
     QPushButton* nextButton() const { return next_; }
     QLabel* counter() const { return counter_; }
 
+    // The list shows this many files at least, on any screen the dialog fits.
+    static constexpr int FewestRowsOfFiles = 8;
+
 private:
     QWidget* createPanel();
+    // Below the lists, or beside them when the screen is too short: true then.
+    bool placePanel(QWidget* panel, int roomHeight);
     void fitFileListColumns();
     void selectionChanged(const QString& path);
     void togglePreview();

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -149,6 +150,33 @@ private slots:
                 QVERIFY2(details->sizeHintForIndex(cell).width() <= details->columnWidth(column),
                          qPrintable(cell.data().toString()));
             }
+        }
+    }
+
+    // On any screen the dialog fits, 1920 x 1080 at 200 % too: eight rows of files at least,
+    // and every heading of the detailed list whole, with no scrolling to reach it.
+    void showsEightRowsAndEveryHeading()
+    {
+        Dialog open;
+        open.dialog.setViewMode(QFileDialog::Detail);
+        open.dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&open.dialog));
+        auto* details = open.dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        QTRY_COMPARE(details->model()->rowCount(details->rootIndex()), 7);
+        QTest::qWait(50);
+        const int rowHeight =
+            details->visualRect(details->model()->index(0, 0, details->rootIndex())).height();
+        QVERIFY2(details->viewport()->height() >= OpenPictureDialog::FewestRowsOfFiles * rowHeight,
+                 qPrintable(
+                     QStringLiteral("%1 / %2").arg(details->viewport()->height()).arg(rowHeight)));
+        const QHeaderView* header = details->header();
+        for (int column = 0; column < header->count(); ++column) {
+            const QString heading = details->model()->headerData(column, Qt::Horizontal).toString();
+            const int left = header->sectionViewportPosition(column);
+            QVERIFY2(
+                left >= 0 && left + header->sectionSize(column) <= header->viewport()->width() &&
+                    header->sectionSize(column) > header->fontMetrics().horizontalAdvance(heading),
+                qPrintable(heading));
         }
     }
 
