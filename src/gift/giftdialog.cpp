@@ -6,7 +6,9 @@
 #include "pictures/pictureframe.h"
 #include "platform/product.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +16,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 GiftDialog::GiftDialog(const QString& programPath, const Picture& current, QWidget* parent)
     : QDialog(parent)
@@ -59,10 +63,21 @@ GiftDialog::GiftDialog(const QString& programPath, const Picture& current, QWidg
 QString GiftDialog::defaultGiftName()
 {
 #ifdef Q_OS_WIN
-    return QStringLiteral("Tilewright Gift.exe");
+    return tr("Tilewright Gift") + QStringLiteral(".exe");
 #else
-    return QStringLiteral("Tilewright Gift");
+    return tr("Tilewright Gift");
 #endif
+}
+
+QString GiftDialog::writableStartFolder(const QString& last)
+{
+    for (const QString& folder :
+         {last, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".gift-XXXXXX")));
+        if (!folder.isEmpty() && QFileInfo(folder).isDir() && probe.open())
+            return folder;
+    }
+    return QDir::homePath();
 }
 
 QRect GiftDialog::previewFrame() const
@@ -85,6 +100,8 @@ void GiftDialog::makeGift()
     QFileDialog save(this, tr("Save gift"));
     save.setOption(QFileDialog::DontUseNativeDialog);
     save.setAcceptMode(QFileDialog::AcceptSave);
+    // The last folder visited may be one the game cannot write in, its installed pictures'.
+    save.setDirectory(writableStartFolder(save.directory().absolutePath()));
     save.selectFile(defaultGiftName());
     if (save.exec() != QDialog::Accepted || save.selectedFiles().isEmpty())
         return;

@@ -34,6 +34,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The last folder when a file can be made there; else the player's documents or home.
+    static QString writableStartFolder(const QString& last);
     void makeGift();
 
     QString programPath_;

@@ -49,8 +49,8 @@ CongratulationsDialog::CongratulationsDialog(ProfileStore& profile, const GameRe
 
     qualified_ = tables.qualifies(result.mode, n, result.seconds, result.moves);
     if (qualified_)
-        name_->setText(profile_.readText(ScoresSection, ScoreTables::PlayerNameKey,
-                                         ScoreTables::DefaultPlayerName));
+        name_->setText(
+            profile_.readText(ScoresSection, ScoreTables::PlayerNameKey, defaultPlayerName()));
     prompt_->setVisible(qualified_);
     name_->setVisible(qualified_);
     ok->setDefault(true);
@@ -58,11 +58,16 @@ CongratulationsDialog::CongratulationsDialog(ProfileStore& profile, const GameRe
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+QString CongratulationsDialog::defaultPlayerName()
+{
+    return tr("Player 1");
+}
+
 void CongratulationsDialog::enterResult()
 {
     if (!qualified_)
         return;
-    const QString name = name_->text().isEmpty() ? ScoreTables::DefaultPlayerName : name_->text();
+    const QString name = name_->text().isEmpty() ? defaultPlayerName() : name_->text();
     ScoreTables tables;
     tables.record(profile_, result_.mode,
                   {name, result_.dimension, result_.moves, result_.seconds});

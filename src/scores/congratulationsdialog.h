@@ -18,6 +18,9 @@ class CongratulationsDialog : public QDialog {
 public:
     CongratulationsDialog(ProfileStore& profile, const GameResult& result, QWidget* parent);
 
+    // The name offered before any player has typed one, in the player's language.
+    static QString defaultPlayerName();
+
     bool qualified() const { return qualified_; }
     QLabel* difficultyLine() const { return difficulty_; }
     QLabel* timeLine() const { return time_; }

@@ -102,7 +102,6 @@ bool ranksAbove(const ScoreEntry& a, const ScoreEntry& b)
 } // namespace
 
 const QString ScoreTables::PlayerNameKey = QStringLiteral("PlayerName");
-const QString ScoreTables::DefaultPlayerName = QStringLiteral("Player 1");
 
 void ScoreTables::setDefaults(ProfileStore& profile)
 {

@@ -31,7 +31,6 @@ class ScoreTables {
 public:
     // The profile key, in "Scores", of the name the last qualifying player typed.
     static const QString PlayerNameKey;
-    static const QString DefaultPlayerName;
 
     // Both tables set to the default rows, which are then saved.
     void setDefaults(ProfileStore& profile);

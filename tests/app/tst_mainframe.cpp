@@ -605,7 +605,7 @@ private slots:
         QVERIFY(readKeptGames(game.profile).empty());
         ScoreTables tables;
         tables.load(game.profile);
-        QCOMPARE(tables.table(0)[0], (ScoreEntry{ScoreTables::DefaultPlayerName, 10, 1, 0}));
+        QCOMPARE(tables.table(0)[0], (ScoreEntry{CongratulationsDialog::defaultPlayerName(), 10, 1, 0}));
     }
 
     void leavingWhatCannotBeSavedSaysWhy()

@@ -17,7 +17,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 class TestGiftDialog : public QObject {
@@ -121,6 +123,35 @@ private slots:
         const QByteArray image = readFile(program);
         QCOMPARE(gift, image + QByteArray(1, '\x01') + readFile(testData("picture.jpg")));
         QTRY_VERIFY(dialog.isNull()); // closed and gone once the gift is made
+    }
+
+    // The save starts where the last file dialog was, unless no file can be made there (as in
+    // an installed game's pictures): then in the player's documents or home.
+    void saveStartsWhereAGiftCanBeWritten()
+    {
+        QTemporaryDir writable;
+        const QString unwritable = QStringLiteral("/proc"); // not even for the superuser
+        Picture current;
+        QVERIFY(current.loadFromFile(testData("picture.jpg")));
+        for (const QString& last : {writable.path(), unwritable}) {
+            QFileDialog().setDirectory(last); // as any file dialog shown there leaves it
+            QPointer<GiftDialog> dialog = new GiftDialog(QString(), current, nullptr);
+            dialog->show();
+            QString start;
+            const ModalGuard<QFileDialog> saved([&](QFileDialog& save) {
+                start = save.directory().absolutePath();
+                save.reject();
+            });
+            QTest::mouseClick(dialog->makeGiftButton(), Qt::LeftButton);
+            const QStringList elsewhere{
+                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                QDir::homePath()};
+            QVERIFY2(last == writable.path() ? start == last : elsewhere.contains(start),
+                     qPrintable(start));
+            QTemporaryFile probe(QDir(start).filePath(QStringLiteral("XXXXXX")));
+            QVERIFY(probe.open());
+            dialog->close();
+        }
     }
 
     void noPictureNoGift()
