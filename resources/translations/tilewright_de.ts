@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Sol&amp;ve for me</source>
-        <translation>&amp;Automatisch lösen</translation>
+        <translation>A&amp;utomatisch lösen</translation>
     </message>
     <message>
         <source>Scoreboard</source>
@@ -220,6 +220,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Spieler 1</translation>
+    </message>
 </context>
 <context>
     <name>EntryProblem</name>
@@ -300,6 +304,10 @@
         <translation>Das Geschenk konnte nicht erstellt werden.
 
 </translation>
+    </message>
+    <message>
+        <source>Tilewright Gift</source>
+        <translation>Tilewright-Geschenk</translation>
     </message>
 </context>
 <context>

@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation>Félicitations&#xa0;!</translation>
+        <translation>Félicitations&#x202f;!</translation>
     </message>
     <message>
         <source>Puzzle difficulty : %1 x %1 (%2)</source>
@@ -219,6 +219,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Joueur 1</translation>
     </message>
 </context>
 <context>
@@ -300,6 +304,10 @@
         <translation>Le cadeau n&apos;a pas pu être créé.
 
 </translation>
+    </message>
+    <message>
+        <source>Tilewright Gift</source>
+        <translation>Cadeau Tilewright</translation>
     </message>
 </context>
 <context>
@@ -408,7 +416,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>There is only 1 picture in this zip file!</source>
-        <translation>Cette archive Zip ne contient qu&apos;une image&#xa0;!</translation>
+        <translation>Cette archive Zip ne contient qu&apos;une image&#x202f;!</translation>
     </message>
     <message>
         <source>There is no unfinished puzzle to resume.</source>
@@ -445,7 +453,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>The jumbled picture&apos;s tiles. Click two tiles to swap them, or a tile in the hole&apos;s row or column to slide it. Keys: in the slider the arrows slide a tile into the hole; the arrows, or Shift and the arrows in the slider, move the focus cell, and Enter acts on it as a click.</source>
-        <translation>Les pièces de l&apos;image mélangée. Cliquez sur deux pièces pour les échanger, ou sur une pièce de la ligne ou de la colonne du trou pour la faire glisser. Touches&#xa0;: au taquin, les flèches font glisser une pièce dans le trou&#xa0;; les flèches, au taquin Maj et les flèches, déplacent la case de focus, et Entrée agit sur elle comme un clic.</translation>
+        <translation>Les pièces de l&apos;image mélangée. Cliquez sur deux pièces pour les échanger, ou sur une pièce de la ligne ou de la colonne du trou pour la faire glisser. Touches&#xa0;: au taquin, les flèches font glisser une pièce dans le trou&#x202f;; les flèches, au taquin Maj et les flèches, déplacent la case de focus, et Entrée agit sur elle comme un clic.</translation>
     </message>
     <message>
         <source>The picture of the unfinished puzzle can no longer be loaded:
@@ -464,7 +472,7 @@ Ce puzzle n&apos;est plus conservé.</translation>
     <name>MainToolBar</name>
     <message>
         <source>New puzzle!</source>
-        <translation>Nouveau puzzle&#xa0;!</translation>
+        <translation>Nouveau puzzle&#x202f;!</translation>
     </message>
     <message>
         <source>Open picture</source>
@@ -472,7 +480,7 @@ Ce puzzle n&apos;est plus conservé.</translation>
     </message>
     <message>
         <source>Jumble!</source>
-        <translation>Mélanger&#xa0;!</translation>
+        <translation>Mélanger&#x202f;!</translation>
     </message>
     <message>
         <source>Show solution</source>
@@ -480,7 +488,7 @@ Ce puzzle n&apos;est plus conservé.</translation>
     </message>
     <message>
         <source>Solve for me!</source>
-        <translation>Résoudre à ma place&#xa0;!</translation>
+        <translation>Résoudre à ma place&#x202f;!</translation>
     </message>
     <message>
         <source>Puzzle difficulty</source>
@@ -756,7 +764,7 @@ L&apos;image intégrée est affichée à la place.</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation>Voulez-vous vraiment réinitialiser les scores&#xa0;?</translation>
+        <translation>Voulez-vous vraiment réinitialiser les scores&#x202f;?</translation>
     </message>
 </context>
 <context>

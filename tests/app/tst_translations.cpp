@@ -1,5 +1,6 @@
 // Tests of the translations: the player's first known language wins, English needs none,
 // and every text is there in German and French.
+#include "app/commandtable.h"
 #include "app/translations.h"
 #include "scores/scoretables.h"
 #include "scores/timetext.h"
@@ -7,12 +8,76 @@
 
 #include <QCoreApplication>
 #include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextDocumentFragment>
+#include <map>
+
+namespace {
+// Every language the game speaks, English (the source texts') first.
+const QStringList Languages{"en", "de", "fr"};
+
+// A menu as the player reads it: its title and its items' texts, mnemonics marked.
+struct ShownMenu {
+    QString title;
+    QStringList items;
+};
+
+// The menu bar's menus, and each submenu as a menu of its own, in the installed language.
+std::vector<ShownMenu> shownMenus()
+{
+    const auto command = [](CommandId id) {
+        return QCoreApplication::translate("Command", findCommand(id)->text);
+    };
+    std::vector<ShownMenu> menus;
+    ShownMenu bar;
+    for (const Menu& layout : menuBarLayout()) {
+        ShownMenu menu{QCoreApplication::translate("Menu", layout.title), {}};
+        bar.items << menu.title;
+        for (const MenuItem& item : layout.items) {
+            if (item.submenu != nullptr) {
+                ShownMenu submenu{QCoreApplication::translate("Menu", item.submenu), {}};
+                for (const CommandId id : item.submenuItems)
+                    submenu.items << command(id);
+                menu.items << submenu.title;
+                menus.push_back(submenu);
+            } else if (item.command != CommandId::Separator) {
+                menu.items << command(item.command);
+            }
+        }
+        menus.push_back(menu);
+    }
+    menus.push_back(bar);
+    return menus;
+}
+
+QString withoutMnemonic(QString text)
+{
+    return text.remove(QLatin1Char('&'));
+}
+
+QString helpPage(const QString& language)
+{
+    const QString name = language == QLatin1String("en")
+                             ? QStringLiteral("Tilewright.html")
+                             : QStringLiteral("Tilewright.%1.html").arg(language);
+    QFile page(QStringLiteral(TW_RESOURCES "/") + name);
+    return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+}
+} // namespace
 
 class TestTranslations : public QObject {
     Q_OBJECT
 
     static QString file() { return QCoreApplication::translate("Menu", "&File"); }
+
+    static void eachLanguage()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : Languages)
+            QTest::newRow(qPrintable(language)) << language;
+    }
 
 private slots:
     void firstKnownLanguageWins_data()
@@ -68,6 +133,55 @@ private slots:
             found << QFileInfo(it.next()).fileName();
         found.sort();
         QCOMPARE(found, (QStringList{"tilewright_de.qm", "tilewright_en.qm", "tilewright_fr.qm"}));
+    }
+
+    // Alt and a letter opens one menu, and within a menu one item, in every language.
+    void noMenuOffersOneLetterTwice_data() { eachLanguage(); }
+    void noMenuOffersOneLetterTwice()
+    {
+        QFETCH(QString, language);
+        const Translations translations({language});
+        for (const ShownMenu& menu : shownMenus()) {
+            std::map<QChar, QString> taken;
+            for (const QString& item : menu.items) {
+                const qsizetype mark = item.indexOf(QLatin1Char('&'));
+                if (mark < 0 || mark + 1 >= item.size())
+                    continue;
+                const QChar letter = item[mark + 1].toLower();
+                QVERIFY2(!taken.count(letter),
+                         qPrintable(
+                             QStringLiteral("%1: %2 and %3").arg(menu.title, taken[letter], item)));
+                taken[letter] = item;
+            }
+        }
+    }
+
+    // Every "Menu > Item" a help page names is there, in that page's language.
+    void helpNamesTheMenusAsTheyAre_data() { eachLanguage(); }
+    void helpNamesTheMenusAsTheyAre()
+    {
+        QFETCH(QString, language);
+        const Translations translations({language});
+        const QString page = helpPage(language);
+        QVERIFY(!page.isEmpty());
+        const QRegularExpression path(QStringLiteral("<b>([^<&]+&gt;[^<]+)</b>"));
+        int paths = 0;
+        for (const QRegularExpressionMatch& found : path.globalMatch(page)) {
+            const QStringList names =
+                QTextDocumentFragment::fromHtml(found.captured(1)).toPlainText().split('>');
+            QCOMPARE(names.size(), 2);
+            const std::vector<ShownMenu> menus = shownMenus();
+            const bool named = std::any_of(menus.begin(), menus.end(), [&](const ShownMenu& menu) {
+                const auto same = [&](const QString& item) {
+                    return withoutMnemonic(item) == names[1].simplified();
+                };
+                return withoutMnemonic(menu.title) == names[0].simplified() &&
+                       std::any_of(menu.items.begin(), menu.items.end(), same);
+            });
+            QVERIFY2(named, qPrintable(found.captured(1).simplified()));
+            ++paths;
+        }
+        QVERIFY(paths >= 10);
     }
 
     // A text that counts says "1 hint" and "2 hints" in English, and the same in German and
