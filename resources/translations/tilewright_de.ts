@@ -442,16 +442,6 @@ keine Anwendung zugeordnet.</translation>
         </translation>
     </message>
     <message>
-        <source>The help page cannot be opened:
-%1
-
-%2</source>
-        <translation>Die Hilfeseite kann nicht geöffnet werden:
-%1
-
-%2</translation>
-    </message>
-    <message>
         <source>The jumbled picture&apos;s tiles. Click two tiles to swap them, or a tile in the hole&apos;s row or column to slide it. Keys: in the slider the arrows slide a tile into the hole; the arrows, or Shift and the arrows in the slider, move the focus cell, and Enter acts on it as a click.</source>
         <translation>Die Kacheln des gemischten Bildes. Klicken Sie auf zwei Kacheln, um sie zu tauschen, oder auf eine Kachel in der Zeile oder Spalte des Lochs, um sie zu schieben. Tasten: Beim Schiebepuzzle schieben die Pfeiltasten eine Kachel ins Loch; die Pfeiltasten, beim Schiebepuzzle Umschalt und die Pfeiltasten, bewegen die Fokuszelle, und Eingabe wirkt auf sie wie ein Klick.</translation>
     </message>
@@ -466,6 +456,16 @@ The puzzle is no longer kept.</source>
 
 %2
 Das Puzzle wird nicht mehr aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The help page is missing:
+%1
+
+It was not installed with the game.</source>
+        <translation>Die Hilfeseite fehlt:
+%1
+
+Sie wurde nicht mit dem Spiel installiert.</translation>
     </message>
 </context>
 <context>

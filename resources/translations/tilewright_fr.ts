@@ -442,16 +442,6 @@ with the given filename extension.</source>
         </translation>
     </message>
     <message>
-        <source>The help page cannot be opened:
-%1
-
-%2</source>
-        <translation>La page d&apos;aide ne peut pas être ouverte&#xa0;:
-%1
-
-%2</translation>
-    </message>
-    <message>
         <source>The jumbled picture&apos;s tiles. Click two tiles to swap them, or a tile in the hole&apos;s row or column to slide it. Keys: in the slider the arrows slide a tile into the hole; the arrows, or Shift and the arrows in the slider, move the focus cell, and Enter acts on it as a click.</source>
         <translation>Les pièces de l&apos;image mélangée. Cliquez sur deux pièces pour les échanger, ou sur une pièce de la ligne ou de la colonne du trou pour la faire glisser. Touches&#xa0;: au taquin, les flèches font glisser une pièce dans le trou&#x202f;; les flèches, au taquin Maj et les flèches, déplacent la case de focus, et Entrée agit sur elle comme un clic.</translation>
     </message>
@@ -466,6 +456,16 @@ The puzzle is no longer kept.</source>
 
 %2
 Ce puzzle n&apos;est plus conservé.</translation>
+    </message>
+    <message>
+        <source>The help page is missing:
+%1
+
+It was not installed with the game.</source>
+        <translation>La page d&apos;aide est introuvable&#xa0;:
+%1
+
+Elle n&apos;a pas été installée avec le jeu.</translation>
     </message>
 </context>
 <context>

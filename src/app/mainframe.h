@@ -18,6 +18,7 @@ struct ProgramFile;
 class BoardStage;
 class BoardView;
 class GameStatusBar;
+class HelpWindow;
 class MainToolBar;
 class Clock;
 class ProfileStore;
@@ -119,6 +120,8 @@ private:
     void toggleFullScreen();
     void resumeLastPuzzle();
     void showHelp();
+    // The help page in the game's own window, when the desktop cannot show it.
+    void showHelpHere();
     void showAbout();
     void exit();
 
@@ -171,6 +174,7 @@ private:
     QPointer<QDialog> modeless_;
     QString programPath_;
     QString helpPage_;
+    QPointer<HelpWindow> helpWindow_;
     bool quiet_ = false;            // closing after a signal: nobody to tell
     std::optional<QRect> windowed_; // in full screen: the window's place to go back to
     std::map<CommandId, QAction*> actions_;

@@ -1,7 +1,7 @@
 // MainFrame's commands: what each menu item, shortcut and toolbar button does.
 #include "about/aboutdialog.h"
+#include "about/helpwindow.h"
 #include "boardstage.h"
-#include "controls/hyperlinklabel.h"
 #include "game/boardview.h"
 #include "game/solutiondialog.h"
 #include "gamestatusbar.h"
@@ -17,6 +17,7 @@
 #include "scores/scoreboarddialog.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
@@ -149,16 +150,28 @@ void MainFrame::toggleFullScreen()
 void MainFrame::showHelp()
 {
     const QPointer<MainFrame> frame(this);
-    const QString page = helpPage_;
-    const auto failed = [frame, page](int code) {
+    const auto failed = [frame](int) {
         if (frame)
-            QMessageBox::warning(
-                frame, ProductName,
-                tr("The help page cannot be opened:\n%1\n\n%2")
-                    .arg(QDir::toNativeSeparators(page), HyperlinkLabel::openFailureText(code)));
+            frame->showHelpHere();
     };
-    if (const int code = services_.shell.open(page, failed); code <= 32)
+    if (const int code = services_.shell.open(helpPage_, failed); code <= 32)
         failed(code);
+}
+
+void MainFrame::showHelpHere()
+{
+    if (!QFileInfo::exists(helpPage_)) {
+        QMessageBox::warning(this, ProductName,
+                             tr("The help page is missing:\n%1\n\nIt was not installed with "
+                                "the game.")
+                                 .arg(QDir::toNativeSeparators(helpPage_)));
+        return;
+    }
+    if (helpWindow_ == nullptr)
+        helpWindow_ = new HelpWindow(helpPage_, this);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 void MainFrame::showAbout()

@@ -15,7 +15,7 @@ public:
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
-    // "de" or "fr"; empty for English.
+    // "de", "fr" or "pt_BR", as the help page's name has it; empty for English.
     QString language() const { return language_; }
 
 private:

@@ -1,5 +1,6 @@
 // Tests of the main window: start-up, the commands of the menus and the window's size.
 #include "about/aboutdialog.h"
+#include "about/helpwindow.h"
 #include "filedialogs.h"
 #include "game/boardview.h"
 #include "game/puzzleloader.h"
@@ -27,6 +28,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <cerrno>
@@ -521,30 +523,42 @@ private slots:
         QVERIFY(!(game.frame->modelessWindow() != nullptr));
     }
 
-    // F1 opens the page beside the program; when the desktop cannot, at once or later, a
-    // message names the page and the reason, and the game is left as it was.
+    // F1 opens the page beside the program; when the desktop cannot, at once or later, the
+    // game shows the page itself, following its links; only a missing page gives a message.
     void helpOpensThePageBesideTheProgram()
     {
         GameFixture game({"picture.jpg"});
         QVERIFY(game.show());
         const QString page = QDir(game.folder.path()).filePath(QStringLiteral("Tilewright.html"));
+        QVERIFY(writeFile(page, "<html><head><title>Help</title></head><body><a "
+                                "href=\"more.html\">More</a></body></html>"));
+        QVERIFY(writeFile(QDir(game.folder.path()).filePath(QStringLiteral("more.html")),
+                          "<html><body>Scores</body></html>"));
         QTest::keyClick(game.frame.get(), Qt::Key_F1);
         QCOMPARE(game.shell.opened, QStringList{page});
         const Board board = game.frame->flow().round().board;
-        const QString missing = QStringLiteral("The help page cannot be opened:\n%1\n\n%2")
-                                    .arg(QDir::toNativeSeparators(page),
-                                         QStringLiteral("The specified file was not found."));
-        {
-            const MessageBoxAnswerer answerer;
-            game.shell.lateFailure(Shell::FileNotFound); // the opener ended in an error
-            QCOMPARE(answerer.texts, QStringList{missing});
-            game.shell.answer = Shell::NoAssociation;
-            game.frame->execute(CommandId::Help);
-            QCOMPARE(answerer.texts.size(), 2);
-            QVERIFY(answerer.texts[1].endsWith(
-                QStringLiteral("There is no application associated\nwith the given filename "
-                               "extension.")));
-        }
+        QVERIFY(game.frame->findChild<HelpWindow*>() == nullptr);
+        const MessageBoxAnswerer answerer;
+        game.shell.lateFailure(Shell::NoAssociation); // the opener found no browser
+        auto* help = game.frame->findChild<HelpWindow*>();
+        QVERIFY(help != nullptr && help->isVisible());
+        QCOMPARE(help->windowTitle(), QStringLiteral("Help"));
+        QTextBrowser* browser = help->browser();
+        QTextCursor inLink = browser->document()->find(QStringLiteral("More"));
+        inLink.setPosition(inLink.selectionStart() + 1);
+        const QPoint link = browser->cursorRect(inLink).center();
+        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, link);
+        QTRY_COMPARE(browser->toPlainText(), QStringLiteral("Scores"));
+        game.shell.answer = Shell::NoAssociation; // at once, this time: the same window
+        game.frame->execute(CommandId::Help);
+        QCOMPARE(game.frame->findChildren<HelpWindow*>().size(), 1);
+        help->close();
+        QFile::remove(page);
+        game.frame->execute(CommandId::Help);
+        QCOMPARE(answerer.texts,
+                 QStringList{QStringLiteral("The help page is missing:\n%1\n\nIt was not "
+                                            "installed with the game.")
+                                 .arg(QDir::toNativeSeparators(page))});
         QVERIFY(game.frame->flow().round().board == board);
         QString title;
         const ModalGuard<AboutDialog> modal([&](AboutDialog& about) {
@@ -605,7 +619,8 @@ private slots:
         QVERIFY(readKeptGames(game.profile).empty());
         ScoreTables tables;
         tables.load(game.profile);
-        QCOMPARE(tables.table(0)[0], (ScoreEntry{CongratulationsDialog::defaultPlayerName(), 10, 1, 0}));
+        QCOMPARE(tables.table(0)[0],
+                 (ScoreEntry{CongratulationsDialog::defaultPlayerName(), 10, 1, 0}));
     }
 
     void leavingWhatCannotBeSavedSaysWhy()

@@ -1,5 +1,5 @@
 // Tests of the translations: the player's first known language wins, English needs none,
-// and every text is there in German and French.
+// and in every language the menus and the help page agree.
 #include "app/commandtable.h"
 #include "app/translations.h"
 #include "scores/scoretables.h"
@@ -16,7 +16,7 @@
 
 namespace {
 // Every language the game speaks, English (the source texts') first.
-const QStringList Languages{"en", "de", "fr"};
+const QStringList Languages{"en", "de", "fr", "es", "it", "nl", "pl", "pt_BR"};
 
 // A menu as the player reads it: its title and its items' texts, mnemonics marked.
 struct ShownMenu {
@@ -91,8 +91,12 @@ private slots:
                                          << "&Datei";
         QTest::newRow("French") << QStringList{"fr-FR"} << "fr"
                                 << "&Fichier";
-        QTest::newRow("Spanish, then French") << QStringList{"es-ES", "fr-CA"} << "fr"
-                                              << "&Fichier";
+        QTest::newRow("Japanese, then French") << QStringList{"ja-JP", "fr-CA"} << "fr"
+                                               << "&Fichier";
+        QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR"} << "pt_BR"
+                                              << "&Arquivo";
+        QTest::newRow("Mexican Spanish") << QStringList{"es-MX"} << "es"
+                                         << "&Archivo";
         QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << ""
                                                << "&File";
         QTest::newRow("American English") << QStringList{"en-US"} << ""
@@ -125,14 +129,18 @@ private slots:
         QCOMPARE(timeText(65, TimeStyle::Scoreboard), QStringLiteral("01 Min. 05 Sek."));
     }
 
-    void bothLanguagesAreBuiltIn()
+    void everyLanguageIsBuiltIn()
     {
         // In the program itself, so a gift copy speaks its receiver's language too.
         QStringList found;
         for (QDirIterator it(QStringLiteral(":/i18n")); it.hasNext();)
             found << QFileInfo(it.next()).fileName();
         found.sort();
-        QCOMPARE(found, (QStringList{"tilewright_de.qm", "tilewright_en.qm", "tilewright_fr.qm"}));
+        QStringList expected;
+        for (const QString& language : Languages)
+            expected << QStringLiteral("tilewright_%1.qm").arg(language);
+        expected.sort();
+        QCOMPARE(found, expected);
     }
 
     // Alt and a letter opens one menu, and within a menu one item, in every language.
@@ -184,8 +192,8 @@ private slots:
         QVERIFY(paths >= 10);
     }
 
-    // A text that counts says "1 hint" and "2 hints" in English, and the same in German and
-    // French.
+    // A text that counts says "1 hint" and "2 hints" in English, and takes its plural forms in
+    // every language, Polish three of them.
     void countsTakeTheirPluralForms_data()
     {
         QTest::addColumn<QString>("language");
@@ -200,6 +208,12 @@ private slots:
         QTest::newRow("French") << "fr-FR"
                                 << "Résolu avec 1 indice."
                                 << "Résolu avec 2 indices.";
+        QTest::newRow("Polish") << "pl-PL"
+                                << "Rozwiązano z 1 podpowiedzią."
+                                << "Rozwiązano z 2 podpowiedziami.";
+        QTest::newRow("Brazilian Portuguese") << "pt-BR"
+                                              << "Resolvido com 1 dica."
+                                              << "Resolvido com 2 dicas.";
     }
     void countsTakeTheirPluralForms()
     {

@@ -9,8 +9,8 @@ BUILD=$(realpath "$1")
 WORK=$(mktemp -d -p "$SCRATCH")
 PREFIX=$WORK/prefix
 cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
-for file in bin/tilewright share/tilewright/Tilewright.html share/tilewright/Tilewright.de.html \
-    share/tilewright/Tilewright.fr.html share/tilewright/help.css \
+pages=$(cd "$(dirname "$0")/../../resources" && ls Tilewright*.html help.css)
+for file in bin/tilewright $(sed 's|^|share/tilewright/|' <<<"$pages") \
     share/tilewright/pictures/collection.zip share/applications/org.example.tilewright.desktop \
     share/metainfo/org.example.tilewright.metainfo.xml \
     share/man/man6/tilewright.6; do

@@ -2,6 +2,7 @@
 // other, and saves a screenshot of each (with its window frame) for a person to look at.
 // Usage: dialogshots OUTPUT_FOLDER PICTURES_FOLDER [--dark] [--font-size POINTS] [--lang CODE]
 // Run under an X server with a window manager; QT_SCALE_FACTOR sets the scale.
+#include "about/helpwindow.h"
 #include "app/crispstyle.h"
 #include "app/mainframe.h"
 #include "app/translations.h"
@@ -189,6 +190,9 @@ int main(int argc, char** argv)
     QTemporaryDir folder;
     for (const QString& name : QDir(args[2]).entryList(QDir::Files))
         QFile::copy(QDir(args[2]).filePath(name), QDir(folder.path()).filePath(name));
+    const QDir resources(QStringLiteral(TW_RESOURCES));
+    for (const QString& name : resources.entryList({"*.html", "*.css"}, QDir::Files))
+        QFile::copy(resources.filePath(name), QDir(folder.path()).filePath(name));
     ProfileStore profile(QDir(folder.path()).filePath(QStringLiteral("tilewright.ini")));
     RandomEngine random(7);
     RecordingSoundPlayer sounds;
@@ -196,7 +200,8 @@ int main(int argc, char** argv)
     RecordingShell shell;
     QThreadPool pictureThreads;
     MainFrame frame({profile, random, sounds, clock, shell, pictureThreads},
-                    ProgramFile::at(QDir(folder.path()).filePath(QStringLiteral("tilewright"))),
+                    ProgramFile::at(QDir(folder.path()).filePath(QStringLiteral("tilewright")))
+                        .inLanguage(translations.language()),
                     QDir(folder.path()).filePath(QStringLiteral("balloons.bmp")));
     frame.show();
     if (!QTest::qWaitForWindowExposed(&frame))
@@ -306,5 +311,11 @@ int main(int argc, char** argv)
         board, Qt::LeftButton, {},
         QPoint(board->tileSize().width() * 3 / 2, board->tileSize().height() * 3 / 2));
     shoot(QStringLiteral("16-selection-on-its-colour"), &frame);
+
+    // Help on a desktop that has no browser: the game's own window.
+    shell.answer = Shell::NoAssociation;
+    frame.execute(CommandId::Help);
+    if (auto* help = frame.findChild<HelpWindow*>())
+        shoot(QStringLiteral("17-help-window"), help, 1500);
     return 0;
 }
