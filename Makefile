@@ -17,7 +17,7 @@ LINT_PACKAGES := clang-format clang-tidy
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps deps-game build run test test-asan lint install deb shots bench fuzz fuzz-run pictures sounds corpus format clean
+.PHONY: all deps deps-game build run test test-asan lint install deb shots store-shots bench fuzz fuzz-run pictures sounds corpus format clean
 
 all: build
 
@@ -104,11 +104,18 @@ deb: deps
 	cp $(DEB_DIR)/tilewright_*.deb dist/
 	lintian --info --display-info $(DEB_DIR)/tilewright_*.changes
 
-# Every dialog on a virtual screen, English and light, German and French dark at scale 2
+# Every dialog on a virtual screen, English and light, every other language dark at scale 2
 # with a 16-point font: build/shots/*/NN-name.png, for people to look at.
 shots: build
 	rm -rf $(BUILD_DIR)/shots
 	tests/shots/shots.sh $(BUILD_DIR) pictures $(BUILD_DIR)/shots
+
+# The screenshots the AppStream metainfo names, from the English shots at 150 %; the web site
+# serves docs/screenshots/ as /screenshots/.
+store-shots: shots
+	cp $(BUILD_DIR)/shots/english-light-15/01-main.png docs/screenshots/tile-swap.png
+	cp $(BUILD_DIR)/shots/english-light-15/15-mid-slide.png docs/screenshots/slider.png
+	cp $(BUILD_DIR)/shots/english-light-15/03-open-archive.png docs/screenshots/open-archive.png
 
 bench: build
 	for b in $(BUILD_DIR)/bench/bench_*; do \
