@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Moves made : %1</source>
-        <translation>Movimientos: %1</translation>
+        <translation>Jugadas hechas: %1</translation>
     </message>
     <message>
         <source>Stats</source>
@@ -244,11 +244,11 @@
     <name>GameStatusBar</name>
     <message>
         <source>Moves: %1</source>
-        <translation>Movimientos: %1</translation>
+        <translation>Jugadas: %1</translation>
     </message>
     <message>
         <source>%1 of %2 in place</source>
-        <translation>%1 de %2 en su sitio</translation>
+        <translation>%1 de %2 bien</translation>
     </message>
     <message>
         <source>Hints: %1</source>
@@ -724,7 +724,7 @@ En su lugar se muestra la imagen incorporada.</translation>
     </message>
     <message>
         <source>Moves</source>
-        <translation>Movimientos</translation>
+        <translation>Jugadas</translation>
     </message>
     <message>
         <source>Tile swap</source>

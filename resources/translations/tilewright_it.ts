@@ -248,7 +248,7 @@
     </message>
     <message>
         <source>%1 of %2 in place</source>
-        <translation>%1 di %2 al loro posto</translation>
+        <translation>A posto: %1 di %2</translation>
     </message>
     <message>
         <source>Hints: %1</source>

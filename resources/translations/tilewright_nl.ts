@@ -248,7 +248,7 @@
     </message>
     <message>
         <source>%1 of %2 in place</source>
-        <translation>%1 van %2 op hun plaats</translation>
+        <translation>%1 van %2 goed</translation>
     </message>
     <message>
         <source>Hints: %1</source>

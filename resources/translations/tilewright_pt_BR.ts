@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Moves made : %1</source>
-        <translation>Movimentos feitos: %1</translation>
+        <translation>Jogadas feitas: %1</translation>
     </message>
     <message>
         <source>Stats</source>
@@ -244,11 +244,11 @@
     <name>GameStatusBar</name>
     <message>
         <source>Moves: %1</source>
-        <translation>Movimentos: %1</translation>
+        <translation>Jogadas: %1</translation>
     </message>
     <message>
         <source>%1 of %2 in place</source>
-        <translation>%1 de %2 no lugar</translation>
+        <translation>%1/%2 no lugar</translation>
     </message>
     <message>
         <source>Hints: %1</source>
@@ -724,7 +724,7 @@ A imagem embutida é mostrada no lugar.</translation>
     </message>
     <message>
         <source>Moves</source>
-        <translation>Movimentos</translation>
+        <translation>Jogadas</translation>
     </message>
     <message>
         <source>Tile swap</source>
