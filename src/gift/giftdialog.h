@@ -23,6 +23,9 @@ public:
 
     // The name offered in the save dialog: with ".exe" where programs need it.
     static QString defaultGiftName();
+    // Where the save dialog starts: the last folder when a file can be made there; else the
+    // player's documents or home.
+    static QString writableStartFolder(const QString& last);
 
     const Picture& picture() const { return picture_; }
     QRect previewFrame() const;
@@ -34,8 +37,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // The last folder when a file can be made there; else the player's documents or home.
-    static QString writableStartFolder(const QString& last);
     void makeGift();
 
     QString programPath_;

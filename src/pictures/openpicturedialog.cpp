@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTreeView>
+#include <algorithm>
 
 // The preview frame: a group box whose inner area shows the whole picture, stretched.
 class PreviewFrame : public QGroupBox {
@@ -83,17 +84,19 @@ OpenPictureDialog::OpenPictureDialog(QThreadPool& threads, QWidget* parent)
 bool OpenPictureDialog::placePanel(QWidget* panel, int roomHeight)
 {
     auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (grid == nullptr)
+        return false;
+    grid->addWidget(panel, grid->rowCount(), 0, 1, grid->columnCount());
     auto* files = findChild<QSplitter*>(QStringLiteral("splitter"));
-    if (grid == nullptr || files == nullptr || grid->indexOf(files) < 0)
+    const auto* list = findChild<QListView*>(QStringLiteral("listView"));
+    if (files == nullptr || list == nullptr || grid->indexOf(files) < 0)
         return false;
     int filesRow = 0, column = 0, rows = 0, columns = 0;
     grid->getItemPosition(grid->indexOf(files), &filesRow, &column, &rows, &columns);
-    grid->addWidget(panel, grid->rowCount(), 0, 1, grid->columnCount());
     // The files take whatever height the dialog has beyond what the rest of it needs.
     grid->setRowStretch(filesRow, 1);
     // A short screen (a laptop's at 200 %) would leave the list a few rows under the panel:
     // the panel goes beside the list instead, which has the width to spare.
-    const auto* list = findChild<QListView*>(QStringLiteral("listView"));
     const int rowHeight =
         std::max(list->fontMetrics().height(), list->iconSize().height()) + 2 * list->spacing() + 4;
     const int listRoom = roomHeight - (sizeHint().height() - files->sizeHint().height());
