@@ -148,15 +148,14 @@ QWidget* OpenPictureDialog::createPanel()
 
 void OpenPictureDialog::fitFileListColumns()
 {
-    // The detailed list's size, type and date grow with their contents ("157 bytes", never
-    // "157...tes"), and no column, the name least, is squeezed below ten letters' width.
-    // The places beside the list are as wide as their names.
+    // The detailed list's columns grow with their contents ("157 bytes", never "157...tes"),
+    // the name's too (Qt's own wide name pushes the others out of sight on a small screen),
+    // and none is squeezed below ten letters' width. The places beside the list are as wide
+    // as their names.
     if (auto* details = findChild<QTreeView*>(QStringLiteral("treeView"))) {
         QHeaderView* header = details->header();
         header->setMinimumSectionSize(header->fontMetrics().horizontalAdvance(QString(10, 'w')));
-        // The name takes the width the others leave, so every heading shows where they fit.
-        header->setSectionResizeMode(0, QHeaderView::Stretch);
-        for (int column = 1; column < header->count(); ++column)
+        for (int column = 0; column < header->count(); ++column)
             header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
     if (auto* places = findChild<QListView*>(QStringLiteral("sidebar")))

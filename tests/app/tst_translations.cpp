@@ -2,6 +2,7 @@
 // and in every language the menus and the help page agree.
 #include "app/commandtable.h"
 #include "app/translations.h"
+#include "platform/programfile.h"
 #include "scores/scoretables.h"
 #include "scores/timetext.h"
 #include "testregistry.h"
@@ -57,12 +58,11 @@ QString withoutMnemonic(QString text)
     return text.remove(QLatin1Char('&'));
 }
 
-QString helpPage(const QString& language)
+// The help page Help opens in the installed language, read from the sources.
+QString helpPage(const Translations& translations)
 {
-    const QString name = language == QLatin1String("en")
-                             ? QStringLiteral("Tilewright.html")
-                             : QStringLiteral("Tilewright.%1.html").arg(language);
-    QFile page(QStringLiteral(TW_RESOURCES "/") + name);
+    const ProgramFile program = ProgramFile::at(QStringLiteral(TW_RESOURCES "/tilewright"));
+    QFile page(program.inLanguage(translations.language()).helpPage);
     return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
 }
 } // namespace
@@ -170,8 +170,9 @@ private slots:
     {
         QFETCH(QString, language);
         const Translations translations({language});
-        const QString page = helpPage(language);
-        QVERIFY(!page.isEmpty());
+        const QString page = helpPage(translations);
+        QVERIFY(
+            page.contains(QStringLiteral("lang=\"%1").arg(QString(language).replace('_', '-'))));
         const QRegularExpression path(QStringLiteral("<b>([^<&]+&gt;[^<]+)</b>"));
         int paths = 0;
         for (const QRegularExpressionMatch& found : path.globalMatch(page)) {
